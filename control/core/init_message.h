@@ -1,0 +1,47 @@
+// The initialisation message (id 1200) that tells the receiver the UTC date
+// and time and its approximate position.
+//
+// It is kept as a template of 31 entries: entry 0 is the number of words
+// sent, entries 1 to 27 the words of the message, each a value or a
+// placeholder that encoding replaces (checksum, sequence number, data word
+// count). The wake reply fills in time and position; encoding produces the
+// 54 bytes on the wire.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "date_time.h"
+
+namespace vx {
+
+inline constexpr int kInitMessageId = 1200;
+inline constexpr std::size_t kInitMessageBytes = 54;
+
+class InitTemplate {
+ public:
+  InitTemplate() { reset(); }
+
+  // The template as a reset leaves it: fixed words and placeholders, zero
+  // time and position.
+  void reset();
+
+  // Stores the UTC date and time and the two position words.
+  void fill(const DateTime& utc, uint16_t latitudeWord, uint16_t longitudeWord);
+
+  // The message on the wire. Advances `sequence` (the running number of
+  // initialisation messages sent) and carries its new value.
+  std::string encode(uint16_t& sequence) const;
+
+  int32_t entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
+
+ private:
+  std::array<int32_t, 31> entries_{};
+};
+
+// The upper 16 bits of an angle in degrees as a 32-bit count of 1e-8
+// radian: what the message carries for latitude and longitude.
+uint16_t positionWord(double degrees);
+
+}  // namespace vx

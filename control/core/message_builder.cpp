@@ -1,0 +1,33 @@
+#include "message_builder.h"
+
+#include <array>
+
+namespace vx {
+namespace {
+
+void appendWord(std::string& out, uint16_t word) {
+  out += static_cast<char>(word & 0xFF);
+  out += static_cast<char>(word >> 8);
+}
+
+}  // namespace
+
+uint16_t checksumWord(std::span<const uint16_t> words) {
+  uint16_t sum = 0;
+  for (uint16_t word : words) sum = static_cast<uint16_t>(sum + word);
+  return static_cast<uint16_t>(-sum);
+}
+
+std::string buildMessage(uint16_t id, std::span<const uint16_t> dataWords, uint16_t flags) {
+  const std::array<uint16_t, 4> header{0x81FF, id, static_cast<uint16_t>(dataWords.size()), flags};
+  std::string out;
+  out.reserve(12 + 2 * dataWords.size());
+  for (uint16_t word : header) appendWord(out, word);
+  appendWord(out, checksumWord(header));
+  if (dataWords.empty()) return out;
+  for (uint16_t word : dataWords) appendWord(out, word);
+  appendWord(out, checksumWord(dataWords));
+  return out;
+}
+
+}  // namespace vx

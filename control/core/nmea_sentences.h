@@ -1,0 +1,40 @@
+// NMEA 0183 sentences synthesised from the receiver's binary messages.
+//
+// A message text is the whole message as received: header and data, one
+// char per byte; word n occupies bytes 2n-1 and 2n (counting from 1). A
+// message too short for the fields a handler reads yields nothing.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+inline constexpr int kPositionMessageId = 1000;
+inline constexpr int kChannelMessageId = 1002;
+inline constexpr int kPrecisionMessageId = 1003;
+
+// The dilutions of precision that message 1003 reports and $GPGSA repeats.
+// They read 0 until the first message 1003.
+struct DilutionsOfPrecision {
+  double position = 0;
+  double horizontal = 0;
+  double vertical = 0;
+};
+
+// $GPRMC from message 1000: time, status, position, speed, course, date,
+// magnetic variation.
+std::optional<std::string> positionSentence(std::string_view message);
+
+// $GPGSA from message 1002: the satellites used, then the stored dilutions.
+std::optional<std::string> channelSentence(std::string_view message,
+                                           const DilutionsOfPrecision& dilutions);
+
+// The dilutions that message 1003 carries.
+std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view message);
+
+// "$", the body, "*" and the two capital hex digits of the XOR of the body.
+std::string finishSentence(std::string_view body);
+
+}  // namespace vx

@@ -1,0 +1,31 @@
+// Numbers to text and back, independent of the process locale: the serial
+// protocol and the settings always use "." as the decimal point.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+// Appends `value` with at least `integerDigits` integer digits (padded with
+// leading zeros, never cut) and exactly `decimals` decimals, rounded. A
+// pattern "00.0000" is appendFixed(out, v, 2, 4); "00" is (out, v, 2, 0).
+void appendFixed(std::string& out, double value, int integerDigits, int decimals);
+std::string formatFixed(double value, int integerDigits, int decimals);
+
+// The leading-number rule: the longest beginning of `text` that forms a
+// decimal number (after leading blanks; sign, digits, point, exponent)
+// counts and the rest is ignored; a text that does not begin with a number
+// counts as 0. A number too large for a double reads as an infinity.
+double leadingNumber(std::string_view text);
+
+// The whole of `text`, blanks around it aside, read as a decimal number;
+// nothing when any other character is left over or the text is empty.
+std::optional<double> parseNumber(std::string_view text);
+
+// The general text form of a number: up to 15 significant digits, no
+// trailing zeros, no exponent for ordinary magnitudes ("71.25", "-0.5", "5").
+std::string generalNumber(double value);
+
+}  // namespace vx

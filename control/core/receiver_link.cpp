@@ -1,0 +1,158 @@
+#include "receiver_link.h"
+
+#include <cstring>
+#include <utility>
+
+#include "codecs.h"
+
+namespace vx {
+namespace {
+
+constexpr unsigned char kSync1 = 0xFF;
+constexpr unsigned char kSync2 = 0x81;
+constexpr char kLineFeed = '\n';
+
+// Headers whose id or length would not fit the signed 16-bit fields they
+// are kept in are consumed and nothing more.
+constexpr double kLargestMessageId = 32767;
+constexpr double kLargestWordCount = 16382;
+
+// Position of the first sync pair 0xFF 0x81 in `bytes`, or npos.
+std::size_t findSyncPair(std::string_view bytes) {
+  const char* const begin = bytes.data();
+  const char* const end = begin + bytes.size();
+  for (const char* p = begin; p + 1 < end; ++p) {
+    p = static_cast<const char*>(std::memchr(p, kSync1, static_cast<std::size_t>(end - p - 1)));
+    if (p == nullptr) break;
+    if (static_cast<unsigned char>(p[1]) == kSync2) return static_cast<std::size_t>(p - begin);
+  }
+  return std::string_view::npos;
+}
+
+}  // namespace
+
+ReceiverLink::ReceiverLink(LocalClock clock, ByteWriter writer)
+    : clock_(std::move(clock)), writer_(std::move(writer)), wakeUp_(settings_, clock_, writer_) {}
+
+bool ReceiverLink::receive(std::string_view input, const SentencesWaiting& waiting) {
+  for (;;) {
+    const uint64_t consumedBefore = buffer_.consumedTotal();
+    procinput(input);
+    input = {};
+    const bool progressed = buffer_.consumedTotal() != consumedBefore;
+    if (sentencesWaiting() && !waiting()) return false;
+    if (!progressed) return true;
+  }
+}
+
+void ReceiverLink::procinput(std::string_view input) {
+  if (!input.empty()) {
+    if (lineJustEnded_ && linkMode_ == kTextMode && buffer_.empty() &&
+        static_cast<unsigned char>(input.front()) == kSync1) {
+      linkMode_ = kBinaryMode;
+      wakeUp_.onBinaryAfterLine();
+    }
+    lineJustEnded_ = false;
+  }
+  buffer_.append(input);
+  if (linkMode_ == kTextMode) {
+    lineStep();
+  } else {
+    headerStep();
+    dataStep();
+  }
+}
+
+void ReceiverLink::reset() {
+  linkMode_ = kTextMode;
+  framePhase_ = kHeaderExpected;
+  lineJustEnded_ = false;
+  wakeUp_.reset();
+  queue_.reset();
+}
+
+void ReceiverLink::lineStep() {
+  const std::string_view pending = buffer_.view();
+  const std::size_t lineFeed = pending.find(kLineFeed);
+  if (lineFeed == std::string_view::npos) {
+    // A device that never ends a line must not grow the buffer without bound.
+    if (pending.size() > kLineLimit) buffer_.clear();
+    return;
+  }
+  // The line ends with CR LF: drop the character before the LF as its CR.
+  // An LF at the very start hands on an empty line.
+  const std::string line(pending.substr(0, lineFeed == 0 ? 0 : lineFeed - 1));
+  buffer_.consume(lineFeed + 1);
+  if (buffer_.empty()) {
+    lineJustEnded_ = true;
+  } else if (buffer_.at(0) == kSync1) {
+    linkMode_ = kBinaryMode;  // the receiver has started sending binary messages
+  }
+  wakeUp_.onLine(line, linkMode_ == kBinaryMode);
+}
+
+void ReceiverLink::headerStep() {
+  if (framePhase_ != kHeaderExpected) return;
+  if (buffer_.size() <= kHeaderBytes) return;  // a header needs an eleventh byte behind it
+  if (buffer_.at(0) != kSync1) {
+    resynchronise();
+    return;
+  }
+  // Only the first sync byte is tested; the second is taken on trust.
+  header_.assign(buffer_.view().substr(0, kHeaderBytes));
+  buffer_.consume(kHeaderBytes);
+  const double id = codec::cvui(std::string_view(header_).substr(2, 2));
+  const double wordCount = codec::cvui(std::string_view(header_).substr(4, 2));
+  if (id > kLargestMessageId || wordCount > kLargestWordCount) return;
+  messageId_ = static_cast<int>(id);
+  if (wordCount == 0) {
+    dataLength_ = 0;  // a header-only message: consumed and dropped
+    return;
+  }
+  dataLength_ = 2 * (static_cast<std::size_t>(wordCount) + 1);  // data words and checksum
+  framePhase_ = kDataExpected;
+}
+
+void ReceiverLink::resynchronise() {
+  const std::string_view pending = buffer_.view();
+  const std::size_t sync = findSyncPair(pending);
+  if (sync != std::string_view::npos) {
+    buffer_.consume(sync);
+  } else if (pending.size() > kResyncLimit) {
+    // Keep a final 0xFF: it may be the first half of the pair.
+    buffer_.consume(pending.size() - (pending.back() == static_cast<char>(kSync1) ? 1 : 0));
+  }
+}
+
+void ReceiverLink::dataStep() {
+  if (framePhase_ != kDataExpected) return;
+  // Accept a message only once the first byte after it has arrived.
+  if (buffer_.size() <= dataLength_) return;
+  message_.assign(header_);
+  message_.append(buffer_.view().substr(0, dataLength_));
+  buffer_.consume(dataLength_);
+  framePhase_ = kHeaderExpected;
+  // A message not followed by a sync byte is dropped on its own; the bytes
+  // after it stay, and resynchronisation finds the next header.
+  if (buffer_.at(0) != kSync1) return;
+  wakeUp_.onMessageAccepted();
+  dispatch(message_);
+}
+
+void ReceiverLink::dispatch(std::string_view message) {
+  switch (messageId_) {
+    case kPositionMessageId:
+      if (auto sentence = positionSentence(message)) addmsg(std::move(*sentence));
+      break;
+    case kChannelMessageId:
+      if (auto sentence = channelSentence(message, dilutions_)) addmsg(std::move(*sentence));
+      break;
+    case kPrecisionMessageId:
+      if (auto dilutions = precisionFromMessage(message)) dilutions_ = *dilutions;
+      break;
+    default:
+      break;  // messages the control does not handle are ignored
+  }
+}
+
+}  // namespace vx

@@ -1,0 +1,112 @@
+// The receiver link: everything between the serial bytes and the sentences,
+// with no I/O of its own.
+//
+// Bytes go in through receive() (or procinput() for a single step); bytes
+// for the receiver come out through the writer; finished NMEA sentences
+// wait in the queue for the host. The clock and the writer are injected.
+//
+// The line is used two ways. After power-up the receiver sends text lines
+// (text mode): one line is taken per step and handed to the wake-up. Once a
+// line is followed by the byte 0xFF the link is in binary mode: 16-bit
+// little-endian messages behind the sync bytes 0xFF 0x81, one accepted per
+// step, and only once the first byte of the next message has arrived.
+// Checksums are not verified; the byte after a message is the only
+// integrity test. Protocol errors are never reported: they drop data.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <string_view>
+
+#include "date_time.h"
+#include "link_settings.h"
+#include "nmea_sentences.h"
+#include "receive_buffer.h"
+#include "sentence_queue.h"
+#include "wake_up.h"
+
+namespace vx {
+
+class ReceiverLink {
+ public:
+  enum LinkMode : int16_t { kTextMode = 0, kBinaryMode = 1 };
+  enum FramePhase : int16_t { kDataExpected = 0, kHeaderExpected = 1 };
+
+  static constexpr std::size_t kHeaderBytes = 10;
+  // Without a sync pair, up to this many bytes wait for one.
+  static constexpr std::size_t kResyncLimit = 250;
+  // In text mode a buffer this long with no LF is dropped.
+  static constexpr std::size_t kLineLimit = 4096;
+
+  // Called while sentences are waiting. Returns false when the owner went
+  // away meanwhile (a host may destroy the control from its handler); the
+  // link is then gone too and must not be touched.
+  using SentencesWaiting = std::function<bool()>;
+
+  ReceiverLink(LocalClock clock, ByteWriter writer);
+  ReceiverLink(const ReceiverLink&) = delete;
+  ReceiverLink& operator=(const ReceiverLink&) = delete;
+
+  // Settings the next wake reply reads.
+  LinkSettings& settings() { return settings_; }
+  const LinkSettings& settings() const { return settings_; }
+
+  // The receive event for one read of input: runs procinput with it, then
+  // with no new input for as long as the previous step consumed anything,
+  // and calls `waiting` after each step that leaves sentences queued.
+  // Returns false if `waiting` did (the link no longer exists).
+  bool receive(std::string_view input, const SentencesWaiting& waiting);
+
+  // One step: appends `input`, then takes at most one line (text mode) or
+  // at most one message (binary mode).
+  void procinput(std::string_view input);
+
+  // Back to text mode with a header expected, not woken, an empty queue.
+  // The receive buffer, the sequence counter and the dilutions stay.
+  void reset();
+
+  // Starts in binary mode, for a receiver that was woken earlier.
+  void assumeAwake() { linkMode_ = kBinaryMode; }
+
+  void addmsg(std::string sentence) { queue_.add(std::move(sentence)); }
+  std::string getmsg() { return queue_.take(); }
+  bool sentencesWaiting() const { return !queue_.empty(); }
+
+  LinkMode linkMode() const { return linkMode_; }
+  FramePhase framePhase() const { return framePhase_; }
+  std::size_t bufferedBytes() const { return buffer_.size(); }
+  const WakeUp& wakeUp() const { return wakeUp_; }
+  const SentenceQueue& queue() const { return queue_; }
+  const DilutionsOfPrecision& dilutions() const { return dilutions_; }
+
+ private:
+  void lineStep();
+  void headerStep();
+  void dataStep();
+  void resynchronise();
+  void dispatch(std::string_view message);
+
+  LinkSettings settings_;
+  LocalClock clock_;
+  ByteWriter writer_;
+
+  ReceiveBuffer buffer_;
+  LinkMode linkMode_ = kTextMode;
+  FramePhase framePhase_ = kHeaderExpected;
+  // A line was just taken and left the buffer empty: the first byte that
+  // arrives next decides, as if it had been there, whether binary begins.
+  // Without this, a reader that gets the line's LF before the receiver's
+  // first 0xFF would never leave text mode.
+  bool lineJustEnded_ = false;
+  std::string header_;
+  int messageId_ = 0;
+  std::size_t dataLength_ = 0;
+  std::string message_;
+
+  WakeUp wakeUp_;
+  DilutionsOfPrecision dilutions_;
+  SentenceQueue queue_;
+};
+
+}  // namespace vx

@@ -1,0 +1,41 @@
+// Errors raised by the control and its core: a number that hosts compare,
+// a description for people and the source that raised it.
+#pragma once
+
+#include <stdexcept>
+#include <string>
+
+namespace vx {
+
+// The numbers hosts know from the component runtime, plus the serial port's.
+enum ErrorNumber : int {
+  kInvalidProcedureCall = 5,  // a field text too short for a decoding method
+  kOverflow = 6,              // a floating-point result out of range
+  kTypeMismatch = 13,         // a text that is not a number where one is needed
+  kPortCannotOpen = 8012,     // the serial device cannot be opened
+  kPortNotOpen = 8018,        // an operation that needs an open port
+  kPortNumberInvalid = 380,   // a port number below 1
+  kPortIoFailed = 8020,       // reading or writing the open device failed
+};
+
+inline constexpr const char* kControlSource = "vx.vxcomm";
+
+class Error : public std::runtime_error {
+ public:
+  Error(int number, std::string description, std::string source = kControlSource)
+      : std::runtime_error(description),
+        number_(number),
+        description_(std::move(description)),
+        source_(std::move(source)) {}
+
+  int number() const noexcept { return number_; }
+  const std::string& description() const noexcept { return description_; }
+  const std::string& source() const noexcept { return source_; }
+
+ private:
+  int number_;
+  std::string description_;
+  std::string source_;
+};
+
+}  // namespace vx

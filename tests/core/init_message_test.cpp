@@ -1,0 +1,96 @@
+#include "init_message.h"
+
+#include <gtest/gtest.h>
+
+#include "date_time.h"
+#include "transcript.h"
+
+namespace vx {
+namespace {
+
+constexpr const char* kWorkedExampleBytes =
+    "FF 81 B0 04 15 00 00 00 3C 79 01 00 0D 00 00 00 00 00 00 00 06 00 0C 00 EA 07 03 00 "
+    "1E 00 0F 00 00 00 6A 04 00 00 96 F8 00 00 00 00 00 00 00 00 00 00 00 00 C6 FA";
+
+TEST(InitMessage, WorkedExampleComesOutByteForByte) {
+  InitTemplate message;
+  message.fill(toUtc(test::workedExampleClock(), 5), positionWord(42.4413), positionWord(-71.2544));
+  uint16_t sequence = 0;
+  const std::string bytes = message.encode(sequence);
+  EXPECT_EQ(bytes.size(), kInitMessageBytes);
+  EXPECT_EQ(test::hexBytes(bytes), kWorkedExampleBytes);
+  EXPECT_EQ(sequence, 1);
+}
+
+TEST(InitMessage, ResetTemplateHasPlaceholdersAndNoTimeOrPosition) {
+  InitTemplate message;
+  message.fill({2026, 1, 2, 3, 4, 5}, 7, 8);
+  message.reset();
+  EXPECT_EQ(message.entry(0), 27);
+  EXPECT_EQ(message.entry(1), 33279);
+  EXPECT_EQ(message.entry(2), 1200);
+  EXPECT_EQ(message.entry(3), -3);
+  EXPECT_EQ(message.entry(5), -1);
+  EXPECT_EQ(message.entry(6), -2);
+  EXPECT_EQ(message.entry(7), 13);
+  EXPECT_EQ(message.entry(27), -1);
+  for (int entry = 11; entry <= 20; ++entry) EXPECT_EQ(message.entry(entry), 0) << entry;
+}
+
+TEST(InitMessage, ChecksumsZeroTheSumOfTheWordsTheyCover) {
+  InitTemplate message;
+  message.fill({2031, 7, 19, 23, 59, 58}, positionWord(-33.9), positionWord(151.2));
+  for (uint16_t sequence : {uint16_t{0}, uint16_t{41}, uint16_t{65535}}) {
+    const std::string bytes = message.encode(sequence);
+    const auto word = [&](int n) {
+      return static_cast<unsigned>(static_cast<unsigned char>(bytes[2 * n - 2]) |
+                                   static_cast<unsigned char>(bytes[2 * n - 1]) << 8);
+    };
+    unsigned header = 0, data = 0;
+    for (int n = 1; n <= 5; ++n) header += word(n);
+    for (int n = 6; n <= 27; ++n) data += word(n);
+    EXPECT_EQ(header % 65536, 0u);
+    EXPECT_EQ(data % 65536, 0u) << "sequence " << sequence;
+    EXPECT_EQ(bytes.substr(8, 2), "\x3C\x79");
+    EXPECT_EQ(word(6), sequence);
+  }
+}
+
+TEST(InitMessage, SequenceCounterRunsOnAsAnUnsignedWord) {
+  InitTemplate message;
+  uint16_t sequence = 32767;
+  EXPECT_EQ(test::hexBytes(message.encode(sequence).substr(10, 2)), "00 80");
+  sequence = 65535;
+  EXPECT_EQ(test::hexBytes(message.encode(sequence).substr(10, 2)), "00 00");
+  EXPECT_EQ(sequence, 0);
+}
+
+TEST(PositionWord, IsTheUpperHalfOfTheAngleInTenNanoradians) {
+  EXPECT_EQ(positionWord(0), 0);
+  EXPECT_EQ(positionWord(42.4413), 1130);
+  EXPECT_EQ(positionWord(-71.2544), 63638);
+  EXPECT_EQ(positionWord(-33.9), 64633);
+  EXPECT_EQ(positionWord(std::numeric_limits<double>::infinity()), 0);
+  EXPECT_EQ(positionWord(1e300), 0);  // beyond a double once scaled: no failure
+}
+
+TEST(UtcFromLocalTime, AddsTheTimeDifferenceToTheHours) {
+  EXPECT_EQ(toUtc({2026, 12, 5, 22, 30, 15}, 5), (DateTime{2026, 12, 6, 3, 30, 15}));
+  EXPECT_EQ(toUtc({2026, 6, 1, 12, 0, 0}, 0), (DateTime{2026, 6, 1, 12, 0, 0}));
+  EXPECT_EQ(toUtc({2026, 3, 1, 2, 0, 0}, -5), (DateTime{2026, 2, 28, 21, 0, 0}));
+  EXPECT_EQ(toUtc({2026, 5, 1, 1, 0, 0}, -3), (DateTime{2026, 4, 30, 22, 0, 0}));
+}
+
+TEST(UtcFromLocalTime, CarriesTheDayThroughTheRealCalendar) {
+  EXPECT_EQ(toUtc({2027, 2, 28, 23, 10, 0}, 1), (DateTime{2027, 3, 1, 0, 10, 0}));
+  EXPECT_EQ(toUtc({2028, 2, 28, 23, 10, 0}, 1), (DateTime{2028, 2, 29, 0, 10, 0}));
+  EXPECT_EQ(toUtc({2028, 3, 1, 2, 0, 0}, -5), (DateTime{2028, 2, 29, 21, 0, 0}));
+  EXPECT_EQ(toUtc({2026, 12, 31, 20, 0, 0}, 5), (DateTime{2027, 1, 1, 1, 0, 0}));
+  EXPECT_EQ(toUtc({2027, 1, 1, 3, 0, 0}, -10), (DateTime{2026, 12, 31, 17, 0, 0}));
+  EXPECT_EQ(toUtc({2026, 1, 1, 0, 0, 0}, -24), (DateTime{2025, 12, 31, 0, 0, 0}));
+  EXPECT_EQ(toUtc({2026, 1, 1, 0, 0, 0}, -25), (DateTime{2025, 12, 30, 23, 0, 0}));
+  EXPECT_EQ(toUtc({2026, 1, 1, 0, 0, 0}, 48), (DateTime{2026, 1, 3, 0, 0, 0}));
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,96 @@
+// Property: the same bytes give the same sentences and writes, in the same
+// order, however the input is cut into reads.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "message_builder.h"
+#include "transcript.h"
+
+namespace vx {
+namespace {
+
+class StreamGenerator {
+ public:
+  explicit StreamGenerator(uint32_t seed) : random_(seed) {}
+
+  // Text lines first (the receiver's start-up text and noise, every line
+  // ended by CR LF), then binary messages with short junk between them.
+  std::string stream() {
+    std::string out;
+    const int lines = between(1, 6);
+    for (int i = 0; i < lines; ++i) out += chance(0.6) ? std::string("EARTHA") + text(0, 12) + "\r\n" : text(0, 40) + "\r\n";
+    const int messages = between(0, 30);
+    for (int i = 0; i < messages; ++i) {
+      out += message();
+      if (chance(0.15)) out += junk(between(1, 20));
+    }
+    return out;
+  }
+
+  std::vector<std::size_t> cuts(std::size_t total) {
+    std::vector<std::size_t> sizes;
+    const int largest = between(1, 200);
+    for (std::size_t used = 0; used < total;) {
+      sizes.push_back(static_cast<std::size_t>(between(1, largest)));
+      used += sizes.back();
+    }
+    return sizes;
+  }
+
+ private:
+  int between(int low, int high) { return std::uniform_int_distribution<int>(low, high)(random_); }
+  bool chance(double p) { return std::bernoulli_distribution(p)(random_); }
+
+  std::string text(int low, int high) {
+    std::string out(static_cast<std::size_t>(between(low, high)), ' ');
+    for (char& c : out) c = static_cast<char>(between(0x20, 0x7E));
+    return out;
+  }
+
+  std::string junk(int length) {
+    std::string out(static_cast<std::size_t>(length), '\0');
+    for (char& c : out) c = static_cast<char>(between(0, 255));
+    return out;
+  }
+
+  std::string message() {
+    static constexpr uint16_t kIds[] = {1000, 1002, 1003, 1000, 1002, 1108, 1200, 7};
+    const uint16_t id = kIds[between(0, 7)];
+    const int handledLength = id == 1000 ? 49 : id == 1002 ? 45 : id == 1003 ? 7 : 4;
+    std::vector<uint16_t> words(static_cast<std::size_t>(chance(0.9) ? handledLength : between(0, 60)));
+    for (auto& word : words) word = static_cast<uint16_t>(between(0, 65535));
+    return buildMessage(id, words);
+  }
+
+  std::mt19937 random_;
+};
+
+test::Transcript transcriptWithCuts(std::string_view bytes, const std::vector<std::size_t>& cuts) {
+  test::Recorder recorder;
+  std::size_t at = 0;
+  for (std::size_t size : cuts) {
+    recorder.receive(bytes.substr(at, size));
+    at += size;
+  }
+  return recorder.transcript();
+}
+
+TEST(ReadSizeIndependence, RandomStreamsGiveTheSameTranscriptForAnyCuts) {
+  std::size_t sentences = 0;
+  for (uint32_t seed = 1; seed <= 400; ++seed) {
+    StreamGenerator generator(seed);
+    const std::string bytes = generator.stream();
+    const test::Transcript whole = test::transcriptOf(bytes, 0);
+    sentences += whole.size();
+    ASSERT_EQ(test::transcriptOf(bytes, 1), whole) << "seed " << seed << ", one byte per read";
+    for (int round = 0; round < 3; ++round) {
+      ASSERT_EQ(transcriptWithCuts(bytes, generator.cuts(bytes.size())), whole)
+          << "seed " << seed << ", round " << round;
+    }
+  }
+  EXPECT_GT(sentences, 2000u);  // the streams exercised the binary path, not only text
+}
+
+}  // namespace
+}  // namespace vx

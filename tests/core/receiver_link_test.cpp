@@ -1,0 +1,368 @@
+#include "receiver_link.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "messages.h"
+#include "transcript.h"
+
+namespace vx {
+namespace {
+
+using test::Recorder;
+
+const std::string kLine = "EARTHA\r\n";
+const std::string kSync(1, '\xFF');
+
+std::string position(uint16_t seconds = 0) {
+  test::Position p;
+  p.seconds = seconds;
+  return test::positionMessage(p);
+}
+
+std::string otherMessage(uint16_t id = 1108) { return test::MessageWords(4).build(id); }
+
+class ReceiverLinkTest : public ::testing::Test {
+ protected:
+  ReceiverLink& link() { return recorder.link(); }
+  void step(std::string_view bytes = {}) { link().procinput(bytes); }
+  int waiting() const { return recorder.link().queue().waiting(); }
+
+  Recorder recorder;
+};
+
+class BinaryLinkTest : public ReceiverLinkTest {
+ protected:
+  void SetUp() override { link().assumeAwake(); }
+};
+
+// --- Binary framing -------------------------------------------------------
+
+TEST_F(BinaryLinkTest, HeaderWaitsForAnEleventhByte) {
+  const std::string message = position();
+  step(message.substr(0, 10));
+  EXPECT_EQ(link().framePhase(), ReceiverLink::kHeaderExpected);
+  EXPECT_EQ(link().bufferedBytes(), 10u);
+  step(message.substr(10, 1));
+  EXPECT_EQ(link().framePhase(), ReceiverLink::kDataExpected);
+  EXPECT_EQ(link().bufferedBytes(), 1u);
+}
+
+TEST_F(BinaryLinkTest, MessageIsAcceptedOnlyWhenTheNextSyncByteArrives) {
+  step(position());
+  step();
+  EXPECT_EQ(waiting(), 0);
+  step(kSync);
+  EXPECT_EQ(waiting(), 1);
+  EXPECT_TRUE(link().getmsg().starts_with("$GPRMC,"));
+}
+
+TEST_F(BinaryLinkTest, OneMessageIsAcceptedPerStep) {
+  step(position(1) + position(2) + kSync);
+  EXPECT_EQ(waiting(), 1);
+  step();
+  EXPECT_EQ(waiting(), 2);
+  EXPECT_NE(link().getmsg().find(",000001,"), std::string::npos);
+  EXPECT_NE(link().getmsg().find(",000002,"), std::string::npos);
+}
+
+TEST_F(BinaryLinkTest, HeaderOnlyMessageIsConsumedAndDropped) {
+  const std::string empty = test::MessageWords(0).build(1000);
+  ASSERT_EQ(empty.size(), 10u);
+  step(empty + position());
+  EXPECT_EQ(link().bufferedBytes(), position().size());
+  EXPECT_EQ(link().framePhase(), ReceiverLink::kHeaderExpected);
+}
+
+TEST_F(BinaryLinkTest, ResynchronisationKeeps250BytesWithoutASyncPairAndDrops251) {
+  step(std::string(250, 'x'));
+  EXPECT_EQ(link().bufferedBytes(), 250u);
+  step("x");
+  EXPECT_EQ(link().bufferedBytes(), 0u);
+}
+
+TEST_F(BinaryLinkTest, DroppingForLackOfASyncPairKeepsAFinalFF) {
+  step(std::string(260, 'x') + kSync);
+  EXPECT_EQ(link().bufferedBytes(), 1u);
+  step(position().substr(1) + kSync);
+  recorder.receive("");
+  EXPECT_EQ(recorder.sentences().size(), 1u);
+}
+
+TEST_F(BinaryLinkTest, JunkBeforeASyncPairIsRemovedAndTheMessageTakenLater) {
+  step("junk!" + position() + kSync);
+  EXPECT_EQ(link().bufferedBytes(), position().size() + 1);
+  EXPECT_EQ(waiting(), 0);
+  step();
+  step();
+  EXPECT_EQ(waiting(), 1);
+}
+
+TEST_F(BinaryLinkTest, SecondSyncByteIsNotTested) {
+  std::string message = position();
+  message[1] = 0x42;
+  recorder.receive(message + kSync);
+  EXPECT_EQ(recorder.sentences().size(), 1u);
+}
+
+TEST_F(BinaryLinkTest, MessageNotFollowedBySyncIsDroppedAloneAndTheRestKept) {
+  recorder.receive(position(1) + "?" + position(2) + position(3) + kSync);
+  const auto sentences = recorder.sentences();
+  ASSERT_EQ(sentences.size(), 2u);
+  EXPECT_NE(sentences[0].find(",000002,"), std::string::npos);
+  EXPECT_NE(sentences[1].find(",000003,"), std::string::npos);
+}
+
+TEST_F(BinaryLinkTest, OversizedHeadersAreConsumedWithNothingDispatched) {
+  std::string stream;
+  for (uint16_t id : {uint16_t{32768}, uint16_t{65535}}) {
+    std::string header = test::MessageWords(0).build(id);
+    header[4] = 3;  // claims three data words; they are never read as data
+    stream += header + position();
+  }
+  std::string longHeader = test::MessageWords(0).build(1000);
+  longHeader[4] = static_cast<char>(0xFF), longHeader[5] = 0x3F;  // 16383 words
+  recorder.receive(stream + longHeader + position() + kSync);
+  EXPECT_EQ(recorder.sentences().size(), 3u);
+}
+
+TEST_F(BinaryLinkTest, PrecisionMessageOnlyUpdatesTheDilutions) {
+  recorder.receive(test::precisionMessage(180, 90, 150) + test::channelMessage({{1, 7}}) +
+                   test::channelMessage({{1, 8}}) + kSync);
+  ASSERT_EQ(recorder.sentences().size(), 2u);
+  EXPECT_NE(recorder.sentences()[0].find(",07,,,,,,,,,,,,1.80,0.90,1.50*"), std::string::npos);
+  EXPECT_NE(recorder.sentences()[1].find(",08,,,,,,,,,,,,1.80,0.90,1.50*"), std::string::npos);
+}
+
+TEST_F(BinaryLinkTest, ShortHandledMessagesYieldNothingAndLeaveTheDilutionsAlone) {
+  // 22, 72 and 96 bytes: each one short of the last byte its fields need.
+  test::MessageWords shortPrecision(5), shortPosition(30), shortChannel(42);
+  shortPrecision.set(10, 1);
+  shortChannel.setLowByte(15, 1).setLowByte(16, 3);
+  recorder.receive(test::precisionMessage(180, 90, 150) + shortPrecision.build(1003) +
+                   shortPosition.build(1000) + shortChannel.build(1002) +
+                   test::channelMessage({{1, 3}}) + kSync);
+  ASSERT_EQ(recorder.sentences().size(), 1u);
+  EXPECT_NE(recorder.sentences()[0].find("1.80,0.90,1.50"), std::string::npos);
+}
+
+// --- Text mode -----------------------------------------------------------
+
+TEST_F(ReceiverLinkTest, LineFollowedByFFSwitchesToBinaryWhileItIsHandled) {
+  step(kLine + kSync);
+  EXPECT_EQ(link().linkMode(), ReceiverLink::kBinaryMode);
+  EXPECT_EQ(link().wakeUp().lineCount(), 1);
+  EXPECT_EQ(link().bufferedBytes(), 1u);
+}
+
+TEST_F(ReceiverLinkTest, OneLineIsTakenPerStep) {
+  step(kLine + kLine);
+  EXPECT_EQ(link().wakeUp().lineCount(), 1);
+  step();
+  EXPECT_EQ(link().wakeUp().lineCount(), 2);
+}
+
+TEST_F(ReceiverLinkTest, LineEndedByLFAloneLosesItsLastCharacter) {
+  step("EARTHA\n");
+  EXPECT_EQ(link().wakeUp().lineCount(), 0);  // handed on as "EARTH"
+  step("EARTHAx\n");
+  EXPECT_EQ(link().wakeUp().lineCount(), 1);
+}
+
+TEST_F(ReceiverLinkTest, LFAtTheStartHandsOnAnEmptyLine) {
+  step("\n" + kLine);
+  EXPECT_EQ(link().bufferedBytes(), kLine.size());
+  EXPECT_EQ(link().wakeUp().lineCount(), 0);
+  step();
+  EXPECT_EQ(link().wakeUp().lineCount(), 1);
+}
+
+TEST_F(ReceiverLinkTest, TextWithoutLineEndIsDroppedBeyond4096Bytes) {
+  step(std::string(4096, 'a'));
+  EXPECT_EQ(link().bufferedBytes(), 4096u);
+  step("a");
+  EXPECT_EQ(link().bufferedBytes(), 0u);
+  step(kLine);
+  EXPECT_EQ(link().wakeUp().lineCount(), 1);
+}
+
+TEST_F(ReceiverLinkTest, FFArrivingAfterTheLineStillStartsBinaryMode) {
+  step(kLine);
+  EXPECT_EQ(link().linkMode(), ReceiverLink::kTextMode);
+  step("");  // an empty read decides nothing
+  step(kSync);
+  EXPECT_EQ(link().linkMode(), ReceiverLink::kBinaryMode);
+}
+
+TEST_F(ReceiverLinkTest, FFArrivingAfterTheLineSendsTheInitAsIfItHadComeWithIt) {
+  recorder.receive(kLine + kLine + kLine);
+  recorder.receive("after the reply\r\n");
+  EXPECT_EQ(recorder.writes().size(), 1u);
+  recorder.receive(kSync);
+  EXPECT_EQ(recorder.writes().size(), 2u);
+}
+
+TEST_F(ReceiverLinkTest, FFArrivingAfterTheReplyLineLeavesTheInitForTheFirstMessage) {
+  recorder.receive(kLine + kLine + kLine);
+  recorder.receive(otherMessage());
+  EXPECT_EQ(recorder.writes().size(), 1u);
+  recorder.receive(otherMessage());
+  EXPECT_EQ(recorder.writes().size(), 2u);
+}
+
+TEST_F(ReceiverLinkTest, OtherByteAfterTheLineKeepsTextMode) {
+  step(kLine);
+  step("x" + kSync);
+  EXPECT_EQ(link().linkMode(), ReceiverLink::kTextMode);
+}
+
+TEST_F(ReceiverLinkTest, ResetKeepsBufferedBytesAndScansThemAsText) {
+  link().assumeAwake();
+  step("abc\r\nEARTHA");
+  link().reset();
+  EXPECT_EQ(link().linkMode(), ReceiverLink::kTextMode);
+  step("\r\n");
+  step();
+  EXPECT_EQ(link().wakeUp().lineCount(), 1);
+}
+
+// --- Wake-up and initialisation -----------------------------------------
+
+TEST_F(ReceiverLinkTest, ReplyGoesOutOnTheThirdEarthaLine) {
+  recorder.receive("EARTHA\r\nEARTHA more\r\n");
+  EXPECT_TRUE(recorder.writes().empty());
+  recorder.receive("eartha\r\nEARTH\r\n");
+  EXPECT_TRUE(recorder.writes().empty());
+  recorder.receive(kLine);
+  EXPECT_EQ(recorder.writes(), std::vector<std::string>{"45 41 52 54 48 41 0D 0A"});
+  EXPECT_EQ(link().wakeUp().state(), WakeUp::kReplied);
+}
+
+TEST_F(ReceiverLinkTest, ThreeLinesInOneReadAreHandledInThreeSteps) {
+  int writes = 0;
+  ReceiverLink counted([] { return test::workedExampleClock(); }, [&](std::string_view) { ++writes; });
+  counted.procinput(kLine + kLine + kLine);
+  counted.procinput("");
+  EXPECT_EQ(writes, 0);
+  counted.procinput("");
+  EXPECT_EQ(writes, 1);
+}
+
+TEST_F(ReceiverLinkTest, InitGoesOutWithTheLineBeforeTheFirstBinaryByte) {
+  recorder.receive(kLine + kLine + kLine);
+  recorder.receive("junk line\r\n" + kSync);
+  ASSERT_EQ(recorder.writes().size(), 2u);
+  EXPECT_EQ(link().wakeUp().state(), WakeUp::kInitialised);
+}
+
+TEST_F(ReceiverLinkTest, InitGoesOutWithTheFirstAcceptedMessageWhenTheReplyLineEndsText) {
+  recorder.receive(kLine + kLine + kLine + otherMessage());
+  ASSERT_EQ(recorder.writes().size(), 1u);
+  recorder.receive(otherMessage());
+  ASSERT_EQ(recorder.writes().size(), 2u);
+  EXPECT_EQ(recorder.writes()[1].size(), 54u * 3 - 1);
+}
+
+TEST_F(ReceiverLinkTest, WorkedExampleExchangeSendsTheDocumentedBytes) {
+  recorder.receive(kLine + kLine + kLine + position() + kSync);
+  const std::vector<std::string> expected{
+      "TX 45 41 52 54 48 41 0D 0A",
+      "TX FF 81 B0 04 15 00 00 00 3C 79 01 00 0D 00 00 00 00 00 00 00 06 00 0C 00 EA 07 03 00 "
+      "1E 00 0F 00 00 00 6A 04 00 00 96 F8 00 00 00 00 00 00 00 00 00 00 00 00 C6 FA",
+      "$GPRMC,000000,A,0000.0000,N,00000.0000,E,00.00,000.0,010100,00.0,E*46"};
+  EXPECT_EQ(recorder.transcript(), expected);
+}
+
+TEST_F(ReceiverLinkTest, ReceiverTalkingBinaryBeforeItsThirdLineIsNeverAnswered) {
+  recorder.receive(kLine + kLine + position() + position() + kSync);
+  EXPECT_TRUE(recorder.writes().empty());
+  EXPECT_EQ(recorder.sentences().size(), 2u);
+}
+
+TEST_F(ReceiverLinkTest, PositionSettingsShapeTheMessage) {
+  link().settings().latitude = "33.9";
+  link().settings().latHemisphere = "S";
+  link().settings().longitude = 0;
+  recorder.receive(kLine + kLine + kLine + otherMessage() + otherMessage());
+  ASSERT_EQ(recorder.writes().size(), 2u);
+  EXPECT_EQ(recorder.writes()[1].substr(3 * 34, 11), "79 FC 00 00");  // 64633, then zero
+  EXPECT_EQ(recorder.writes()[1].substr(3 * 38, 5), "00 00");
+}
+
+TEST_F(ReceiverLinkTest, LowerCaseHemisphereIsNorthernAndNonNumericLatitudeCountsByItsBeginning) {
+  const auto latitudeWordFor = [](const std::string& latitude, const std::string& hemisphere) {
+    Recorder local;
+    local.link().settings().latitude = latitude;
+    local.link().settings().latHemisphere = hemisphere;
+    local.receive(kLine + kLine + kLine + otherMessage() + otherMessage());
+    return local.writes().at(1).substr(3 * 34, 5);
+  };
+  EXPECT_EQ(latitudeWordFor("42.4413", "s"), "6A 04");
+  EXPECT_EQ(latitudeWordFor("42.4413xyz", "N"), "6A 04");
+  EXPECT_EQ(latitudeWordFor("north", "N"), "00 00");
+}
+
+TEST_F(ReceiverLinkTest, SequenceNumberCountsAcrossResets) {
+  const std::string exchange = kLine + kLine + kLine + otherMessage() + otherMessage();
+  recorder.receive(exchange);
+  link().reset();
+  recorder.receive("\r\n" + exchange);  // the old session's last bytes end as a line
+  const auto writes = recorder.writes();
+  ASSERT_EQ(writes.size(), 4u);
+  EXPECT_EQ(writes[1].substr(30, 5), "01 00");
+  EXPECT_EQ(writes[3].substr(30, 5), "02 00");
+}
+
+TEST_F(ReceiverLinkTest, ResetReturnsToTheStartButKeepsTheDilutions) {
+  link().assumeAwake();
+  recorder.receive(test::precisionMessage(250, 0, 0) + position() + kSync);
+  EXPECT_EQ(waiting(), 0);  // the recorder took the sentence
+  link().addmsg("left over");
+  link().reset();
+  EXPECT_EQ(link().getmsg(), "");
+  EXPECT_EQ(link().linkMode(), ReceiverLink::kTextMode);
+  EXPECT_EQ(link().framePhase(), ReceiverLink::kHeaderExpected);
+  EXPECT_EQ(link().wakeUp().state(), WakeUp::kNotWoken);
+  EXPECT_EQ(link().dilutions().position, 2.5);
+}
+
+// --- The draining receive event ------------------------------------------
+
+TEST_F(BinaryLinkTest, ReceiveDrainsABurstAndReportsAfterEachStepWithSentencesWaiting) {
+  int reports = 0;
+  link().receive(position(1) + position(2) + position(3) + kSync, [&] {
+    ++reports;
+    return true;
+  });
+  EXPECT_EQ(waiting(), 3);
+  EXPECT_EQ(reports, 4);  // three steps that took a message, and the last one that found none
+}
+
+TEST_F(BinaryLinkTest, HostTakingOneSentencePerReportKeepsUp) {
+  std::vector<std::string> taken;
+  link().receive(position(1) + position(2) + position(3) + kSync, [&] {
+    taken.push_back(link().getmsg());
+    return true;
+  });
+  EXPECT_EQ(taken.size(), 3u);
+  EXPECT_EQ(waiting(), 0);
+}
+
+TEST(ReceiverLinkLifetime, OwnerMayDestroyTheLinkFromTheReport) {
+  auto link = std::make_unique<ReceiverLink>([] { return test::workedExampleClock(); },
+                                             [](std::string_view) {});
+  link->assumeAwake();
+  int reports = 0;
+  const bool alive = link->receive(position(1) + position(2) + kSync, [&] {
+    ++reports;
+    link.reset();
+    return false;
+  });
+  EXPECT_FALSE(alive);
+  EXPECT_EQ(reports, 1);
+  EXPECT_EQ(link, nullptr);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,92 @@
+// vxdecode run as a user runs it: output, exit codes and messages.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "captures.h"
+#include "messages.h"
+#include "run_program.h"
+
+namespace vx {
+namespace {
+
+const std::string kSample = KESTRUNE_SOURCE_DIR "/samples/worked-examples.bin";
+const std::string kClock = "2026-12-05 22:30:15";
+
+test::ProgramResult vxdecode(std::vector<std::string> args, const std::string& input = {}) {
+  return test::runProgram(VXDECODE_PATH, args, input);
+}
+
+TEST(SampleRecording, HoldsTheWorkedExamples) {
+  test::Position p;
+  p.hours = 9, p.minutes = 5, p.seconds = 7;
+  p.latitude = 73955522, p.longitude = -124289654, p.speed = 1234, p.course = 1571;
+  p.day = 6, p.month = 12, p.year = 2026, p.variation = -262;
+  const std::string expected = "EARTHA\r\nEARTHA\r\nEARTHA\r\n" + test::precisionMessage(210, 120, 170) +
+                               test::positionMessage(p) + test::channelMessage({{1, 5}, {0, 12}, {3, 17}}) +
+                               "\xFF";
+  const auto sample = test::runProgram("/bin/cat", {kSample});
+  EXPECT_EQ(sample.out, expected);
+}
+
+TEST(Vxdecode, PrintsWritesAndSentencesInTheOrderTheyHappen) {
+  const std::string expected =
+      "TX 45 41 52 54 48 41 0D 0A\n"
+      "TX FF 81 B0 04 15 00 00 00 3C 79 01 00 0D 00 00 00 00 00 00 00 06 00 0C 00 EA 07 03 00 "
+      "1E 00 0F 00 00 00 6A 04 00 00 96 F8 00 00 00 00 00 00 00 00 00 00 00 00 C6 FA\n"
+      "$GPRMC,090507,A,4222.4036,N,07112.7636,W,44.42,090.0,061226,01.5,W*41\n"
+      "$GPGSA,A,3,05,17,,,,,,,,,,,2.10,1.20,1.70*07\n";
+  for (const char* chunk : {"1", "5", "64", "100000"}) {
+    const auto result = vxdecode({kSample, "--chunk", chunk, "--clock", kClock});
+    EXPECT_EQ(result.exitCode, 0);
+    EXPECT_EQ(result.out, expected) << "chunk " << chunk;
+    EXPECT_EQ(result.err, "");
+  }
+}
+
+TEST(Vxdecode, ReadsStandardInputAndAppliesTheSettings) {
+  const auto sample = test::runProgram("/bin/cat", {kSample});
+  const auto result = vxdecode({"-", "--clock", "2026-12-31 23:30:00", "--tz", "-2", "--lat", "33.9",
+                                "--lat-hem", "S", "--lon", "0", "--lon-hem", "E"},
+                               sample.out);
+  EXPECT_EQ(result.exitCode, 0);
+  // 31 Dec 2026 21:30:00 UTC; latitude word 64633; longitude 0.
+  EXPECT_NE(result.out.find("1F 00 0C 00 EA 07 15 00 1E 00 00 00 00 00 79 FC 00 00 00 00 "), std::string::npos)
+      << result.out;
+}
+
+TEST(Vxdecode, AwakeStartsInBinaryMode) {
+  VX_LOAD_CAPTURE_OR_SKIP(recording, "fix-utrecht.bin");
+  const auto awake = vxdecode({"-", "--awake"}, recording);
+  EXPECT_EQ(awake.exitCode, 0);
+  EXPECT_EQ(awake.out.find("TX"), std::string::npos);  // never woken, never initialised
+  EXPECT_TRUE(awake.out.starts_with("$GPRMC,204219,A,")) << awake.out.substr(0, 80);
+  EXPECT_GE(std::count(awake.out.begin(), awake.out.end(), '\n'), 40);
+}
+
+TEST(Vxdecode, BadArgumentsPrintUsageAndExitTwo) {
+  const std::vector<std::vector<std::string>> bad{
+      {"--chunk", "0"}, {"--chunk", "x"},      {"--tz", "1.5"},
+      {"--lon", "abc"}, {"--lat-hem", "X"},    {"--clock", "2026-02-30 10:00:00"},
+      {"--bogus"},      {kSample, "second"},   {"--chunk"}};
+  for (const auto& args : bad) {
+    auto withSample = args;
+    withSample.insert(withSample.begin(), kSample);
+    const auto result = vxdecode(withSample);
+    EXPECT_EQ(result.exitCode, 2) << args.front();
+    EXPECT_NE(result.err.find("usage: vxdecode"), std::string::npos) << args.front();
+    EXPECT_EQ(result.out, "");
+  }
+}
+
+TEST(Vxdecode, UnreadableFileIsNamedWithTheReason) {
+  const auto missing = vxdecode({"/nonexistent/recording.bin"});
+  EXPECT_EQ(missing.exitCode, 1);
+  EXPECT_EQ(missing.err, "vxdecode: cannot read /nonexistent/recording.bin: No such file or directory\n");
+  const auto directory = vxdecode({"/tmp"});
+  EXPECT_EQ(directory.exitCode, 1);
+  EXPECT_EQ(directory.err, "vxdecode: cannot read /tmp: Is a directory\n");
+}
+
+}  // namespace
+}  // namespace vx
