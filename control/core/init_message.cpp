@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "codecs.h"
+#include "number_text.h"
 
 namespace vx {
 namespace {
@@ -66,6 +67,50 @@ std::string InitTemplate::encode(uint16_t& sequence) const {
     bytes += static_cast<char>((word >> 8) & 0xFF);
   }
   return bytes;
+}
+
+namespace {
+
+uint16_t wordAt(std::string_view bytes, int word) {
+  const auto low = static_cast<unsigned char>(bytes[static_cast<std::size_t>(2 * word - 2)]);
+  const auto high = static_cast<unsigned char>(bytes[static_cast<std::size_t>(2 * word - 1)]);
+  return static_cast<uint16_t>(low | high << 8);
+}
+
+bool sumsToZero(std::string_view bytes, int first, int last) {
+  uint16_t sum = 0;
+  for (int word = first; word <= last; ++word) sum = static_cast<uint16_t>(sum + wordAt(bytes, word));
+  return sum == 0;
+}
+
+// Degrees from a position word: the upper half of a count of 1e-8 radian.
+double degreesFromWord(uint16_t word) {
+  return codec::cdeg(static_cast<int16_t>(word) * 65536.0 / 100000000.0);
+}
+
+}  // namespace
+
+std::optional<InitMessageContent> decodeInitMessage(std::string_view bytes) {
+  if (bytes.size() != kInitMessageBytes || wordAt(bytes, 1) != kSyncWord || wordAt(bytes, 2) != kInitMessageId ||
+      wordAt(bytes, 3) != kWordsSent - 6 || !sumsToZero(bytes, 1, 5) || !sumsToZero(bytes, 6, 27)) {
+    return std::nullopt;
+  }
+  InitMessageContent content;
+  content.sequence = wordAt(bytes, 6);
+  content.utc = {wordAt(bytes, 13), wordAt(bytes, 12), wordAt(bytes, 11),
+                 wordAt(bytes, 14), wordAt(bytes, 15), wordAt(bytes, 16)};
+  content.latitude = degreesFromWord(wordAt(bytes, 18));
+  content.longitude = degreesFromWord(wordAt(bytes, 20));
+  return content;
+}
+
+std::string describe(const InitMessageContent& content) {
+  const DateTime& t = content.utc;
+  const auto two = [](int value) { return formatFixed(value, 2, 0); };
+  return "init #" + std::to_string(content.sequence) + ": " + formatFixed(t.year, 4, 0) + "-" + two(t.month) +
+         "-" + two(t.day) + " " + two(t.hour) + ":" + two(t.minute) + ":" + two(t.second) + " UTC, " +
+         formatFixed(std::fabs(content.latitude), 1, 2) + (content.latitude < 0 ? " S " : " N ") +
+         formatFixed(std::fabs(content.longitude), 1, 2) + (content.longitude < 0 ? " W" : " E");
 }
 
 uint16_t positionWord(double degrees) {

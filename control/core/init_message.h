@@ -10,7 +10,9 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
+#include <string_view>
 
 #include "date_time.h"
 
@@ -39,6 +41,21 @@ class InitTemplate {
  private:
   std::array<int32_t, 31> entries_{};
 };
+
+// What an initialisation message carries, as the receiver reads it.
+struct InitMessageContent {
+  uint16_t sequence = 0;
+  DateTime utc;
+  double latitude = 0;   // degrees, negative south
+  double longitude = 0;  // degrees, negative west
+};
+
+// Reads a message received as an initialisation message: nothing unless it
+// is exactly one message with id 1200, 21 data words and both checksums valid.
+std::optional<InitMessageContent> decodeInitMessage(std::string_view bytes);
+
+// "init #1: 2026-12-07 03:30:15 UTC, 42.44 N 71.25 W"
+std::string describe(const InitMessageContent& content);
 
 // The upper 16 bits of an angle in degrees as a 32-bit count of 1e-8
 // radian: what the message carries for latitude and longitude.

@@ -48,6 +48,9 @@ class ReceiverLink {
   ReceiverLink(const ReceiverLink&) = delete;
   ReceiverLink& operator=(const ReceiverLink&) = delete;
 
+  // The clock the next wake reply reads.
+  void setClock(LocalClock clock) { clock_ = std::move(clock); }
+
   // Settings the next wake reply reads.
   LinkSettings& settings() { return settings_; }
   const LinkSettings& settings() const { return settings_; }

@@ -16,6 +16,7 @@ enum ErrorNumber : int {
   kPortNotOpen = 8018,        // an operation that needs an open port
   kPortNumberInvalid = 380,   // a port number below 1
   kPortIoFailed = 8020,       // reading or writing the open device failed
+  kPortAlreadyOpen = 8005,    // changing the port number of an open port
 };
 
 inline constexpr const char* kControlSource = "vx.vxcomm";

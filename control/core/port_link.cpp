@@ -1,0 +1,18 @@
+#include "port_link.h"
+
+#include <cstdlib>
+
+namespace vx {
+
+std::string portLinkFolder() {
+  const char* config = std::getenv("XDG_CONFIG_HOME");
+  if (config != nullptr && config[0] == '/') return std::string(config) + "/vx";
+  const char* home = std::getenv("HOME");
+  return std::string(home != nullptr ? home : "") + "/.config/vx";
+}
+
+std::string portLinkPath(int port) { return portLinkFolder() + "/com" + std::to_string(port); }
+
+std::string defaultDevicePath(int port) { return "/dev/ttyS" + std::to_string(port - 1); }
+
+}  // namespace vx

@@ -1,0 +1,19 @@
+// Where serial port N lives. Users point the link
+// $XDG_CONFIG_HOME/vx/com<N> (default ~/.config/vx/com<N>) at their device,
+// a USB adapter say; without a link, port N is /dev/ttyS<N-1>.
+#pragma once
+
+#include <string>
+
+namespace vx {
+
+// The folder holding the port links.
+std::string portLinkFolder();
+
+// The link that names port `port` (1 = first).
+std::string portLinkPath(int port);
+
+// The device of port `port` when it has no link.
+std::string defaultDevicePath(int port);
+
+}  // namespace vx

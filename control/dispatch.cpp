@@ -1,0 +1,86 @@
+#include "dispatch.h"
+
+#include <QMetaMethod>
+#include <QMetaProperty>
+
+#include "type_library.h"
+#include "variant_conversions.h"
+#include "vx_error.h"
+
+namespace vx {
+namespace {
+
+enum : int {
+  kNotSupported = 438,
+  kWrongArgumentCount = 450,
+  kReadOnly = 383,
+  kWriteOnly = 394,
+};
+
+[[noreturn]] void fail(int number, const char* description) { throw Error(number, description); }
+
+// The argument as the parameter's type expects it.
+QVariant convertTo(QMetaType type, const QVariant& argument) {
+  switch (type.id()) {
+    case QMetaType::Double: return toDouble(argument);
+    case QMetaType::Short: return QVariant::fromValue<short>(toInt16(argument));
+    case QMetaType::Bool: return toBool(argument);
+    case QMetaType::QString: return toText(argument);
+    case QMetaType::QByteArray: return toByteText(argument);
+    default: return argument;
+  }
+}
+
+QMetaMethod methodNamed(const QMetaObject& meta, std::string_view name) {
+  for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
+    const QMetaMethod method = meta.method(i);
+    if (method.methodType() == QMetaMethod::Method && method.name() == QByteArrayView(name)) return method;
+  }
+  return {};
+}
+
+QVariant callMethod(QObject& control, const typelib::Member& member, const QVariantList& arguments) {
+  const QMetaMethod method = methodNamed(*control.metaObject(), member.name);
+  if (!method.isValid()) fail(kNotSupported, "Object doesn't support this property or method");
+  if (arguments.size() != method.parameterCount()) {
+    fail(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
+  }
+  QVariant argument = arguments.isEmpty() ? QVariant() : convertTo(method.parameterMetaType(0), arguments[0]);
+  QVariant result(method.returnMetaType(), nullptr);
+  const QGenericReturnArgument returned(method.typeName(), result.data());
+  const bool called = arguments.isEmpty()
+                          ? method.invoke(&control, Qt::DirectConnection, returned)
+                          : method.invoke(&control, Qt::DirectConnection, returned,
+                                          QGenericArgument(argument.typeName(), argument.constData()));
+  if (!called) fail(kNotSupported, "Object doesn't support this property or method");
+  return result;
+}
+
+QMetaProperty propertyNamed(const QObject& control, std::string_view name) {
+  const QMetaObject& meta = *control.metaObject();
+  return meta.property(meta.indexOfProperty(std::string(name).c_str()));
+}
+
+}  // namespace
+
+QVariant invoke(QObject& control, int32_t dispatchId, DispatchKind kind, const QVariantList& arguments) {
+  const typelib::Member* member = typelib::findMember(dispatchId);
+  if (member == nullptr) fail(kNotSupported, "Object doesn't support this property or method");
+  if (member->kind == typelib::MemberKind::kMethod) {
+    if (kind != DispatchKind::kMethod) fail(kNotSupported, "Object doesn't support this property or method");
+    return callMethod(control, *member, arguments);
+  }
+  const QMetaProperty property = propertyNamed(control, member->name);
+  if (!property.isValid()) fail(kNotSupported, "Object doesn't support this property or method");
+  if (kind == DispatchKind::kPropertyPut) {
+    if (!(member->access & typelib::kWrite)) fail(kReadOnly, "Property is read-only");
+    if (arguments.size() != 1) fail(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
+    property.write(&control, convertTo(property.metaType(), arguments[0]));
+    return {};
+  }
+  if (!(member->access & typelib::kRead)) fail(kWriteOnly, "Property is write-only");
+  if (!arguments.isEmpty()) fail(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
+  return property.read(&control);
+}
+
+}  // namespace vx

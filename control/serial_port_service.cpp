@@ -1,0 +1,151 @@
+#include "serial_port_service.h"
+
+#include <unistd.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QPointer>
+
+#include "comm_events.h"
+#include "port_link.h"
+#include "vx_error.h"
+
+namespace vx {
+namespace {
+
+constexpr const char* kSource = "MSComm1";
+
+}  // namespace
+
+SerialPortService::SerialPortService(QObject* parent) : QObject(parent) {
+  port_.setBaudRate(QSerialPort::Baud9600);
+  port_.setDataBits(QSerialPort::Data8);
+  port_.setParity(QSerialPort::NoParity);
+  port_.setStopBits(QSerialPort::OneStop);
+  port_.setFlowControl(QSerialPort::NoFlowControl);
+  // Queued, so that the handlers never run inside QSerialPort's own
+  // notification: a host may destroy the control (and this port) from OnComm.
+  connect(&port_, &QSerialPort::readyRead, this, &SerialPortService::onReadyRead, Qt::QueuedConnection);
+  connect(&port_, &QSerialPort::errorOccurred, this, &SerialPortService::onErrorOccurred,
+          Qt::QueuedConnection);
+}
+
+SerialPortService::~SerialPortService() { close(); }
+
+QString SerialPortService::devicePath(int port) {
+  const QFileInfo link(QString::fromStdString(portLinkPath(port)));
+  if (link.isSymLink()) return link.symLinkTarget();
+  return QString::fromStdString(defaultDevicePath(port));
+}
+
+void SerialPortService::setCommPort(short port) {
+  if (port < 1) {
+    throw Error(kPortNumberInvalid, "Invalid port number " + std::to_string(port) + ": ports count from 1",
+                kSource);
+  }
+  if (port_.isOpen()) throw Error(kPortAlreadyOpen, "Port already open", kSource);
+  commPort_ = port;
+}
+
+void SerialPortService::setPortOpen(bool open) {
+  if (open == port_.isOpen()) return;
+  open ? this->open() : close();
+}
+
+void SerialPortService::setDTREnable(bool on) {
+  dtr_ = on;
+  if (port_.isOpen()) port_.setDataTerminalReady(on);
+}
+
+void SerialPortService::setRTSEnable(bool on) {
+  rts_ = on;
+  if (port_.isOpen()) port_.setRequestToSend(on);
+}
+
+void SerialPortService::Output(const QByteArray& bytes) {
+  if (!port_.isOpen()) throw Error(kPortNotOpen, "Port not open", kSource);
+  if (port_.write(bytes) != bytes.size()) {
+    throw Error(kPortIoFailed, "cannot write to " + device().toStdString() + ": " + port_.errorString().toStdString(),
+                kSource);
+  }
+  port_.flush();  // out now, not at the next turn of the event loop
+}
+
+QByteArray SerialPortService::Input() { return port_.isOpen() ? port_.readAll() : QByteArray(); }
+
+void SerialPortService::open() {
+  const QString device = this->device();
+  port_.setPortName(device);
+  if (!port_.open(QIODevice::ReadWrite)) failToOpen(device);
+  // A device that cannot drive the lines (a pseudo-terminal) refuses these;
+  // the requested state is kept all the same.
+  port_.setDataTerminalReady(dtr_);
+  port_.setRequestToSend(rts_);
+  port_.clearError();
+}
+
+void SerialPortService::failToOpen(const QString& device) {
+  std::string reason;
+  switch (port_.error()) {
+    case QSerialPort::PermissionError:
+      // QSerialPort reports a lock held by another program as a permission
+      // error too; the device's own permissions tell the two apart.
+      reason = ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0
+                   ? "Device or resource busy (is another program using it?)"
+                   : "Permission denied (is the user in the dialout group?)";
+      break;
+    case QSerialPort::DeviceNotFoundError:
+      reason = "No such file or directory";
+      break;
+    default:
+      reason = port_.errorString().toStdString();
+      break;
+  }
+  port_.clearError();
+  throw Error(kPortCannotOpen, "cannot open " + device.toStdString() + ": " + reason, kSource);
+}
+
+void SerialPortService::close() {
+  if (!port_.isOpen()) return;
+  port_.flush();
+  port_.close();
+}
+
+void SerialPortService::onReadyRead() {
+  if (port_.bytesAvailable() > 0) raise(kComEvReceive);
+}
+
+void SerialPortService::onErrorOccurred(QSerialPort::SerialPortError error) {
+  switch (error) {
+    case QSerialPort::NoError:
+    case QSerialPort::UnsupportedOperationError:  // line control on a pseudo-terminal
+    case QSerialPort::TimeoutError:
+      return;
+    case QSerialPort::ResourceError:
+    case QSerialPort::ReadError:
+    case QSerialPort::WriteError:
+      break;
+    default:
+      if (!port_.isOpen()) return;  // open failures are reported by setPortOpen
+      break;
+  }
+  if (!port_.isOpen()) return;
+  lastEventDescription_ = device() + ": " + port_.errorString();
+  port_.clearError();
+  // Hand over what had already arrived before reporting the loss.
+  if (port_.bytesAvailable() > 0) {
+    const QPointer<SerialPortService> alive(this);
+    raise(kComEvReceive);
+    if (!alive) return;
+  }
+  close();
+  raise(error == QSerialPort::ResourceError || error == QSerialPort::ReadError ? kComEventDeviceLost
+                                                                                : kComEventIoError);
+}
+
+void SerialPortService::raise(short event) {
+  commEvent_ = event;
+  emit OnComm();  // last: a handler may destroy this object
+}
+
+}  // namespace vx

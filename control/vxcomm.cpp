@@ -1,0 +1,203 @@
+#include "vxcomm.h"
+
+#include <QPointer>
+#include <atomic>
+
+#include "codecs.h"
+#include "comm_events.h"
+#include "number_text.h"
+#include "property_bag.h"
+#include "serial_port_service.h"
+#include "variant_conversions.h"
+#include "vx_error.h"
+
+namespace {
+
+std::atomic<int> instances{0};
+
+constexpr const char* kDefaultLatitude = "42.4413";
+constexpr const char* kDefaultLatHemisphere = "N";
+constexpr const char* kDefaultLongitude = "71.2544";
+constexpr const char* kDefaultLongHemisphere = "W";
+constexpr short kDefaultTimeZone = 5;
+
+std::string_view bytesOf(const QByteArray& bytes) {
+  return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
+}
+
+}  // namespace
+
+vxcomm::vxcomm(QWidget* parent)
+    : QWidget(parent),
+      MSComm1(new vx::SerialPortService(this)),
+      link_(vx::systemLocalTime, [this](std::string_view bytes) { writeToReceiver(bytes); }) {
+  ++instances;
+  hide();  // nothing to see at run time
+  connect(MSComm1, &vx::SerialPortService::OnComm, this, &vxcomm::MSComm1_OnComm);
+  Initialize();
+  InitProperties();
+}
+
+vxcomm::~vxcomm() { --instances; }
+
+int vxcomm::liveInstances() { return instances; }
+
+void vxcomm::setLocalClock(vx::LocalClock clock) { link_.setClock(std::move(clock)); }
+
+// --- Methods ----------------------------------------------------------------
+
+QVariant vxcomm::addmsg(const QString& str) {
+  link_.addmsg(str.toStdString());
+  return {};
+}
+
+QString vxcomm::getmsg() { return QString::fromStdString(link_.getmsg()); }
+
+double vxcomm::cvdi(const QByteArray& mys) { return vx::codec::cvdi(bytesOf(mys)); }
+double vxcomm::cvti(const QByteArray& mys) { return vx::codec::cvti(bytesOf(mys)); }
+double vxcomm::cvudi(const QByteArray& mys) { return vx::codec::cvudi(bytesOf(mys)); }
+double vxcomm::cvi(const QByteArray& mys) { return vx::codec::cvi(bytesOf(mys)); }
+double vxcomm::cvui(const QByteArray& mys) { return vx::codec::cvui(bytesOf(mys)); }
+double vxcomm::crad(double degree) { return vx::codec::crad(degree); }
+double vxcomm::cdeg(double rads) { return vx::codec::cdeg(rads); }
+double vxcomm::cfeet(double meters) { return vx::codec::cfeet(meters); }
+
+// --- Properties -------------------------------------------------------------
+
+short vxcomm::CommEvent() const { return MSComm1->CommEvent(); }
+
+void vxcomm::setOdata(const QString& item) {
+  MSComm1->Output(vx::toByteText(item));
+  emit PropertyChanged("Odata");
+}
+
+QString vxcomm::Idata() { return getmsg(); }
+
+short vxcomm::CommPort() const { return MSComm1->CommPort(); }
+
+void vxcomm::setCommPort(short NewPort) {
+  MSComm1->setCommPort(NewPort);
+  emit PropertyChanged("CommPort");
+}
+
+short vxcomm::PortOpen() const { return MSComm1->PortOpen() ? -1 : 0; }
+
+void vxcomm::setPortOpen(short OpenVal) {
+  MSComm1->setPortOpen(OpenVal != 0);  // a failure ends the write here
+  emit PropertyChanged("PortOpen");
+  Initialize();
+}
+
+bool vxcomm::DTREnable() const { return MSComm1->DTREnable(); }
+
+void vxcomm::setDTREnable(bool Value) {
+  MSComm1->setDTREnable(Value);
+  emit PropertyChanged("DTREnable");
+}
+
+bool vxcomm::RTSEnable() const { return MSComm1->RTSEnable(); }
+
+void vxcomm::setRTSEnable(bool Value) {
+  MSComm1->setRTSEnable(Value);
+  emit PropertyChanged("RTSEnable");
+}
+
+QString vxcomm::Latitude() const { return QString::fromStdString(link_.settings().latitude); }
+
+void vxcomm::setLatitude(const QString& Value) {
+  link_.settings().latitude = Value.toStdString();
+  emit PropertyChanged("Latitude");
+}
+
+QString vxcomm::Longitude() const { return QString::fromStdString(vx::generalNumber(link_.settings().longitude)); }
+
+void vxcomm::setLongitude(const QString& Value) {
+  link_.settings().longitude = vx::toDouble(Value);
+  emit PropertyChanged("Longitude");
+}
+
+QString vxcomm::LatHemisphere() const { return QString::fromStdString(link_.settings().latHemisphere); }
+
+void vxcomm::setLatHemisphere(const QString& Value) {
+  link_.settings().latHemisphere = Value.toStdString();
+  emit PropertyChanged("LatHemisphere");
+}
+
+QString vxcomm::LongHemisphere() const { return QString::fromStdString(link_.settings().longHemisphere); }
+
+void vxcomm::setLongHemisphere(const QString& Value) {
+  link_.settings().longHemisphere = Value.toStdString();
+  emit PropertyChanged("LongHemisphere");
+}
+
+short vxcomm::TimeZone() const { return link_.settings().timeZone; }
+
+void vxcomm::setTimeZone(short Value) {
+  link_.settings().timeZone = Value;
+  emit PropertyChanged("TimeZone");
+}
+
+// --- Persistence ------------------------------------------------------------
+
+void vxcomm::InitProperties() {
+  vx::LinkSettings& settings = link_.settings();
+  settings.latitude = kDefaultLatitude;
+  settings.latHemisphere = kDefaultLatHemisphere;
+  settings.longitude = vx::toDouble(QString(kDefaultLongitude));
+  settings.longHemisphere = kDefaultLongHemisphere;
+  settings.timeZone = kDefaultTimeZone;
+}
+
+void vxcomm::ReadProperties(vx::PropertyBag& bag) {
+  vx::LinkSettings& settings = link_.settings();
+  settings.latitude = vx::toText(bag.ReadProperty("Latitude", kDefaultLatitude)).toStdString();
+  settings.latHemisphere = vx::toText(bag.ReadProperty("LatHemisphere", kDefaultLatHemisphere)).toStdString();
+  settings.longitude = vx::toDouble(bag.ReadProperty("Longitude", kDefaultLongitude));
+  settings.longHemisphere = vx::toText(bag.ReadProperty("LongHemisphere", kDefaultLongHemisphere)).toStdString();
+  settings.timeZone = vx::toInt16(bag.ReadProperty("TimeZone", kDefaultTimeZone));
+}
+
+void vxcomm::WriteProperties(vx::PropertyBag& bag) const {
+  const vx::LinkSettings& settings = link_.settings();
+  bag.WriteProperty("Latitude", QString::fromStdString(settings.latitude), kDefaultLatitude);
+  bag.WriteProperty("LatHemisphere", QString::fromStdString(settings.latHemisphere), kDefaultLatHemisphere);
+  bag.WriteProperty("Longitude", Longitude(), kDefaultLongitude);
+  bag.WriteProperty("LongHemisphere", QString::fromStdString(settings.longHemisphere), kDefaultLongHemisphere);
+  bag.WriteProperty("TimeZone", settings.timeZone, kDefaultTimeZone);
+}
+
+// --- Receive path -----------------------------------------------------------
+
+void vxcomm::Initialize() { link_.reset(); }
+
+void vxcomm::writeToReceiver(std::string_view bytes) {
+  const QByteArray output(bytes.data(), static_cast<qsizetype>(bytes.size()));
+  MSComm1->Output(output);
+  emit Transmitted(output);
+}
+
+void vxcomm::MSComm1_OnComm() {
+  const QPointer<vxcomm> alive(this);
+  const short event = MSComm1->CommEvent();
+  if (event == vx::kComEvReceive) {
+    const QByteArray input = MSComm1->Input();
+    try {
+      // OnComm after every step that leaves sentences waiting; the host's
+      // handler runs nested and may destroy this control.
+      link_.receive(bytesOf(input), [this, &alive] {
+        emit OnComm();
+        return !alive.isNull();
+      });
+    } catch (const std::exception& error) {
+      // An exception may not cross Qt's event loop: report it as an event.
+      if (!alive) return;
+      emit CommError(vx::kComEventIoError, QString::fromStdString(error.what()));
+    }
+    return;
+  }
+  if (event >= vx::kComEventBreak) {
+    emit CommError(event, MSComm1->lastEventDescription());
+    if (!alive) return;
+  }
+  if (link_.sentencesWaiting()) emit OnComm();
+}

@@ -1,0 +1,117 @@
+// vxcomm: the receiver link control.
+//
+// It owns the serial port (MSComm1), wakes and initialises the receiver by
+// itself, turns the receiver's binary messages into NMEA sentences, queues
+// them and raises OnComm while sentences wait. A host places it on a window
+// (it shows nothing), or creates it by its programmatic identifier
+// "vx.vxcomm" (see control_loader.h), sets the position, time difference
+// and port, switches DTREnable, RTSEnable and PortOpen on, and reads Idata
+// on each OnComm.
+//
+// Every property and method is reachable by name through the meta-object
+// and by dispatch id (dispatch.h). Failures raise vx::Error. Every
+// successful property write ends with PropertyChanged naming the property.
+// Every write of PortOpen, opening or closing, resets the exchange: the
+// queue is emptied and the receiver is woken and initialised anew.
+//
+// A host may destroy the control from its own OnComm handler.
+#pragma once
+
+#include <QWidget>
+
+#include "date_time.h"
+#include "receiver_link.h"
+#include "vxcomm_interface.h"
+
+namespace vx {
+class PropertyBag;
+class SerialPortService;
+}  // namespace vx
+
+class vxcomm : public QWidget, public _vxcomm {
+  Q_OBJECT
+  Q_INTERFACES(_vxcomm)
+  Q_CLASSINFO("ProgId", "vx.vxcomm")
+  Q_CLASSINFO("DefaultEvent", "OnComm")
+  Q_PROPERTY(short CommEvent READ CommEvent)
+  Q_PROPERTY(QString Odata READ writeOnly WRITE setOdata STORED false)
+  Q_PROPERTY(QString Idata READ Idata STORED false)
+  Q_PROPERTY(short CommPort READ CommPort WRITE setCommPort STORED false)
+  Q_PROPERTY(short PortOpen READ PortOpen WRITE setPortOpen STORED false)
+  Q_PROPERTY(bool DTREnable READ DTREnable WRITE setDTREnable STORED false)
+  Q_PROPERTY(bool RTSEnable READ RTSEnable WRITE setRTSEnable STORED false)
+  Q_PROPERTY(QString Latitude READ Latitude WRITE setLatitude)
+  Q_PROPERTY(QString Longitude READ Longitude WRITE setLongitude)
+  Q_PROPERTY(QString LatHemisphere READ LatHemisphere WRITE setLatHemisphere)
+  Q_PROPERTY(QString LongHemisphere READ LongHemisphere WRITE setLongHemisphere)
+  Q_PROPERTY(short TimeZone READ TimeZone WRITE setTimeZone)
+
+ public:
+  explicit vxcomm(QWidget* parent = nullptr);
+  ~vxcomm() override;
+
+  Q_INVOKABLE QVariant addmsg(const QString& str) override;
+  Q_INVOKABLE QString getmsg() override;
+  Q_INVOKABLE double cvdi(const QByteArray& mys) override;
+  Q_INVOKABLE double cvti(const QByteArray& mys) override;
+  Q_INVOKABLE double cvudi(const QByteArray& mys) override;
+  Q_INVOKABLE double cvi(const QByteArray& mys) override;
+  Q_INVOKABLE double cvui(const QByteArray& mys) override;
+  Q_INVOKABLE double crad(double degree) override;
+  Q_INVOKABLE double cdeg(double rads) override;
+  Q_INVOKABLE double cfeet(double meters) override;
+
+  short CommEvent() const override;
+  void setOdata(const QString& item) override;
+  QString Idata() override;
+  short CommPort() const override;
+  void setCommPort(short NewPort) override;
+  short PortOpen() const override;  // -1 open, 0 closed
+  void setPortOpen(short OpenVal) override;
+  bool DTREnable() const override;
+  void setDTREnable(bool Value) override;
+  bool RTSEnable() const override;
+  void setRTSEnable(bool Value) override;
+  QString Latitude() const override;
+  void setLatitude(const QString& Value) override;
+  QString Longitude() const override;  // general number form: "071.25000" reads "71.25"
+  void setLongitude(const QString& Value) override;  // not a number: error 13, value kept
+  QString LatHemisphere() const override;
+  void setLatHemisphere(const QString& Value) override;
+  QString LongHemisphere() const override;
+  void setLongHemisphere(const QString& Value) override;
+  short TimeZone() const override;
+  void setTimeZone(short Value) override;
+
+  // Persistence of the five settings, in this order: Latitude,
+  // LatHemisphere, Longitude, LongHemisphere, TimeZone.
+  void InitProperties();
+  void ReadProperties(vx::PropertyBag& bag);
+  void WriteProperties(vx::PropertyBag& bag) const;
+
+  // The local clock that the wake reply reads; the system's by default.
+  void setLocalClock(vx::LocalClock clock);
+
+  // Instances alive in this process; the plugin may unload at none.
+  static int liveInstances();
+
+ signals:
+  void OnComm();
+  void PropertyChanged(const QString& name);
+  // The serial port reported an error event (the device went away, say);
+  // CommEvent holds its code. PortOpen then reads 0.
+  void CommError(short event, const QString& description);
+  // The control wrote to the receiver on its own: the wake reply or the
+  // initialisation message. Emitted from inside the receive path: a handler
+  // must not destroy the control here (OnComm is the place for that).
+  void Transmitted(const QByteArray& bytes);
+
+ private:
+  QString writeOnly() const { return {}; }
+  void Initialize();
+  void MSComm1_OnComm();
+  void writeToReceiver(std::string_view bytes);
+
+  vx::SerialPortService* MSComm1;  // a child: created and destroyed with the control
+  vx::ReceiverLink link_;
+};

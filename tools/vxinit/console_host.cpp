@@ -1,0 +1,80 @@
+#include "console_host.h"
+
+#include <cstdio>
+
+#include <QVariant>
+
+#include "init_message.h"
+#include "vx_error.h"
+
+namespace vx {
+
+ConsoleHost::ConsoleHost(QWidget* control, const ConsoleOptions& options)
+    : QObject(control), control_(control), options_(options) {
+  connect(control_, SIGNAL(OnComm()), this, SLOT(onComm()));
+  connect(control_, SIGNAL(CommError(short, QString)), this, SLOT(onCommError(short, QString)));
+  connect(control_, SIGNAL(Transmitted(QByteArray)), this, SLOT(onTransmitted(QByteArray)));
+}
+
+void ConsoleHost::set(const char* property, const QVariant& value) {
+  if (!control_->setProperty(property, value)) {
+    throw Error(438, std::string("the control has no property ") + property, "vxinit");
+  }
+}
+
+void ConsoleHost::start() {
+  set("Latitude", options_.latitude);
+  set("LatHemisphere", options_.latHemisphere);
+  set("Longitude", options_.longitude);
+  set("LongHemisphere", options_.longHemisphere);
+  set("TimeZone", QVariant::fromValue<short>(static_cast<short>(options_.timeZone)));
+  set("CommPort", QVariant::fromValue<short>(static_cast<short>(options_.port)));
+  set("DTREnable", true);
+  set("RTSEnable", true);
+  set("PortOpen", QVariant::fromValue<short>(-1));
+  std::fprintf(stderr, "vxinit: port %d open, waiting for the receiver\n", options_.port);
+}
+
+void ConsoleHost::stop() {
+  try {
+    if (control_->property("PortOpen").toInt() != 0) set("PortOpen", QVariant::fromValue<short>(0));
+    set("RTSEnable", false);
+    set("DTREnable", false);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "vxinit: closing the port: %s\n", error.what());
+  }
+}
+
+void ConsoleHost::onComm() {
+  const QString sentence = control_->property("Idata").toString();
+  if (sentence.isEmpty()) return;
+  std::printf("%s\n", sentence.toLatin1().constData());
+  std::fflush(stdout);
+  ++sentences_;
+  if (options_.untilFix && isValidFix(sentence)) {
+    emit finished(0);
+  } else if (options_.count > 0 && sentences_ >= options_.count) {
+    emit finished(0);
+  }
+}
+
+void ConsoleHost::onCommError(short event, const QString& description) {
+  std::fprintf(stderr, "vxinit: the receiver's line went away (event %d: %s)\n", event,
+               description.toLocal8Bit().constData());
+  emit finished(1);
+}
+
+void ConsoleHost::onTransmitted(const QByteArray& bytes) {
+  const std::string_view sent(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+  if (sent == "EARTHA\r\n") {
+    std::fprintf(stderr, "vxinit: receiver awake: wake reply sent\n");
+  } else if (const auto init = decodeInitMessage(sent)) {
+    std::fprintf(stderr, "vxinit: initialisation sent: %s\n", describe(*init).c_str());
+  } else {
+    std::fprintf(stderr, "vxinit: sent %lld bytes\n", static_cast<long long>(bytes.size()));
+  }
+}
+
+bool isValidFix(const QString& sentence) { return sentence.startsWith("$GPRMC,") && sentence.section(',', 2, 2) == "A"; }
+
+}  // namespace vx

@@ -1,0 +1,56 @@
+// The console host of the receiver link control: configures a control
+// created by its programmatic identifier, opens the port, prints each
+// sentence as it arrives and reports on stderr what the control sends to
+// the receiver. It knows the control only by name, as any late-bound host.
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QWidget>
+
+namespace vx {
+
+struct ConsoleOptions {
+  int port = 0;
+  QString latitude = "42.4413";
+  QString latHemisphere = "N";
+  QString longitude = "71.2544";
+  QString longHemisphere = "W";
+  int timeZone = 5;
+  bool untilFix = false;
+  long count = 0;  // 0: no limit
+};
+
+class ConsoleHost : public QObject {
+  Q_OBJECT
+
+ public:
+  ConsoleHost(QWidget* control, const ConsoleOptions& options);
+
+  // Sets the properties, switches the lines on and opens the port; throws
+  // vx::Error when the port cannot be used.
+  void start();
+  // Closes the port and switches the lines off; never throws.
+  void stop();
+
+ signals:
+  // The host is done: 0 at a fix or after the count, 1 when the line went away.
+  void finished(int exitCode);
+
+ private slots:
+  void onComm();
+  void onCommError(short event, const QString& description);
+  void onTransmitted(const QByteArray& bytes);
+
+ private:
+  void set(const char* property, const QVariant& value);
+
+  QWidget* control_;
+  ConsoleOptions options_;
+  long sentences_ = 0;
+};
+
+// True for a $GPRMC sentence reporting a valid fix (status "A").
+bool isValidFix(const QString& sentence);
+
+}  // namespace vx

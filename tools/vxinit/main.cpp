@@ -1,0 +1,159 @@
+// vxinit: initialises a receiver from a terminal, for headless machines and
+// scripts. Creates the control by "vx.vxcomm", opens the port, prints each
+// sentence as it arrives.
+#include <signal.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QSocketNotifier>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <iostream>
+
+#include "cli.h"
+#include "console_host.h"
+#include "control_loader.h"
+#include "vx_error.h"
+
+namespace {
+
+constexpr int kExitTimeout = 3;
+constexpr int kExitInterrupted = 130;
+
+constexpr const char* kUsage =
+    "usage: vxinit (--port N | --device PATH) [--lat 42.4413] [--lat-hem N|S] [--lon 71.2544]\n"
+    "              [--lon-hem E|W] [--tz 5] [--until-fix] [--count N] [--timeout S]\n"
+    "Wakes the receiver on serial port N (the device ~/.config/vx/comN points to, else\n"
+    "/dev/ttyS<N-1>) or on the device PATH, initialises it with the UTC time and the\n"
+    "position, and prints each NMEA sentence as it arrives. --tz is the time difference\n"
+    "in hours, positive west of Greenwich. Exits 0 at the first valid fix (--until-fix)\n"
+    "or after N sentences (--count), 3 when --timeout S seconds pass first, 1 when the\n"
+    "port cannot be used, 2 on bad arguments.\n";
+
+struct Options {
+  vx::ConsoleOptions console;
+  QString device;
+  double timeout = 0;
+};
+
+Options parse(int argc, char** argv) {
+  Options options;
+  vx::cli::Arguments args(argc, argv);
+  const auto text = [&](std::string_view option) { return QString::fromStdString(std::string(args.value(option))); };
+  while (!args.done()) {
+    const std::string_view arg = args.take();
+    if (arg == "--port") {
+      options.console.port = static_cast<int>(vx::cli::integerIn(args.value(arg), 1, 32767, "--port"));
+    } else if (arg == "--device") {
+      options.device = text(arg);
+    } else if (arg == "--lat") {
+      const QString value = text(arg);
+      vx::cli::number(value.toStdString(), "--lat");
+      options.console.latitude = value;
+    } else if (arg == "--lat-hem") {
+      options.console.latHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "N|S", "--lat-hem"));
+    } else if (arg == "--lon") {
+      const QString value = text(arg);
+      vx::cli::number(value.toStdString(), "--lon");
+      options.console.longitude = value;
+    } else if (arg == "--lon-hem") {
+      options.console.longHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem"));
+    } else if (arg == "--tz") {
+      options.console.timeZone = static_cast<int>(vx::cli::integerIn(args.value(arg), -32768, 32767, "--tz"));
+    } else if (arg == "--until-fix") {
+      options.console.untilFix = true;
+    } else if (arg == "--count") {
+      options.console.count = vx::cli::integerIn(args.value(arg), 1, 1L << 40, "--count");
+    } else if (arg == "--timeout") {
+      options.timeout = vx::cli::number(args.value(arg), "--timeout");
+      if (!(options.timeout > 0)) throw vx::cli::UsageError("--timeout must be a number of seconds above 0");
+    } else if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      std::exit(vx::cli::kExitOk);
+    } else {
+      throw vx::cli::UsageError("unexpected argument \"" + std::string(arg) + "\"");
+    }
+  }
+  if ((options.console.port != 0) == !options.device.isEmpty()) {
+    throw vx::cli::UsageError("give either --port N or --device PATH");
+  }
+  return options;
+}
+
+// --device: a private configuration folder whose port 1 links to PATH, so
+// that the control opens it as it opens any port.
+void linkDeviceAsPortOne(const QTemporaryDir& folder, const QString& device, vx::ConsoleOptions& console) {
+  QDir(folder.path()).mkpath("vx");
+  QFile::link(QFileInfo(device).absoluteFilePath(), folder.path() + "/vx/com1");
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+  console.port = 1;
+}
+
+// SIGINT and SIGTERM end the event loop through a socket, so the port is
+// closed by the ordinary path.
+int signalSocket[2];
+
+void onSignal(int) {
+  const char byte = 1;
+  [[maybe_unused]] const auto written = ::write(signalSocket[0], &byte, 1);
+}
+
+void watchSignals(QApplication& app) {
+  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSocket) != 0) return;
+  auto* notifier = new QSocketNotifier(signalSocket[1], QSocketNotifier::Read, &app);
+  QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
+    std::fprintf(stderr, "vxinit: interrupted, closing the port\n");
+    QCoreApplication::exit(kExitInterrupted);
+  });
+  struct sigaction action {};
+  action.sa_handler = onSignal;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  try {
+    options = parse(argc, argv);
+  } catch (const vx::cli::UsageError& error) {
+    std::cerr << "vxinit: " << error.what() << '\n' << kUsage;
+    return vx::cli::kExitUsage;
+  }
+  // A console tool never shows a window; it must not need a display.
+  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  QApplication app(argc, argv);
+  watchSignals(app);
+
+  QTemporaryDir privateConfig;
+  if (!options.device.isEmpty()) linkDeviceAsPortOne(privateConfig, options.device, options.console);
+
+  QWidget* control = nullptr;
+  vx::ConsoleHost* host = nullptr;
+  try {
+    control = vx::createControl("vx.vxcomm");
+    host = new vx::ConsoleHost(control, options.console);
+    QObject::connect(host, &vx::ConsoleHost::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
+    host->start();
+  } catch (const vx::Error& error) {
+    std::fprintf(stderr, "vxinit: %s\n", error.description().c_str());
+    if (host != nullptr) host->stop();
+    delete control;
+    return vx::cli::kExitFailure;
+  }
+  if (options.timeout > 0) {
+    QTimer::singleShot(static_cast<int>(options.timeout * 1000), &app, [&options] {
+      std::fprintf(stderr, "vxinit: no %s within %g seconds\n", options.console.untilFix ? "fix" : "end", options.timeout);
+      QCoreApplication::exit(kExitTimeout);
+    });
+  }
+  const int exitCode = app.exec();
+  host->stop();
+  delete control;
+  return exitCode;
+}
