@@ -31,44 +31,67 @@ std::string slurp(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   std::ostringstream text;
   text << file.rdbuf();
-  std::remove(path.c_str());
   return std::move(text).str();
 }
 
 }  // namespace
 
-ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
-                         const std::string& input, int timeoutSeconds) {
-  const std::string in = temporaryFile(input), out = temporaryFile({}), err = temporaryFile({});
+RunningProgram::RunningProgram(const std::string& program, const std::vector<std::string>& args,
+                               const std::string& input)
+    : in_(temporaryFile(input)), out_(temporaryFile({})), err_(temporaryFile({})) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  posix_spawn_file_actions_addopen(&actions, 0, in.c_str(), O_RDONLY, 0);
-  posix_spawn_file_actions_addopen(&actions, 1, out.c_str(), O_WRONLY | O_TRUNC, 0);
-  posix_spawn_file_actions_addopen(&actions, 2, err.c_str(), O_WRONLY | O_TRUNC, 0);
+  posix_spawn_file_actions_addopen(&actions, 0, in_.c_str(), O_RDONLY, 0);
+  posix_spawn_file_actions_addopen(&actions, 1, out_.c_str(), O_WRONLY | O_TRUNC, 0);
+  posix_spawn_file_actions_addopen(&actions, 2, err_.c_str(), O_WRONLY | O_TRUNC, 0);
   std::vector<char*> argv{const_cast<char*>(program.c_str())};
   for (const auto& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
   argv.push_back(nullptr);
-
-  ProgramResult result;
   pid_t pid = 0;
-  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) {
-    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
-    int status = 0;
-    while (waitpid(pid, &status, WNOHANG) == 0) {
-      if (std::chrono::steady_clock::now() > deadline) {
-        kill(pid, SIGKILL);
-        waitpid(pid, &status, 0);
-        break;
-      }
-      std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    }
-    if (WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
-  }
+  if (posix_spawn(&pid, program.c_str(), &actions, nullptr, argv.data(), environ) == 0) pid_ = pid;
   posix_spawn_file_actions_destroy(&actions);
-  std::remove(in.c_str());
-  result.out = slurp(out);
-  result.err = slurp(err);
+}
+
+RunningProgram::~RunningProgram() {
+  if (pid_ > 0) wait(0);
+  for (const auto& path : {in_, out_, err_}) std::remove(path.c_str());
+}
+
+void RunningProgram::signal(int number) {
+  if (pid_ > 0) kill(pid_, number);
+}
+
+std::string RunningProgram::errorsSoFar() const {
+  std::ifstream file(err_, std::ios::binary);
+  std::ostringstream text;
+  text << file.rdbuf();
+  return std::move(text).str();
+}
+
+ProgramResult RunningProgram::wait(int timeoutSeconds) {
+  ProgramResult result;
+  if (pid_ <= 0) return result;
+  const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+  int status = 0;
+  while (waitpid(pid_, &status, WNOHANG) == 0) {
+    if (std::chrono::steady_clock::now() >= deadline) {
+      kill(pid_, SIGKILL);
+      waitpid(pid_, &status, 0);
+      status = -1;
+      break;
+    }
+    std::this_thread::sleep_for(std::chrono::milliseconds(5));
+  }
+  pid_ = -1;
+  if (status != -1 && WIFEXITED(status)) result.exitCode = WEXITSTATUS(status);
+  result.out = slurp(out_);
+  result.err = slurp(err_);
   return result;
+}
+
+ProgramResult runProgram(const std::string& program, const std::vector<std::string>& args,
+                         const std::string& input, int timeoutSeconds) {
+  return RunningProgram(program, args, input).wait(timeoutSeconds);
 }
 
 }  // namespace vx::test

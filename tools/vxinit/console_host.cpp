@@ -47,21 +47,25 @@ void ConsoleHost::stop() {
 
 void ConsoleHost::onComm() {
   const QString sentence = control_->property("Idata").toString();
-  if (sentence.isEmpty()) return;
+  if (sentence.isEmpty() || finished_) return;
   std::printf("%s\n", sentence.toLatin1().constData());
   std::fflush(stdout);
   ++sentences_;
-  if (options_.untilFix && isValidFix(sentence)) {
-    emit finished(0);
-  } else if (options_.count > 0 && sentences_ >= options_.count) {
-    emit finished(0);
+  if ((options_.untilFix && isValidFix(sentence)) || (options_.count > 0 && sentences_ >= options_.count)) {
+    finish(0);
   }
 }
 
 void ConsoleHost::onCommError(short event, const QString& description) {
   std::fprintf(stderr, "vxinit: the receiver's line went away (event %d: %s)\n", event,
                description.toLocal8Bit().constData());
-  emit finished(1);
+  finish(1);
+}
+
+void ConsoleHost::finish(int exitCode) {
+  if (finished_) return;
+  finished_ = true;
+  emit finished(exitCode);
 }
 
 void ConsoleHost::onTransmitted(const QByteArray& bytes) {

@@ -44,10 +44,12 @@ class ConsoleHost : public QObject {
 
  private:
   void set(const char* property, const QVariant& value);
+  void finish(int exitCode);
 
   QWidget* control_;
   ConsoleOptions options_;
   long sentences_ = 0;
+  bool finished_ = false;  // sentences drained after the end are not printed
 };
 
 // True for a $GPRMC sentence reporting a valid fix (status "A").

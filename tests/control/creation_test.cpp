@@ -1,0 +1,59 @@
+// Creating the control by its programmatic identifier or class id, as a
+// host that does not link the library does.
+#include <gtest/gtest.h>
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <QPluginLoader>
+#include <memory>
+
+#include "control_factory.h"
+#include "control_loader.h"
+#include "error_expectations.h"
+#include "type_library.h"
+#include "vxcomm_interface.h"
+
+namespace vx {
+namespace {
+
+TEST(Creation, ByProgrammaticIdentifierAndByClassId) {
+  for (const QString& id : {QString("vx.vxcomm"), QString("VX.VXCOMM"),
+                           QString::fromLatin1(typelib::kVxcommClassId.data(), typelib::kVxcommClassId.size())}) {
+    std::unique_ptr<QWidget> control(createControl(id));
+    ASSERT_NE(control, nullptr) << id.toStdString();
+    EXPECT_STREQ(control->metaObject()->className(), "vxcomm");
+    EXPECT_EQ(control->property("Latitude").toString(), "42.4413");
+    EXPECT_NE(qobject_cast<_vxcomm*>(control.get()), nullptr);
+  }
+}
+
+TEST(Creation, UnknownIdentifierIsError429) {
+  EXPECT_EQ(test::errorNumberOf([] { createControl("vx.nothing"); }), 429);
+}
+
+TEST(Creation, PluginMetadataCarriesTheFixedIdentifiers) {
+  QPluginLoader loader(KESTRUNE_PLUGIN_DIR "/vx/libvx.so");
+  const QJsonObject data = loader.metaData().value("MetaData").toObject();
+  EXPECT_EQ(data.value("Library").toObject().value("id").toString().toStdString(), typelib::kLibraryId);
+  const QJsonObject control = data.value("Classes").toArray().at(0).toObject();
+  EXPECT_EQ(control.value("progId").toString(), "vx.vxcomm");
+  EXPECT_EQ(control.value("classId").toString().toStdString(), typelib::kVxcommClassId);
+  EXPECT_EQ(control.value("interfaces").toObject().value("default").toString().toStdString(),
+            typelib::kVxcommInterfaceId);
+  EXPECT_EQ(control.value("interfaces").toObject().value("source").toString().toStdString(), typelib::kVxcommEventsId);
+}
+
+TEST(Creation, LibraryMayUnloadOnlyWithNoLiveInstances) {
+  QPluginLoader loader(KESTRUNE_PLUGIN_DIR "/vx/libvx.so");
+  auto* factory = qobject_cast<ControlFactory*>(loader.instance());
+  ASSERT_NE(factory, nullptr);
+  EXPECT_TRUE(factory->canUnloadNow());
+  std::unique_ptr<QWidget> control(factory->createControl("vx.vxcomm", nullptr));
+  EXPECT_FALSE(factory->canUnloadNow());
+  control.reset();
+  EXPECT_TRUE(factory->canUnloadNow());
+  EXPECT_EQ(factory->createControl("vxpp.other", nullptr), nullptr);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,100 @@
+// The five stored settings through both property bags.
+#include <gtest/gtest.h>
+
+#include <QTemporaryDir>
+
+#include "error_expectations.h"
+#include "property_bag.h"
+#include "vxcomm.h"
+
+namespace vx {
+namespace {
+
+// Records the order of reads and writes and answers from a map.
+class RecordingBag : public MemoryPropertyBag {
+ public:
+  QVariant ReadProperty(const QString& name, const QVariant& defaultValue) override {
+    calls << "read " + name + " " + defaultValue.toString();
+    return MemoryPropertyBag::ReadProperty(name, defaultValue);
+  }
+  void WriteProperty(const QString& name, const QVariant& value, const QVariant& defaultValue) override {
+    calls << "write " + name + " " + defaultValue.toString();
+    MemoryPropertyBag::WriteProperty(name, value, defaultValue);
+  }
+  QStringList calls;
+};
+
+void configure(vxcomm& control) {
+  control.setLatitude("33.9");
+  control.setLatHemisphere("S");
+  control.setLongitude("151.2");
+  control.setLongHemisphere("E");
+  control.setTimeZone(-10);
+}
+
+TEST(Persistence, ReadsAndWritesInOrderWithTheirDefaults) {
+  vxcomm control;
+  RecordingBag bag;
+  control.WriteProperties(bag);
+  control.ReadProperties(bag);
+  EXPECT_EQ(bag.calls, QStringList({"write Latitude 42.4413", "write LatHemisphere N", "write Longitude 71.2544",
+                                    "write LongHemisphere W", "write TimeZone 5", "read Latitude 42.4413",
+                                    "read LatHemisphere N", "read Longitude 71.2544", "read LongHemisphere W",
+                                    "read TimeZone 5"}));
+  EXPECT_TRUE(bag.values().isEmpty());  // defaults are not stored
+}
+
+TEST(Persistence, RoundTripThroughMemory) {
+  MemoryPropertyBag bag;
+  {
+    vxcomm placed;
+    configure(placed);
+    placed.WriteProperties(bag);
+  }
+  vxcomm restored;
+  restored.ReadProperties(bag);
+  EXPECT_EQ(restored.Latitude(), "33.9");
+  EXPECT_EQ(restored.LatHemisphere(), "S");
+  EXPECT_EQ(restored.Longitude(), "151.2");
+  EXPECT_EQ(restored.LongHemisphere(), "E");
+  EXPECT_EQ(restored.TimeZone(), -10);
+}
+
+TEST(Persistence, RoundTripThroughAnIniFileAndDefaultsForWhatItLacks) {
+  QTemporaryDir folder;
+  const QString file = folder.path() + "/host.ini";
+  {
+    vxcomm placed;
+    configure(placed);
+    placed.setLatHemisphere("N");  // a default: not written
+    IniPropertyBag bag(file, "vxcomm1");
+    placed.WriteProperties(bag);
+    ASSERT_TRUE(bag.sync());
+  }
+  IniPropertyBag bag(file, "vxcomm1");
+  vxcomm restored;
+  restored.setLatHemisphere("changed");
+  restored.ReadProperties(bag);
+  EXPECT_EQ(restored.Latitude(), "33.9");
+  EXPECT_EQ(restored.LatHemisphere(), "N");
+  EXPECT_EQ(restored.Longitude(), "151.2");
+  EXPECT_EQ(restored.TimeZone(), -10);
+  IniPropertyBag other(file, "vxcomm2");
+  vxcomm fresh;
+  fresh.ReadProperties(other);
+  EXPECT_EQ(fresh.Latitude(), "42.4413");
+  EXPECT_EQ(fresh.TimeZone(), 5);
+}
+
+TEST(Persistence, StoredValuesThatDoNotConvertFailWithTheRuntimesNumbers) {
+  MemoryPropertyBag bag;
+  bag.WriteProperty("TimeZone", "a lot", 5);
+  vxcomm control;
+  EXPECT_EQ(test::errorNumberOf([&] { control.ReadProperties(bag); }), kTypeMismatch);
+  MemoryPropertyBag large;
+  large.WriteProperty("TimeZone", 99999, 5);
+  EXPECT_EQ(test::errorNumberOf([&] { control.ReadProperties(large); }), kOverflow);
+}
+
+}  // namespace
+}  // namespace vx

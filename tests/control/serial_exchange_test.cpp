@@ -1,0 +1,178 @@
+// The control against a scripted receiver on a real pseudo-terminal.
+#include <gtest/gtest.h>
+
+#include <QPointer>
+#include <QSignalSpy>
+
+#include "comm_events.h"
+#include "error_expectations.h"
+#include "messages.h"
+#include "pty_receiver.h"
+#include "serial_port_service.h"
+#include "transcript.h"
+#include "vxcomm.h"
+
+namespace vx {
+namespace {
+
+using test::PtyReceiver;
+using test::waitUntil;
+
+const std::string kLine = "EARTHA\r\n";
+const std::string kSync(1, '\xFF');
+const std::string kWorkedExampleInit =
+    "FF 81 B0 04 15 00 00 00 3C 79 01 00 0D 00 00 00 00 00 00 00 06 00 0C 00 EA 07 03 00 1E 00 0F 00 00 00 6A 04 "
+    "00 00 96 F8 00 00 00 00 00 00 00 00 00 00 00 00 C6 FA";
+
+std::string position(uint16_t seconds, uint8_t status = 0) {
+  test::Position p;
+  p.seconds = seconds;
+  p.status = status;
+  return test::positionMessage(p);
+}
+
+class SerialExchange : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    receiver.linkAsPort(3);
+    control = std::make_unique<vxcomm>();
+    control->setLocalClock([] { return test::workedExampleClock(); });
+    control->setCommPort(3);
+  }
+
+  void open() {
+    control->setDTREnable(true);
+    control->setRTSEnable(true);
+    control->setPortOpen(-1);
+    ASSERT_EQ(control->PortOpen(), -1);
+  }
+
+  // Takes one sentence per OnComm, as the program's monitor screen does.
+  void collectSentences() {
+    QObject::connect(control.get(), &vxcomm::OnComm, control.get(), [this] { sentences.push_back(control->Idata()); });
+  }
+
+  PtyReceiver receiver;
+  std::unique_ptr<vxcomm> control;
+  std::vector<QString> sentences;
+};
+
+TEST_F(SerialExchange, PortNumberMapsToTheLinkElseToTtyS) {
+  EXPECT_EQ(SerialPortService::devicePath(3).toStdString(), receiver.devicePath());
+  EXPECT_EQ(SerialPortService::devicePath(9), "/dev/ttyS8");
+  EXPECT_EQ(test::errorNumberOf([&] { control->setCommPort(0); }), kPortNumberInvalid);
+  EXPECT_EQ(control->CommPort(), 3);
+}
+
+TEST_F(SerialExchange, LinesAreKeptOnAPseudoTerminalThatCannotDriveThem) {
+  open();
+  EXPECT_TRUE(control->DTREnable());
+  EXPECT_TRUE(control->RTSEnable());
+  control->setDTREnable(false);
+  EXPECT_FALSE(control->DTREnable());
+  EXPECT_EQ(control->PortOpen(), -1);
+}
+
+TEST_F(SerialExchange, DeviceThatCannotBeOpenedIs8012WithTheReason) {
+  receiver.linkAsPort(4);
+  QFile::remove(qEnvironmentVariable("XDG_CONFIG_HOME") + "/vx/com4");
+  QFile::link("/nonexistent/ttyUSB7", qEnvironmentVariable("XDG_CONFIG_HOME") + "/vx/com4");
+  control->setCommPort(4);
+  QSignalSpy changed(control.get(), &vxcomm::PropertyChanged);
+  EXPECT_EQ(test::errorDescriptionOf([&] { control->setPortOpen(-1); }),
+            "cannot open /nonexistent/ttyUSB7: No such file or directory");
+  EXPECT_EQ(test::errorNumberOf([&] { control->setPortOpen(-1); }), kPortCannotOpen);
+  EXPECT_EQ(changed.count(), 0);  // a failing write stops before the notification
+  EXPECT_EQ(control->PortOpen(), 0);
+}
+
+TEST_F(SerialExchange, DeviceInUseIs8012NamingTheDevice) {
+  open();
+  vxcomm second;
+  second.setCommPort(3);
+  const std::string description = test::errorDescriptionOf([&] { second.setPortOpen(-1); });
+  EXPECT_EQ(description, "cannot open " + receiver.devicePath() + ": Device or resource busy (is another program using it?)");
+}
+
+TEST_F(SerialExchange, WakesInitialisesAndDeliversSentencesThroughOnComm) {
+  collectSentences();
+  open();
+  receiver.write(kLine + kLine);
+  test::processEventsFor(std::chrono::milliseconds(50));
+  EXPECT_EQ(receiver.read(0, std::chrono::milliseconds(0)), "");
+  receiver.write(kLine);
+  EXPECT_EQ(receiver.read(8), "EARTHA\r\n");
+  receiver.write(test::precisionMessage(210, 120, 170) + position(7) + test::channelMessage({{1, 5}}) + kSync);
+  EXPECT_EQ(test::hexBytes(receiver.read(54)), kWorkedExampleInit);
+  ASSERT_TRUE(waitUntil([&] { return sentences.size() >= 2; }));
+  EXPECT_EQ(sentences[0], "$GPRMC,000007,A,0000.0000,N,00000.0000,E,00.00,000.0,010100,00.0,E*41");
+  EXPECT_EQ(sentences[1], "$GPGSA,A,3,05,,,,,,,,,,,,2.10,1.20,1.70*01");
+}
+
+TEST_F(SerialExchange, ByteByByteInputGivesTheSameExchange) {
+  collectSentences();
+  open();
+  const std::string stream = kLine + kLine + kLine + position(1) + position(2) + kSync;
+  for (char byte : stream) {
+    receiver.write(std::string(1, byte));
+    test::processEventsFor(std::chrono::milliseconds(1));
+  }
+  EXPECT_EQ(receiver.read(62).size(), 62u);
+  ASSERT_TRUE(waitUntil([&] { return sentences.size() >= 2; }));
+  EXPECT_NE(sentences[1].indexOf(",000002,"), -1);
+}
+
+TEST_F(SerialExchange, PortOpenWritesRestartTheExchangeAndDropQueuedSentences) {
+  open();
+  receiver.write(kLine + kLine + kLine + position(1) + position(2) + kSync);
+  ASSERT_TRUE(waitUntil([&] { return receiver.read(62).size() == 62; }));
+  control->setPortOpen(0);
+  EXPECT_EQ(control->Idata(), "");
+  open();
+  receiver.write("\r\n" + kLine + kLine + kLine + position(3) + kSync);
+  const std::string again = receiver.read(62);
+  ASSERT_EQ(again.size(), 62u);
+  EXPECT_EQ(test::hexBytes(again.substr(18, 2)), "02 00");  // the sequence number ran on
+}
+
+TEST_F(SerialExchange, OdataSendsTheTextUnchanged) {
+  open();
+  control->setProperty("Odata", QString::fromLatin1("$PSRF,1\r\xFF"));
+  EXPECT_EQ(receiver.read(9), std::string("$PSRF,1\r\xFF"));
+}
+
+TEST_F(SerialExchange, HangUpIsAnErrorEventAndKeepsQueuedSentences) {
+  QSignalSpy errors(control.get(), &vxcomm::CommError);
+  QSignalSpy onComm(control.get(), &vxcomm::OnComm);
+  open();
+  control->addmsg("kept");
+  receiver.hangUp();
+  ASSERT_TRUE(waitUntil([&] { return errors.count() > 0; }));
+  EXPECT_EQ(errors.at(0).at(0).value<short>(), kComEventDeviceLost);
+  EXPECT_EQ(control->CommEvent(), kComEventDeviceLost);
+  EXPECT_EQ(control->PortOpen(), 0);
+  EXPECT_GE(onComm.count(), 1);  // an event of another kind while a sentence waits
+  EXPECT_EQ(control->Idata(), "kept");
+  test::processEventsFor(std::chrono::milliseconds(50));
+  EXPECT_EQ(errors.count(), 1);
+}
+
+TEST_F(SerialExchange, HostMayDestroyTheControlInsideOnComm) {
+  open();
+  int handled = 0;
+  QObject::connect(control.get(), &vxcomm::OnComm, [&] {
+    ++handled;
+    control.reset();
+  });
+  QPointer<vxcomm> watched(control.get());
+  receiver.write(position(1) + position(2) + position(3) + kSync);
+  control->setPortOpen(0);  // the reset keeps the bytes for binary...
+  control->setPortOpen(-1);
+  receiver.write(kLine + kLine + kLine + position(4) + position(5) + position(6) + kSync);
+  ASSERT_TRUE(waitUntil([&] { return watched.isNull(); }));
+  test::processEventsFor(std::chrono::milliseconds(50));
+  EXPECT_EQ(handled, 1);
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,125 @@
+// vxinit run as a user runs it, against a scripted receiver on a pty.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <algorithm>
+#include <thread>
+
+#include "messages.h"
+#include "pty_receiver.h"
+#include "run_program.h"
+
+namespace vx {
+namespace {
+
+using test::PtyReceiver;
+using test::RunningProgram;
+
+const std::string kLine = "EARTHA\r\n";
+
+std::string position(uint16_t seconds, uint8_t status) {
+  test::Position p;
+  p.seconds = seconds;
+  p.status = status;
+  p.day = 7, p.month = 12, p.year = 2026;
+  return test::positionMessage(p);
+}
+
+class Vxinit : public ::testing::Test {
+ protected:
+  void SetUp() override { qputenv("QT_PLUGIN_PATH", KESTRUNE_PLUGIN_DIR); }
+
+  std::unique_ptr<RunningProgram> start(std::vector<std::string> args) {
+    auto program = std::make_unique<RunningProgram>(VXINIT_PATH, args);
+    // Ready once it says the port is open.
+    test::waitUntil([&] { return program->errorsSoFar().find("open") != std::string::npos; },
+                    std::chrono::seconds(10));
+    return program;
+  }
+
+  // The receiver's side of a power-up: three lines, then binary.
+  void wakeUp() {
+    receiver.write(kLine + kLine + kLine);
+    ASSERT_EQ(receiver.read(8), kLine);
+  }
+
+  PtyReceiver receiver;
+};
+
+TEST_F(Vxinit, RunsUntilTheFirstValidFix) {
+  auto vxinit = start({"--device", receiver.devicePath(), "--until-fix", "--timeout", "20", "--lat", "52.06",
+                       "--lat-hem", "N", "--lon", "5.14", "--lon-hem", "E", "--tz", "0"});
+  wakeUp();
+  receiver.write(position(1, 1) + position(2, 1));
+  EXPECT_EQ(receiver.read(54).size(), 54u);
+  receiver.write(position(3, 0) + position(4, 0) + std::string(1, '\xFF'));
+  const auto result = vxinit->wait(20);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(result.out,
+            "$GPRMC,000001,V,0000.0000,N,00000.0000,E,00.00,000.0,071226,00.0,E*50\n"
+            "$GPRMC,000002,V,0000.0000,N,00000.0000,E,00.00,000.0,071226,00.0,E*53\n"
+            "$GPRMC,000003,A,0000.0000,N,00000.0000,E,00.00,000.0,071226,00.0,E*45\n");
+  EXPECT_NE(result.err.find("vxinit: receiver awake: wake reply sent\n"), std::string::npos) << result.err;
+  EXPECT_NE(result.err.find("vxinit: initialisation sent: init #1: "), std::string::npos) << result.err;
+  // The message carries the upper half of each angle: about 0.04 degree steps.
+  EXPECT_NE(result.err.find(" UTC, 52.04 N 5.14 E\n"), std::string::npos) << result.err;
+}
+
+TEST_F(Vxinit, StopsAfterCountSentencesOnALinkedPort) {
+  receiver.linkAsPort(2);
+  auto vxinit = start({"--port", "2", "--count", "2", "--timeout", "20"});
+  wakeUp();
+  receiver.write(position(1, 1) + position(2, 1) + position(3, 1) + std::string(1, '\xFF'));
+  const auto result = vxinit->wait(20);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 2);
+}
+
+TEST_F(Vxinit, TimeoutExitsThree) {
+  auto vxinit = start({"--device", receiver.devicePath(), "--until-fix", "--timeout", "0.5"});
+  const auto result = vxinit->wait(20);
+  EXPECT_EQ(result.exitCode, 3);
+  EXPECT_NE(result.err.find("vxinit: no fix within 0.5 seconds"), std::string::npos) << result.err;
+}
+
+TEST_F(Vxinit, InterruptClosesThePort) {
+  auto vxinit = start({"--device", receiver.devicePath()});
+  vxinit->signal(SIGINT);
+  const auto result = vxinit->wait(20);
+  EXPECT_EQ(result.exitCode, 130);
+  EXPECT_NE(result.err.find("interrupted, closing the port"), std::string::npos) << result.err;
+}
+
+TEST_F(Vxinit, HangUpEndsWithAClearMessage) {
+  auto vxinit = start({"--device", receiver.devicePath(), "--until-fix", "--timeout", "20"});
+  wakeUp();
+  receiver.hangUp();
+  const auto result = vxinit->wait(20);
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("vxinit: the receiver's line went away"), std::string::npos) << result.err;
+}
+
+TEST(VxinitArguments, PortThatCannotBeOpenedExitsOne) {
+  qputenv("QT_PLUGIN_PATH", KESTRUNE_PLUGIN_DIR);
+  const auto result = test::runProgram(VXINIT_PATH, {"--device", "/nonexistent/ttyUSB9"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("vxinit: cannot open /nonexistent/ttyUSB9: No such file or directory\n"),
+            std::string::npos)
+      << result.err;
+}
+
+TEST(VxinitArguments, BadArgumentsPrintUsageAndExitTwo) {
+  const std::vector<std::vector<std::string>> bad{
+      {}, {"--port", "0"}, {"--port", "1", "--device", "/dev/null"}, {"--port", "1", "--lat", "north"},
+      {"--port", "1", "--lon-hem", "X"}, {"--port", "1", "--timeout", "0"}, {"--port", "1", "--count", "-1"},
+      {"--port", "1", "--what"}};
+  for (const auto& args : bad) {
+    const auto result = test::runProgram(VXINIT_PATH, args);
+    EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(args);
+    EXPECT_NE(result.err.find("usage: vxinit"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace vx
