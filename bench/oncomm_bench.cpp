@@ -12,7 +12,7 @@
 #include <chrono>
 #include <vector>
 
-#include "messages.h"
+#include "receiver_messages.h"
 #include "pty_receiver.h"
 #include "vxcomm.h"
 
@@ -40,7 +40,7 @@ void BM_OnCommLatency(benchmark::State& state) {
   receiver.linkAsPort(1);
   vxcomm control;
   control.setPortOpen(-1);
-  const std::string message = vx::test::positionMessage({});
+  const std::string message = vx::positionMessage({});
   // Wake the control into binary mode; the first message waits for its successor.
   receiver.write("EARTHA\r\nEARTHA\r\nEARTHA\r\n" + message.substr(0, message.size() - 1));
   receiver.read(62, std::chrono::milliseconds(500));

@@ -12,6 +12,25 @@ void appendWord(std::string& out, uint16_t word) {
 
 }  // namespace
 
+MessageWords& MessageWords::set(int word, uint16_t value) {
+  data_.at(static_cast<std::size_t>(word - kFirstDataWord)) = value;
+  return *this;
+}
+
+MessageWords& MessageWords::set32(int firstWord, int32_t value) {
+  const auto bits = static_cast<uint32_t>(value);
+  set(firstWord, static_cast<uint16_t>(bits & 0xFFFF));
+  return set(firstWord + 1, static_cast<uint16_t>(bits >> 16));
+}
+
+MessageWords& MessageWords::setLowByte(int word, uint8_t value) {
+  uint16_t& slot = data_.at(static_cast<std::size_t>(word - kFirstDataWord));
+  slot = static_cast<uint16_t>((slot & 0xFF00) | value);
+  return *this;
+}
+
+std::string MessageWords::build(uint16_t id, uint16_t flags) const { return buildMessage(id, data_, flags); }
+
 uint16_t checksumWord(std::span<const uint16_t> words) {
   uint16_t sum = 0;
   for (uint16_t word : words) sum = static_cast<uint16_t>(sum + word);

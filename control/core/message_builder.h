@@ -10,8 +10,25 @@
 #include <cstdint>
 #include <span>
 #include <string>
+#include <vector>
 
 namespace vx {
+
+// The data words of one message, set by their word numbers in the message
+// (word 1 is the sync word, data starts at word 6); all zero to begin with.
+class MessageWords {
+ public:
+  static constexpr int kFirstDataWord = 6;
+
+  explicit MessageWords(int dataWords) : data_(static_cast<std::size_t>(dataWords), 0) {}
+  MessageWords& set(int word, uint16_t value);
+  MessageWords& set32(int firstWord, int32_t value);  // low word first
+  MessageWords& setLowByte(int word, uint8_t value);
+  std::string build(uint16_t id, uint16_t flags = 0) const;
+
+ private:
+  std::vector<uint16_t> data_;
+};
 
 std::string buildMessage(uint16_t id, std::span<const uint16_t> dataWords, uint16_t flags = 0);
 

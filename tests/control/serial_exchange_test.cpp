@@ -6,7 +6,7 @@
 
 #include "comm_events.h"
 #include "error_expectations.h"
-#include "messages.h"
+#include "receiver_messages.h"
 #include "pty_receiver.h"
 #include "serial_port_service.h"
 #include "transcript.h"
@@ -25,10 +25,10 @@ const std::string kWorkedExampleInit =
     "00 00 96 F8 00 00 00 00 00 00 00 00 00 00 00 00 C6 FA";
 
 std::string position(uint16_t seconds, uint8_t status = 0) {
-  test::Position p;
+  ReceiverPosition p;
   p.seconds = seconds;
   p.status = status;
-  return test::positionMessage(p);
+  return positionMessage(p);
 }
 
 class SerialExchange : public ::testing::Test {
@@ -102,7 +102,7 @@ TEST_F(SerialExchange, WakesInitialisesAndDeliversSentencesThroughOnComm) {
   EXPECT_EQ(receiver.read(0, std::chrono::milliseconds(0)), "");
   receiver.write(kLine);
   EXPECT_EQ(receiver.read(8), "EARTHA\r\n");
-  receiver.write(test::precisionMessage(210, 120, 170) + position(7) + test::channelMessage({{1, 5}}) + kSync);
+  receiver.write(precisionMessage(210, 120, 170) + position(7) + channelMessage({{1, 5}}) + kSync);
   EXPECT_EQ(test::hexBytes(receiver.read(54)), kWorkedExampleInit);
   ASSERT_TRUE(waitUntil([&] { return sentences.size() >= 2; }));
   EXPECT_EQ(sentences[0], "$GPRMC,000007,A,0000.0000,N,00000.0000,E,00.00,000.0,010100,00.0,E*41");

@@ -4,16 +4,13 @@
 
 #include <cmath>
 
-#include "messages.h"
+#include "receiver_messages.h"
 
 namespace vx {
 namespace {
 
-using test::Channel;
-using test::Position;
-
-Position workedPosition() {
-  Position p;
+ReceiverPosition workedPosition() {
+  ReceiverPosition p;
   p.hours = 9, p.minutes = 5, p.seconds = 7, p.status = 0;
   p.latitude = 73955522, p.longitude = -124289654;
   p.speed = 1234, p.course = 1571;
@@ -31,93 +28,93 @@ std::string body(const std::optional<std::string>& sentence) {
 }
 
 TEST(PositionSentence, WorkedExampleComesOutCharacterForCharacter) {
-  EXPECT_EQ(positionSentence(test::positionMessage(workedPosition())),
+  EXPECT_EQ(positionSentence(positionMessage(workedPosition())),
             "$GPRMC,090507,A,4222.4036,N,07112.7636,W,44.42,090.0,061226,01.5,W*41");
 }
 
 TEST(PositionSentence, ZeroAnglesTakeTheNorthernAndEasternLetters) {
-  Position p;
-  EXPECT_EQ(body(positionSentence(test::positionMessage(p))),
+  ReceiverPosition p;
+  EXPECT_EQ(body(positionSentence(positionMessage(p))),
             "GPRMC,000000,A,0000.0000,N,00000.0000,E,00.00,000.0,010100,00.0,E");
 }
 
 TEST(PositionSentence, HemispheresFollowTheSignOfTheAngle) {
-  Position p;
+  ReceiverPosition p;
   p.latitude = radians1e8(-12.5);
   p.longitude = radians1e8(5.25);
-  const std::string text = body(positionSentence(test::positionMessage(p)));
+  const std::string text = body(positionSentence(positionMessage(p)));
   EXPECT_NE(text.find(",1230.0000,S,00515.0000,E,"), std::string::npos) << text;
 }
 
 TEST(PositionSentence, StatusIsTheLowByteOfWordTen) {
-  Position p;
+  ReceiverPosition p;
   p.status = 1;
-  EXPECT_EQ(body(positionSentence(test::positionMessage(p))).substr(13, 2), "V,");
-  test::MessageWords highByteOnly(49);
+  EXPECT_EQ(body(positionSentence(positionMessage(p))).substr(13, 2), "V,");
+  MessageWords highByteOnly(49);
   highByteOnly.set(10, 0x0100);
   EXPECT_EQ(body(positionSentence(highByteOnly.build(1000))).substr(13, 2), "A,");
 }
 
 TEST(PositionSentence, YearKeepsItsLastTwoDigits) {
-  Position p;
+  ReceiverPosition p;
   p.year = 2007;
-  EXPECT_NE(positionSentence(test::positionMessage(p))->find(",010107,"), std::string::npos);
+  EXPECT_NE(positionSentence(positionMessage(p))->find(",010107,"), std::string::npos);
   p.year = 1999;
-  EXPECT_NE(positionSentence(test::positionMessage(p))->find(",010199,"), std::string::npos);
+  EXPECT_NE(positionSentence(positionMessage(p))->find(",010199,"), std::string::npos);
 }
 
 TEST(PositionSentence, TimeAndDateWordsAboveSignedRangeAreWrittenUnsigned) {
-  Position p;
+  ReceiverPosition p;
   p.hours = 40000, p.day = 65535;
-  const std::string text = *positionSentence(test::positionMessage(p));
+  const std::string text = *positionSentence(positionMessage(p));
   EXPECT_EQ(text.find('-'), std::string::npos) << text;
   EXPECT_NE(text.find("GPRMC,400000000,"), std::string::npos) << text;
   EXPECT_NE(text.find(",655350100,"), std::string::npos) << text;
 }
 
 TEST(PositionSentence, MinutesThatRoundToSixtyCarryIntoTheDegrees) {
-  Position p;
+  ReceiverPosition p;
   p.latitude = radians1e8(42.9999999);
-  const std::string text = body(positionSentence(test::positionMessage(p)));
+  const std::string text = body(positionSentence(positionMessage(p)));
   EXPECT_NE(text.find(",4300.0000,N,"), std::string::npos) << text;
 }
 
 TEST(PositionSentence, MessageTooShortForItsFieldsYieldsNothing) {
-  const std::string full = test::positionMessage(workedPosition());
+  const std::string full = positionMessage(workedPosition());
   EXPECT_TRUE(positionSentence(full.substr(0, 74)));
   EXPECT_FALSE(positionSentence(full.substr(0, 73)));
   EXPECT_FALSE(positionSentence(""));
 }
 
 TEST(ChannelSentence, WorkedExampleComesOutCharacterForCharacter) {
-  const auto dops = precisionFromMessage(test::precisionMessage(210, 120, 170));
+  const auto dops = precisionFromMessage(precisionMessage(210, 120, 170));
   ASSERT_TRUE(dops);
-  const std::string message = test::channelMessage({{1, 5}, {0, 12}, {3, 17}});
+  const std::string message = channelMessage({{1, 5}, {0, 12}, {3, 17}});
   EXPECT_EQ(channelSentence(message, *dops), "$GPGSA,A,3,05,17,,,,,,,,,,,2.10,1.20,1.70*07");
 }
 
 TEST(ChannelSentence, UnusedChannelsAndSatelliteZeroGiveEmptyFields) {
   const DilutionsOfPrecision none;
-  EXPECT_EQ(body(channelSentence(test::channelMessage({}), none)),
+  EXPECT_EQ(body(channelSentence(channelMessage({}), none)),
             "GPGSA,A,3,,,,,,,,,,,,,0.00,0.00,0.00");
-  EXPECT_EQ(body(channelSentence(test::channelMessage({{0, 0}, {0, 0}, {0, 0}, {1, 0}}), none)),
+  EXPECT_EQ(body(channelSentence(channelMessage({{0, 0}, {0, 0}, {0, 0}, {1, 0}}), none)),
             "GPGSA,A,3,,,,,,,,,,,,,0.00,0.00,0.00");
 }
 
 TEST(ChannelSentence, UsedSatellitesComeFirstInChannelOrder) {
-  std::vector<Channel> channels(12);
+  std::vector<ReceiverChannel> channels(12);
   channels[11] = {1, 200};  // three digits as they come
   channels[4] = {0xFF, 3};
   channels[0] = {2, 9};     // bit 0 clear: not used
-  EXPECT_EQ(body(channelSentence(test::channelMessage(channels), {1.5, 2, 3})),
+  EXPECT_EQ(body(channelSentence(channelMessage(channels), {1.5, 2, 3})),
             "GPGSA,A,3,03,200,,,,,,,,,,,1.50,2.00,3.00");
 }
 
 TEST(ChannelSentence, TooShortMessagesYieldNothing) {
-  const std::string full = test::channelMessage({{1, 5}});
+  const std::string full = channelMessage({{1, 5}});
   EXPECT_TRUE(channelSentence(full.substr(0, 97), {}));
   EXPECT_FALSE(channelSentence(full.substr(0, 96), {}));
-  const std::string precision = test::precisionMessage(1, 2, 3);
+  const std::string precision = precisionMessage(1, 2, 3);
   EXPECT_TRUE(precisionFromMessage(precision.substr(0, 24)));
   EXPECT_FALSE(precisionFromMessage(precision.substr(0, 23)));
 }

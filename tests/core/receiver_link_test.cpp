@@ -4,7 +4,7 @@
 
 #include <memory>
 
-#include "messages.h"
+#include "receiver_messages.h"
 #include "transcript.h"
 
 namespace vx {
@@ -16,12 +16,12 @@ const std::string kLine = "EARTHA\r\n";
 const std::string kSync(1, '\xFF');
 
 std::string position(uint16_t seconds = 0) {
-  test::Position p;
+  ReceiverPosition p;
   p.seconds = seconds;
-  return test::positionMessage(p);
+  return positionMessage(p);
 }
 
-std::string otherMessage(uint16_t id = 1108) { return test::MessageWords(4).build(id); }
+std::string otherMessage(uint16_t id = 1108) { return MessageWords(4).build(id); }
 
 class ReceiverLinkTest : public ::testing::Test {
  protected:
@@ -68,7 +68,7 @@ TEST_F(BinaryLinkTest, OneMessageIsAcceptedPerStep) {
 }
 
 TEST_F(BinaryLinkTest, HeaderOnlyMessageIsConsumedAndDropped) {
-  const std::string empty = test::MessageWords(0).build(1000);
+  const std::string empty = MessageWords(0).build(1000);
   ASSERT_EQ(empty.size(), 10u);
   step(empty + position());
   EXPECT_EQ(link().bufferedBytes(), position().size());
@@ -117,19 +117,19 @@ TEST_F(BinaryLinkTest, MessageNotFollowedBySyncIsDroppedAloneAndTheRestKept) {
 TEST_F(BinaryLinkTest, OversizedHeadersAreConsumedWithNothingDispatched) {
   std::string stream;
   for (uint16_t id : {uint16_t{32768}, uint16_t{65535}}) {
-    std::string header = test::MessageWords(0).build(id);
+    std::string header = MessageWords(0).build(id);
     header[4] = 3;  // claims three data words; they are never read as data
     stream += header + position();
   }
-  std::string longHeader = test::MessageWords(0).build(1000);
+  std::string longHeader = MessageWords(0).build(1000);
   longHeader[4] = static_cast<char>(0xFF), longHeader[5] = 0x3F;  // 16383 words
   recorder.receive(stream + longHeader + position() + kSync);
   EXPECT_EQ(recorder.sentences().size(), 3u);
 }
 
 TEST_F(BinaryLinkTest, PrecisionMessageOnlyUpdatesTheDilutions) {
-  recorder.receive(test::precisionMessage(180, 90, 150) + test::channelMessage({{1, 7}}) +
-                   test::channelMessage({{1, 8}}) + kSync);
+  recorder.receive(precisionMessage(180, 90, 150) + channelMessage({{1, 7}}) +
+                   channelMessage({{1, 8}}) + kSync);
   ASSERT_EQ(recorder.sentences().size(), 2u);
   EXPECT_NE(recorder.sentences()[0].find(",07,,,,,,,,,,,,1.80,0.90,1.50*"), std::string::npos);
   EXPECT_NE(recorder.sentences()[1].find(",08,,,,,,,,,,,,1.80,0.90,1.50*"), std::string::npos);
@@ -137,12 +137,12 @@ TEST_F(BinaryLinkTest, PrecisionMessageOnlyUpdatesTheDilutions) {
 
 TEST_F(BinaryLinkTest, ShortHandledMessagesYieldNothingAndLeaveTheDilutionsAlone) {
   // 22, 72 and 96 bytes: each one short of the last byte its fields need.
-  test::MessageWords shortPrecision(5), shortPosition(30), shortChannel(42);
+  MessageWords shortPrecision(5), shortPosition(30), shortChannel(42);
   shortPrecision.set(10, 1);
   shortChannel.setLowByte(15, 1).setLowByte(16, 3);
-  recorder.receive(test::precisionMessage(180, 90, 150) + shortPrecision.build(1003) +
+  recorder.receive(precisionMessage(180, 90, 150) + shortPrecision.build(1003) +
                    shortPosition.build(1000) + shortChannel.build(1002) +
-                   test::channelMessage({{1, 3}}) + kSync);
+                   channelMessage({{1, 3}}) + kSync);
   ASSERT_EQ(recorder.sentences().size(), 1u);
   EXPECT_NE(recorder.sentences()[0].find("1.80,0.90,1.50"), std::string::npos);
 }
@@ -316,7 +316,7 @@ TEST_F(ReceiverLinkTest, SequenceNumberCountsAcrossResets) {
 
 TEST_F(ReceiverLinkTest, ResetReturnsToTheStartButKeepsTheDilutions) {
   link().assumeAwake();
-  recorder.receive(test::precisionMessage(250, 0, 0) + position() + kSync);
+  recorder.receive(precisionMessage(250, 0, 0) + position() + kSync);
   EXPECT_EQ(waiting(), 0);  // the recorder took the sentence
   link().addmsg("left over");
   link().reset();

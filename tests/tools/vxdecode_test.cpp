@@ -4,7 +4,7 @@
 #include <algorithm>
 
 #include "captures.h"
-#include "messages.h"
+#include "receiver_messages.h"
 #include "run_program.h"
 
 namespace vx {
@@ -18,12 +18,12 @@ test::ProgramResult vxdecode(std::vector<std::string> args, const std::string& i
 }
 
 TEST(SampleRecording, HoldsTheWorkedExamples) {
-  test::Position p;
+  ReceiverPosition p;
   p.hours = 9, p.minutes = 5, p.seconds = 7;
   p.latitude = 73955522, p.longitude = -124289654, p.speed = 1234, p.course = 1571;
   p.day = 6, p.month = 12, p.year = 2026, p.variation = -262;
-  const std::string expected = "EARTHA\r\nEARTHA\r\nEARTHA\r\n" + test::precisionMessage(210, 120, 170) +
-                               test::positionMessage(p) + test::channelMessage({{1, 5}, {0, 12}, {3, 17}}) +
+  const std::string expected = "EARTHA\r\nEARTHA\r\nEARTHA\r\n" + precisionMessage(210, 120, 170) +
+                               positionMessage(p) + channelMessage({{1, 5}, {0, 12}, {3, 17}}) +
                                "\xFF";
   const auto sample = test::runProgram("/bin/cat", {kSample});
   EXPECT_EQ(sample.out, expected);

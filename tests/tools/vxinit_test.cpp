@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <thread>
 
-#include "messages.h"
+#include "receiver_messages.h"
 #include "pty_receiver.h"
 #include "run_program.h"
 
@@ -19,11 +19,11 @@ using test::RunningProgram;
 const std::string kLine = "EARTHA\r\n";
 
 std::string position(uint16_t seconds, uint8_t status) {
-  test::Position p;
+  ReceiverPosition p;
   p.seconds = seconds;
   p.status = status;
   p.day = 7, p.month = 12, p.year = 2026;
-  return test::positionMessage(p);
+  return positionMessage(p);
 }
 
 class Vxinit : public ::testing::Test {
