@@ -1,0 +1,203 @@
+// vxinit against earthmate-sim over a real pseudo-terminal linked as a port:
+// the whole system as a user runs it, without the hardware.
+#include <gtest/gtest.h>
+
+#include <signal.h>
+
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <algorithm>
+#include <regex>
+#include <sstream>
+
+#include "pty_receiver.h"
+#include "run_program.h"
+
+namespace vx {
+namespace {
+
+using test::ProgramResult;
+using test::RunningProgram;
+
+std::vector<std::string> lines(const std::string& text) {
+  std::vector<std::string> out;
+  std::istringstream in(text);
+  for (std::string line; std::getline(in, line);) out.push_back(line);
+  return out;
+}
+
+int count(const std::string& text, const std::string& what) {
+  int n = 0;
+  for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
+  return n;
+}
+
+bool isValidFix(const std::string& sentence) { return sentence.rfind("$GPRMC,", 0) == 0 && sentence.substr(14, 2) == "A,"; }
+
+int secondsOfDay(const std::string& rmc) {
+  return std::stoi(rmc.substr(7, 2)) * 3600 + std::stoi(rmc.substr(9, 2)) * 60 + std::stoi(rmc.substr(11, 2));
+}
+
+class EndToEnd : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+    qputenv("QT_PLUGIN_PATH", KESTRUNE_PLUGIN_DIR);
+    qputenv("TZ", "UTC");  // so that --tz 0 gives the receiver the true UTC
+  }
+
+  std::unique_ptr<RunningProgram> startSimulator(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--link", "1", "--seed", "7"});
+    auto simulator = std::make_unique<RunningProgram>(SIM_PATH, args);
+    const QString link = config.path() + "/vx/com1";
+    EXPECT_TRUE(test::waitUntil([&] { return QFileInfo(link).isSymLink(); }, std::chrono::seconds(10)));
+    return simulator;
+  }
+
+  ProgramResult stop(std::unique_ptr<RunningProgram>& simulator) {
+    simulator->signal(SIGTERM);
+    ProgramResult result = simulator->wait(10);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_FALSE(QFileInfo(config.path() + "/vx/com1").exists());  // the link is gone again
+    return result;
+  }
+
+  ProgramResult vxinit(std::vector<std::string> args) {
+    args.insert(args.begin(), {"--port", "1"});
+    return test::runProgram(VXINIT_PATH, args, {}, 90);
+  }
+
+  // Initialisation that the simulated receiver accepts: near its true position, the true UTC.
+  const std::vector<std::string> kGoodInit{"--lat", "52.06", "--lon", "5.14", "--lon-hem", "E", "--tz", "0"};
+
+  QTemporaryDir config;
+};
+
+std::vector<std::string> with(std::vector<std::string> a, const std::vector<std::string>& b) {
+  a.insert(a.end(), b.begin(), b.end());
+  return a;
+}
+
+TEST_F(EndToEnd, OneWakeReplyAndOneValidInitThenAFix) {
+  auto simulator = startSimulator({"--speed", "10"});
+  const ProgramResult run = vxinit(with({"--until-fix", "--timeout", "30"}, kGoodInit));
+  const ProgramResult log = stop(simulator);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  ASSERT_FALSE(run.out.empty());
+  EXPECT_TRUE(isValidFix(lines(run.out).back())) << lines(run.out).back();
+  EXPECT_EQ(count(log.err, "awake: the host answered EARTHA"), 1) << log.err;
+  EXPECT_EQ(count(log.err, "init #"), 1) << log.err;
+  EXPECT_NE(log.err.find("init #1: "), std::string::npos) << log.err;
+  EXPECT_NE(log.err.find("(accepted: "), std::string::npos) << log.err;
+  EXPECT_EQ(log.err.find("invalid message"), std::string::npos) << log.err;
+}
+
+// Seconds of "no fix" the host saw before its first valid fix.
+int secondsWithoutFix(const std::string& out) {
+  int seconds = 0;
+  for (const auto& line : lines(out)) {
+    if (isValidFix(line)) return seconds;
+    seconds += line.rfind("$GPRMC,", 0) == 0;
+  }
+  return -1;
+}
+
+TEST_F(EndToEnd, InitialisedReceiverFindsItsFixSoonerThanOneWhoseInitIsRejected) {
+  auto simulator = startSimulator({"--speed", "20"});
+  const ProgramResult warm = vxinit(with({"--until-fix", "--timeout", "30"}, kGoodInit));
+  const ProgramResult log = stop(simulator);
+  auto second = startSimulator({"--speed", "20"});
+  const ProgramResult cold = vxinit({"--until-fix", "--timeout", "30", "--tz", "12"});  // twelve hours off
+  const ProgramResult coldLog = stop(second);
+  ASSERT_EQ(warm.exitCode, 0) << warm.err;
+  ASSERT_EQ(cold.exitCode, 0) << cold.err;
+  EXPECT_NE(coldLog.err.find("(rejected: "), std::string::npos) << coldLog.err;
+  const int warmWait = secondsWithoutFix(warm.out), coldWait = secondsWithoutFix(cold.out);
+  std::cout << "seconds without a fix: initialised " << warmWait << ", rejected " << coldWait << '\n';
+  EXPECT_GE(warmWait, 0);
+  EXPECT_LT(warmWait + 20, coldWait);
+}
+
+// Every second's $GPRMC and $GPGSA, in order, consecutive seconds.
+void expectEverySecondInOrder(const std::string& out, std::size_t sentences) {
+  const auto got = lines(out);
+  ASSERT_EQ(got.size(), sentences) << out;
+  for (std::size_t i = 0; i + 1 < got.size(); i += 2) {
+    ASSERT_EQ(got[i].rfind("$GPRMC,", 0), 0u) << got[i];
+    EXPECT_EQ(got[i + 1].rfind("$GPGSA,", 0), 0u) << got[i + 1];
+    if (i >= 2) {
+      EXPECT_EQ(secondsOfDay(got[i]), (secondsOfDay(got[i - 2]) + 1) % 86400) << got[i];
+    }
+  }
+}
+
+TEST_F(EndToEnd, BurstsAndOneByteWritesLoseNothing) {
+  for (const std::vector<std::string>& fault : {std::vector<std::string>{"--burst"}, {"--chunk", "1"}}) {
+    auto simulator = startSimulator(with({"--speed", "10"}, fault));
+    const ProgramResult run = vxinit(with({"--count", "40", "--timeout", "30"}, kGoodInit));
+    stop(simulator);
+    EXPECT_EQ(run.exitCode, 0) << fault[0] << ": " << run.err;
+    expectEverySecondInOrder(run.out, 40);
+  }
+}
+
+TEST_F(EndToEnd, JunkLosesExactlyTheMessagesItFollows) {
+  auto simulator = startSimulator({"--speed", "10", "--junk", "0.05", "--verbose"});
+  const ProgramResult run = vxinit(with({"--count", "120", "--timeout", "60"}, kGoodInit));
+  const ProgramResult log = stop(simulator);
+  ASSERT_EQ(run.exitCode, 0) << run.err;
+  // What the host should have seen: each 1000 and 1002 that no junk followed.
+  std::vector<std::string> expected;
+  int sent = 0, junked = 0;
+  const std::regex message("message (100[023]) (\\d{6})( junk)?");
+  for (const auto& line : lines(log.err)) {
+    std::smatch m;
+    if (!std::regex_search(line, m, message) || m[1] == "1003") continue;
+    ++sent;
+    if (m[3].matched) {
+      ++junked;
+      continue;
+    }
+    expected.push_back(m[1] == "1000" ? "RMC " + m[2].str() : "GSA");
+  }
+  std::vector<std::string> seen;
+  for (const auto& line : lines(run.out)) seen.push_back(line[3] == 'R' ? "RMC " + line.substr(7, 6) : "GSA");
+  ASSERT_LE(seen.size(), expected.size());
+  EXPECT_TRUE(std::equal(seen.begin(), seen.end(), expected.begin()));
+  EXPECT_GT(junked, 0);
+  std::cout << "junk 0.05: " << junked << " of " << sent << " position and channel messages lost ("
+            << 100.0 * junked / sent << "%), each one a message that junk followed\n";
+}
+
+TEST_F(EndToEnd, HangUpEndsVxinitWithAClearMessage) {
+  auto simulator = startSimulator({"--speed", "10", "--hangup-after", "20"});
+  const ProgramResult run = vxinit({"--until-fix", "--timeout", "30"});
+  const ProgramResult log = simulator->wait(10);
+  EXPECT_EQ(run.exitCode, 1) << run.err;
+  EXPECT_NE(run.err.find("vxinit: the receiver's line went away"), std::string::npos) << run.err;
+  EXPECT_NE(log.err.find("hanging up after"), std::string::npos) << log.err;
+}
+
+TEST_F(EndToEnd, ReceiverWokenEarlierIsNeverAnsweredAndTheControlKeepsReading) {
+  auto simulator = startSimulator({"--speed", "10", "--awake"});
+  const ProgramResult run = vxinit({"--until-fix", "--timeout", "2"});
+  const ProgramResult log = stop(simulator);
+  EXPECT_EQ(run.exitCode, 3) << run.err;  // still running when the time ran out
+  EXPECT_EQ(run.err.find("wake reply"), std::string::npos) << run.err;
+  EXPECT_EQ(log.err.find("the host answered"), std::string::npos) << log.err;
+  EXPECT_EQ(log.err.find("init #"), std::string::npos) << log.err;
+}
+
+TEST(EarthmateSimArguments, BadArgumentsPrintUsageAndExitTwo) {
+  const std::vector<std::vector<std::string>> bad{{"--link", "0"},      {"--at", "52"},       {"--at", "95,5"},
+                                                  {"--speed", "0"},     {"--junk", "1.5"},    {"--chunk", "0"},
+                                                  {"--warm", "-1"},     {"--whatever"}};
+  for (const auto& args : bad) {
+    const auto result = test::runProgram(SIM_PATH, args, {}, 10);
+    EXPECT_EQ(result.exitCode, 2) << args[0];
+    EXPECT_NE(result.err.find("usage: earthmate-sim"), std::string::npos);
+  }
+}
+
+}  // namespace
+}  // namespace vx

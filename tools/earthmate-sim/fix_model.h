@@ -1,0 +1,68 @@
+// What the simulated receiver knows and reports: the true position and
+// time, whether and when it has a fix, and each second's messages.
+//
+// A valid initialisation (time within 10 minutes of the truth, position
+// within 300 km) gives a fix `warm` seconds after it arrives; without one,
+// or with a wrong one, the fix comes `cold` seconds after power-up.
+#pragma once
+
+#include <optional>
+#include <random>
+#include <string>
+#include <vector>
+
+#include "date_time.h"
+#include "init_message.h"
+
+namespace vx::sim {
+
+struct FixModelOptions {
+  double latitude = 52.0626;  // the truth, degrees (negative south)
+  double longitude = 5.1385;  // degrees (negative west)
+  double warmSeconds = 8;
+  double coldSeconds = 45;
+};
+
+struct InitVerdict {
+  bool accepted = false;
+  double timeErrorSeconds = 0;
+  double distanceKm = 0;
+  std::string text;  // "accepted: 0.2 min and 3 km from the truth"
+};
+
+// One second's output: messages 1000, 1002 and 1003, in that order.
+struct SecondOfMessages {
+  std::string position, channels, precision;
+};
+
+class FixModel {
+ public:
+  static constexpr double kLargestTimeError = 600;    // seconds
+  static constexpr double kLargestDistance = 300;     // km
+
+  FixModel(const FixModelOptions& options, uint32_t seed);
+
+  // An initialisation received at `elapsed` seconds after power-up, when
+  // the true time was `trueUtc`.
+  InitVerdict initialise(const InitMessageContent& init, const DateTime& trueUtc, double elapsed);
+
+  bool hasFix(double elapsed) const { return elapsed >= fixAt_; }
+  double fixAt() const { return fixAt_; }
+
+  SecondOfMessages second(const DateTime& utc, double elapsed);
+
+ private:
+  FixModelOptions options_;
+  std::mt19937 random_;
+  double fixAt_;
+  std::optional<InitMessageContent> init_;  // the last accepted one
+};
+
+// Great-circle distance in km.
+double distanceKm(double lat1, double lon1, double lat2, double lon2);
+// Seconds from `a` to `b`.
+double secondsBetween(const DateTime& a, const DateTime& b);
+// The UTC date and time `seconds` after `start`.
+DateTime addSeconds(const DateTime& start, double seconds);
+
+}  // namespace vx::sim

@@ -1,0 +1,173 @@
+// earthmate-sim: a stand-in Earthmate receiver on a pseudo-terminal, so that
+// the control can be run, shown and tested without the hardware.
+#include <fcntl.h>
+#include <pty.h>
+#include <termios.h>
+#include <unistd.h>
+
+#include <cmath>
+#include <csignal>
+#include <cstdio>
+#include <filesystem>
+#include <iostream>
+#include <random>
+
+#include "cli.h"
+#include "port_link.h"
+#include "simulator.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+
+constexpr const char* kUsage =
+    "usage: earthmate-sim [--link N] [--at LAT,LON] [--warm S] [--cold S] [--speed F]\n"
+    "                     [--chunk N] [--burst] [--junk P] [--hangup-after S] [--awake]\n"
+    "                     [--duration S] [--seed N] [--verbose]\n"
+    "Plays an Earthmate receiver on a pseudo-terminal and prints the device's path.\n"
+    "--link N points ~/.config/vx/comN at it (removed again on exit). The receiver sends\n"
+    "\"EARTHA\" every 0.5 s until the host answers, then messages 1000, 1002 and 1003\n"
+    "once a second. Its true position is --at (default 52.0626,5.1385); a valid\n"
+    "initialisation gives a fix after --warm seconds (default 8), otherwise the fix\n"
+    "comes --cold seconds after power-up (default 45). --speed runs the clock faster;\n"
+    "--chunk, --burst, --junk, --hangup-after and --awake inject faults; --verbose logs\n"
+    "every message sent.\n";
+
+struct Options {
+  vx::sim::SimulatorOptions simulator;
+  int link = 0;
+};
+
+double positive(std::string_view text, std::string_view what) {
+  const double value = vx::cli::number(text, what);
+  if (!(value > 0)) throw vx::cli::UsageError(std::string(what) + " must be above 0");
+  return value;
+}
+
+Options parse(int argc, char** argv) {
+  Options options;
+  auto& sim = options.simulator;
+  sim.seed = std::random_device{}();
+  vx::cli::Arguments args(argc, argv);
+  while (!args.done()) {
+    const std::string_view arg = args.take();
+    if (arg == "--link") {
+      options.link = static_cast<int>(vx::cli::integerIn(args.value(arg), 1, 32767, "--link"));
+    } else if (arg == "--at") {
+      const std::string_view at = args.value(arg);
+      const std::size_t comma = at.find(',');
+      if (comma == std::string_view::npos) throw vx::cli::UsageError("--at must read LAT,LON");
+      sim.model.latitude = vx::cli::number(at.substr(0, comma), "--at latitude");
+      sim.model.longitude = vx::cli::number(at.substr(comma + 1), "--at longitude");
+      if (std::fabs(sim.model.latitude) > 90 || std::fabs(sim.model.longitude) > 180) {
+        throw vx::cli::UsageError("--at must be a latitude within 90 and a longitude within 180 degrees");
+      }
+    } else if (arg == "--warm") {
+      sim.model.warmSeconds = positive(args.value(arg), "--warm");
+    } else if (arg == "--cold") {
+      sim.model.coldSeconds = positive(args.value(arg), "--cold");
+    } else if (arg == "--speed") {
+      sim.speed = positive(args.value(arg), "--speed");
+    } else if (arg == "--chunk") {
+      sim.chunk = static_cast<std::size_t>(vx::cli::integerIn(args.value(arg), 1, 1 << 20, "--chunk"));
+    } else if (arg == "--burst") {
+      sim.burst = true;
+    } else if (arg == "--junk") {
+      sim.junk = vx::cli::number(args.value(arg), "--junk");
+      if (!(sim.junk >= 0 && sim.junk <= 1)) throw vx::cli::UsageError("--junk must be a probability from 0 to 1");
+    } else if (arg == "--hangup-after") {
+      sim.hangupAfter = positive(args.value(arg), "--hangup-after");
+    } else if (arg == "--duration") {
+      sim.duration = positive(args.value(arg), "--duration");
+    } else if (arg == "--awake") {
+      sim.awake = true;
+    } else if (arg == "--seed") {
+      sim.seed = static_cast<uint32_t>(vx::cli::integerIn(args.value(arg), 0, 0xFFFFFFFF, "--seed"));
+    } else if (arg == "--verbose") {
+      sim.verbose = true;
+    } else if (arg == "--help" || arg == "-h") {
+      std::cout << kUsage;
+      std::exit(vx::cli::kExitOk);
+    } else {
+      throw vx::cli::UsageError("unexpected argument \"" + std::string(arg) + "\"");
+    }
+  }
+  return options;
+}
+
+volatile std::sig_atomic_t stopRequested = 0;
+
+void onSignal(int) { stopRequested = 1; }
+
+// The port link, created at start and removed at exit if it still names our device.
+class PortLink {
+ public:
+  PortLink(int port, const std::string& device) : device_(device) {
+    if (port == 0) return;
+    path_ = vx::portLinkPath(port);
+    fs::create_directories(fs::path(path_).parent_path());
+    std::error_code error;
+    if (fs::is_symlink(path_, error)) {
+      // A link left by a simulator that was killed may be replaced; anything else is the user's.
+      if (fs::read_symlink(path_).string().rfind("/dev/pts/", 0) != 0) {
+        throw std::runtime_error(path_ + " already points at " + fs::read_symlink(path_).string() +
+                                 "; choose another --link");
+      }
+      fs::remove(path_);
+    } else if (fs::exists(path_, error)) {
+      throw std::runtime_error(path_ + " exists and is not a link; choose another --link");
+    }
+    fs::create_symlink(device_, path_);
+    std::fprintf(stderr, "earthmate-sim: %s linked as port %d (%s)\n", device_.c_str(), port, path_.c_str());
+  }
+  ~PortLink() {
+    std::error_code error;
+    if (!path_.empty() && fs::is_symlink(path_, error) && fs::read_symlink(path_, error) == device_) fs::remove(path_, error);
+  }
+
+ private:
+  std::string device_;
+  std::string path_;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  Options options;
+  try {
+    options = parse(argc, argv);
+  } catch (const vx::cli::UsageError& error) {
+    std::cerr << "earthmate-sim: " << error.what() << '\n' << kUsage;
+    return vx::cli::kExitUsage;
+  }
+  int master = -1, slave = -1;
+  char name[256];
+  termios raw{};
+  cfmakeraw(&raw);  // no echo: what we send must not come back as the host's
+  if (openpty(&master, &slave, name, &raw, nullptr) != 0) {
+    std::perror("earthmate-sim: cannot open a pseudo-terminal");
+    return vx::cli::kExitFailure;
+  }
+  fcntl(master, F_SETFL, fcntl(master, F_GETFL) | O_NONBLOCK);
+  fcntl(master, F_SETFD, FD_CLOEXEC);
+  fcntl(slave, F_SETFD, FD_CLOEXEC);  // held open so that the line stays up between hosts
+
+  struct sigaction action {};
+  action.sa_handler = onSignal;
+  sigaction(SIGINT, &action, nullptr);
+  sigaction(SIGTERM, &action, nullptr);
+  std::signal(SIGPIPE, SIG_IGN);
+
+  try {
+    const PortLink link(options.link, name);
+    std::printf("%s\n", name);
+    std::fflush(stdout);
+    vx::sim::Simulator(options.simulator, master).run(stopRequested);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "earthmate-sim: %s\n", error.what());
+    return vx::cli::kExitFailure;
+  }
+  ::close(master);
+  ::close(slave);
+  return vx::cli::kExitOk;
+}
