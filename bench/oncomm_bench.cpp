@@ -29,7 +29,12 @@ bool waitForOnComm(vxcomm& control) {
     control.getmsg();
     loop.quit();
   });
-  QTimer::singleShot(1000, &loop, &QEventLoop::quit);
+  // A timer of our own, stopped when we return: a singleShot would outlive
+  // the loop and wake the next benchmark.
+  QTimer timeout;
+  timeout.setSingleShot(true);
+  QObject::connect(&timeout, &QTimer::timeout, &loop, &QEventLoop::quit);
+  timeout.start(1000);
   loop.exec();
   QObject::disconnect(connection);
   return raised;
