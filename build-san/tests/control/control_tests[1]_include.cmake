@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-san/tests/control/control_tests[1]_tests.cmake")
-  include("/work/main/build-san/tests/control/control_tests[1]_tests.cmake")
-else()
-  add_test(control_tests_NOT_BUILT control_tests_NOT_BUILT)
-endif()

@@ -1,5 +1,0 @@
-if(EXISTS "/work/main/build-san/tests/tools/tool_tests[1]_tests.cmake")
-  include("/work/main/build-san/tests/tools/tool_tests[1]_tests.cmake")
-else()
-  add_test(tool_tests_NOT_BUILT tool_tests_NOT_BUILT)
-endif()
