@@ -6,6 +6,7 @@
 
 #include "comm_events.h"
 #include "error_expectations.h"
+#include "qt_printers.h"
 #include "receiver_messages.h"
 #include "pty_receiver.h"
 #include "serial_port_service.h"

@@ -6,6 +6,7 @@
 
 #include "dispatch.h"
 #include "error_expectations.h"
+#include "qt_printers.h"
 #include "type_library.h"
 #include "vxcomm.h"
 

@@ -5,24 +5,17 @@
 #include <limits>
 #include <string>
 
-#include "vx_error.h"
+#include "error_expectations.h"
 
 namespace vx::codec {
 namespace {
+
+using test::errorNumberOf;
 
 std::string bytes(std::initializer_list<int> values) {
   std::string out;
   for (int v : values) out += static_cast<char>(v);
   return out;
-}
-
-int errorNumberOf(auto&& call) {
-  try {
-    call();
-  } catch (const Error& error) {
-    return error.number();
-  }
-  return 0;
 }
 
 TEST(Codecs, SixteenBitFieldsReadTwosComplementFromTheHighByte) {

@@ -2,6 +2,7 @@
 // exit codes the tools agree on.
 #pragma once
 
+#include <iostream>
 #include <optional>
 #include <stdexcept>
 #include <string>
@@ -36,6 +37,18 @@ class Arguments {
   char** argv_;
   int next_ = 1;
 };
+
+// Runs `parse`; on a UsageError prints "tool: message" and the usage on
+// stderr and returns nothing (the tool then exits with kExitUsage).
+template <typename Parse>
+auto parseOrExplain(std::string_view tool, std::string_view usage, Parse&& parse) -> std::optional<decltype(parse())> {
+  try {
+    return parse();
+  } catch (const UsageError& error) {
+    std::cerr << tool << ": " << error.what() << '\n' << usage;
+    return std::nullopt;
+  }
+}
 
 // A whole decimal integer within [min, max], or UsageError naming `what`.
 long integerIn(std::string_view text, long min, long max, std::string_view what);

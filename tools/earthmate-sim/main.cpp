@@ -133,14 +133,10 @@ class PortLink {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
-  try {
-    options = parse(argc, argv);
-  } catch (const vx::cli::UsageError& error) {
-    std::cerr << "earthmate-sim: " << error.what() << '\n' << kUsage;
-    return vx::cli::kExitUsage;
-  }
-  int master = -1, slave = -1;
+  const auto parsed = vx::cli::parseOrExplain("earthmate-sim", kUsage, [&] { return parse(argc, argv); });
+  if (!parsed) return vx::cli::kExitUsage;
+  Options options = *parsed;
+    int master = -1, slave = -1;
   char name[256];
   termios raw{};
   cfmakeraw(&raw);  // no echo: what we send must not come back as the host's

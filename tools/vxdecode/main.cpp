@@ -124,14 +124,10 @@ int run(const Options& options) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
-  try {
-    options = parse(argc, argv);
-  } catch (const vx::cli::UsageError& error) {
-    std::cerr << "vxdecode: " << error.what() << '\n' << kUsage;
-    return vx::cli::kExitUsage;
-  }
-  try {
+  const auto parsed = vx::cli::parseOrExplain("vxdecode", kUsage, [&] { return parse(argc, argv); });
+  if (!parsed) return vx::cli::kExitUsage;
+  Options options = *parsed;
+    try {
     return run(options);
   } catch (const std::exception& error) {
     std::cerr << error.what() << '\n';

@@ -44,6 +44,12 @@ Options parse(int argc, char** argv) {
   Options options;
   vx::cli::Arguments args(argc, argv);
   const auto text = [&](std::string_view option) { return QString::fromStdString(std::string(args.value(option))); };
+  // A position goes to the control as text, as the user wrote it, once checked to be a number.
+  const auto numberText = [&](std::string_view option) {
+    const QString value = text(option);
+    vx::cli::number(value.toStdString(), option);
+    return value;
+  };
   while (!args.done()) {
     const std::string_view arg = args.take();
     if (arg == "--port") {
@@ -51,15 +57,11 @@ Options parse(int argc, char** argv) {
     } else if (arg == "--device") {
       options.device = text(arg);
     } else if (arg == "--lat") {
-      const QString value = text(arg);
-      vx::cli::number(value.toStdString(), "--lat");
-      options.console.latitude = value;
+      options.console.latitude = numberText(arg);
     } else if (arg == "--lat-hem") {
       options.console.latHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "N|S", "--lat-hem"));
     } else if (arg == "--lon") {
-      const QString value = text(arg);
-      vx::cli::number(value.toStdString(), "--lon");
-      options.console.longitude = value;
+      options.console.longitude = numberText(arg);
     } else if (arg == "--lon-hem") {
       options.console.longHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem"));
     } else if (arg == "--tz") {
@@ -118,14 +120,10 @@ void watchSignals(QApplication& app) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  Options options;
-  try {
-    options = parse(argc, argv);
-  } catch (const vx::cli::UsageError& error) {
-    std::cerr << "vxinit: " << error.what() << '\n' << kUsage;
-    return vx::cli::kExitUsage;
-  }
-  // A console tool never shows a window; it must not need a display.
+  const auto parsed = vx::cli::parseOrExplain("vxinit", kUsage, [&] { return parse(argc, argv); });
+  if (!parsed) return vx::cli::kExitUsage;
+  Options options = *parsed;
+    // A console tool never shows a window; it must not need a display.
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   watchSignals(app);

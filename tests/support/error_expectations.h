@@ -1,7 +1,8 @@
 // The number of the vx::Error a call raises, or 0 when it raises none.
 #pragma once
 
-#include "qt_printers.h"
+#include <string>
+
 #include "vx_error.h"
 
 namespace vx::test {
