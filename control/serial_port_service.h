@@ -13,6 +13,8 @@
 #include <QSerialPort>
 #include <QString>
 
+#include "comm_events.h"
+
 namespace vx {
 
 class SerialPortService : public QObject {
@@ -61,10 +63,9 @@ class SerialPortService : public QObject {
   short commPort_ = 1;
   bool dtr_ = false;
   bool rts_ = false;
-  short commEvent_ = kNoEvent;
+  short commEvent_ = kComEvNone;
   QString lastEventDescription_;
 
-  static constexpr short kNoEvent = 0;
 };
 
 }  // namespace vx

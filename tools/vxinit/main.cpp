@@ -88,11 +88,14 @@ Options parse(int argc, char** argv) {
 
 // --device: a private configuration folder whose port 1 links to PATH, so
 // that the control opens it as it opens any port.
-void linkDeviceAsPortOne(const QTemporaryDir& folder, const QString& device, vx::ConsoleOptions& console) {
-  QDir(folder.path()).mkpath("vx");
-  QFile::link(QFileInfo(device).absoluteFilePath(), folder.path() + "/vx/com1");
+bool linkDeviceAsPortOne(const QTemporaryDir& folder, const QString& device, vx::ConsoleOptions& console) {
+  if (!folder.isValid() || !QDir(folder.path()).mkpath("vx") ||
+      !QFile::link(QFileInfo(device).absoluteFilePath(), folder.path() + "/vx/com1")) {
+    return false;
+  }
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
   console.port = 1;
+  return true;
 }
 
 // SIGINT and SIGTERM end the event loop through a socket, so the port is
@@ -129,7 +132,11 @@ int main(int argc, char** argv) {
   watchSignals(app);
 
   QTemporaryDir privateConfig;
-  if (!options.device.isEmpty()) linkDeviceAsPortOne(privateConfig, options.device, options.console);
+  if (!options.device.isEmpty() && !linkDeviceAsPortOne(privateConfig, options.device, options.console)) {
+    std::fprintf(stderr, "vxinit: cannot make a private port link for %s in %s\n",
+                 options.device.toLocal8Bit().constData(), qPrintable(QDir::tempPath()));
+    return vx::cli::kExitFailure;
+  }
 
   QWidget* control = nullptr;
   vx::ConsoleHost* host = nullptr;
