@@ -63,9 +63,10 @@ void Simulator::run(const volatile std::sig_atomic_t& stop) {
       sendPowerUpLine();
       nextLine_ += kPowerUpLineInterval;
     }
-    if (awake_ && now >= nextSecond_) {
-      sendSecond();
-      nextSecond_ = std::floor(now) + 1;
+    // Every second is sent, late if the process was held up: a receiver never skips one.
+    while (awake_ && now >= nextSecond_) {
+      sendSecond(nextSecond_);
+      nextSecond_ += 1;
     }
     if (!writeDue()) return;
     pollfd line{master_, POLLIN, 0};
@@ -83,10 +84,10 @@ int Simulator::pollTimeoutMs() const {
 
 void Simulator::sendPowerUpLine() { queue(std::string(kPowerUpLine)); }
 
-void Simulator::sendSecond() {
-  const DateTime utc = trueUtc();
-  const SecondOfMessages second = model_.second(utc, elapsed());
-  if (model_.hasFix(elapsed()) && !fixReported_) {
+void Simulator::sendSecond(double at) {
+  const DateTime utc = addSeconds(startUtc_, at);
+  const SecondOfMessages second = model_.second(utc, at);
+  if (model_.hasFix(at) && !fixReported_) {
     fixReported_ = true;
     std::fprintf(stderr, "earthmate-sim: fix after %s s\n", formatFixed(model_.fixAt(), 1, 1).c_str());
   }

@@ -43,7 +43,7 @@ class Simulator {
   double elapsed() const;
   DateTime trueUtc() const;
   void sendPowerUpLine();
-  void sendSecond();
+  void sendSecond(double at);  // the messages of the second that began at `at`
   void queue(std::string bytes);
   bool writeDue();
   void readHost();
