@@ -116,20 +116,10 @@ void SerialPortService::onReadyRead() {
 }
 
 void SerialPortService::onErrorOccurred(QSerialPort::SerialPortError error) {
-  switch (error) {
-    case QSerialPort::NoError:
-    case QSerialPort::UnsupportedOperationError:  // line control on a pseudo-terminal
-    case QSerialPort::TimeoutError:
-      return;
-    case QSerialPort::ResourceError:
-    case QSerialPort::ReadError:
-    case QSerialPort::WriteError:
-      break;
-    default:
-      if (!port_.isOpen()) return;  // open failures are reported by setPortOpen
-      break;
-  }
-  if (!port_.isOpen()) return;
+  const bool ignorable = error == QSerialPort::NoError || error == QSerialPort::TimeoutError ||
+                         error == QSerialPort::UnsupportedOperationError;  // line control on a pseudo-terminal
+  // Open failures are reported by setPortOpen; only an open port has events.
+  if (ignorable || !port_.isOpen()) return;
   lastEventDescription_ = device() + ": " + port_.errorString();
   port_.clearError();
   // Hand over what had already arrived before reporting the loss.

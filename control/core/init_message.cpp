@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "codecs.h"
+#include "message_builder.h"
 #include "number_text.h"
 
 namespace vx {
@@ -71,18 +72,6 @@ std::string InitTemplate::encode(uint16_t& sequence) const {
 
 namespace {
 
-uint16_t wordAt(std::string_view bytes, int word) {
-  const auto low = static_cast<unsigned char>(bytes[static_cast<std::size_t>(2 * word - 2)]);
-  const auto high = static_cast<unsigned char>(bytes[static_cast<std::size_t>(2 * word - 1)]);
-  return static_cast<uint16_t>(low | high << 8);
-}
-
-bool sumsToZero(std::string_view bytes, int first, int last) {
-  uint16_t sum = 0;
-  for (int word = first; word <= last; ++word) sum = static_cast<uint16_t>(sum + wordAt(bytes, word));
-  return sum == 0;
-}
-
 // Degrees from a position word: the upper half of a count of 1e-8 radian.
 double degreesFromWord(uint16_t word) {
   return codec::cdeg(static_cast<int16_t>(word) * 65536.0 / 100000000.0);
@@ -91,16 +80,16 @@ double degreesFromWord(uint16_t word) {
 }  // namespace
 
 std::optional<InitMessageContent> decodeInitMessage(std::string_view bytes) {
-  if (bytes.size() != kInitMessageBytes || wordAt(bytes, 1) != kSyncWord || wordAt(bytes, 2) != kInitMessageId ||
-      wordAt(bytes, 3) != kWordsSent - 6 || !sumsToZero(bytes, 1, 5) || !sumsToZero(bytes, 6, 27)) {
+  const auto word = [bytes](int n) { return messageWord(bytes, n); };
+  if (bytes.size() != kInitMessageBytes || word(1) != kSyncWord || word(2) != kInitMessageId ||
+      word(3) != kWordsSent - 6 || !checksumHolds(bytes, 1, 5) || !checksumHolds(bytes, 6, 27)) {
     return std::nullopt;
   }
   InitMessageContent content;
-  content.sequence = wordAt(bytes, 6);
-  content.utc = {wordAt(bytes, 13), wordAt(bytes, 12), wordAt(bytes, 11),
-                 wordAt(bytes, 14), wordAt(bytes, 15), wordAt(bytes, 16)};
-  content.latitude = degreesFromWord(wordAt(bytes, 18));
-  content.longitude = degreesFromWord(wordAt(bytes, 20));
+  content.sequence = word(6);
+  content.utc = {word(13), word(12), word(11), word(14), word(15), word(16)};
+  content.latitude = degreesFromWord(word(18));
+  content.longitude = degreesFromWord(word(20));
   return content;
 }
 

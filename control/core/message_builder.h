@@ -4,12 +4,13 @@
 // 16-bit sum of the words it covers, itself included, zero.
 //
 // The receive path never needs this; the tools that play the receiver's
-// side and the tests do.
+// side, the readers of what the control sends, and the tests do.
 #pragma once
 
 #include <cstdint>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vx {
@@ -34,5 +35,12 @@ std::string buildMessage(uint16_t id, std::span<const uint16_t> dataWords, uint1
 
 // The checksum word for a run of words.
 uint16_t checksumWord(std::span<const uint16_t> words);
+
+// Word `word` (counting from 1) of a message; the message must hold it.
+uint16_t messageWord(std::string_view message, int word);
+
+// True when words `first` to `last` of a message sum to zero in 16 bits:
+// the checksum among them holds.
+bool checksumHolds(std::string_view message, int first, int last);
 
 }  // namespace vx

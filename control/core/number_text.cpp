@@ -102,6 +102,19 @@ std::optional<double> parseNumber(std::string_view text) {
   return convert(text);
 }
 
+std::string hexBytes(std::string_view bytes) {
+  static constexpr char kHex[] = "0123456789ABCDEF";
+  std::string out;
+  out.reserve(bytes.size() * 3);
+  for (char c : bytes) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (!out.empty()) out += ' ';
+    out += kHex[byte >> 4];
+    out += kHex[byte & 0xF];
+  }
+  return out;
+}
+
 std::string generalNumber(double value) {
   char buffer[64];
   const auto result =

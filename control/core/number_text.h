@@ -24,6 +24,9 @@ double leadingNumber(std::string_view text);
 // nothing when any other character is left over or the text is empty.
 std::optional<double> parseNumber(std::string_view text);
 
+// Bytes as capital hexadecimal pairs separated by single spaces: "FF 81 B0".
+std::string hexBytes(std::string_view bytes);
+
 // The general text form of a number: up to 15 significant digits, no
 // trailing zeros, no exponent for ordinary magnitudes ("71.25", "-0.5", "5").
 std::string generalNumber(double value);

@@ -2,18 +2,6 @@
 
 namespace vx::test {
 
-std::string hexBytes(std::string_view bytes) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string out;
-  for (char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    if (!out.empty()) out += ' ';
-    out += kHex[byte >> 4];
-    out += kHex[byte & 0xF];
-  }
-  return out;
-}
-
 DateTime workedExampleClock() { return {2026, 12, 5, 22, 30, 15}; }
 
 Recorder::Recorder(DateTime clock)

@@ -7,13 +7,14 @@
 #include <string_view>
 #include <vector>
 
+#include "number_text.h"
 #include "receiver_link.h"
 
 namespace vx::test {
 
 using Transcript = std::vector<std::string>;
 
-std::string hexBytes(std::string_view bytes);  // "FF 81 ..."
+using vx::hexBytes;
 
 // The clock of the worked example: 5 December 2026, 22:30:15 local time.
 DateTime workedExampleClock();

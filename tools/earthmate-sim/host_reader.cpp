@@ -1,5 +1,6 @@
 #include "host_reader.h"
 
+#include "message_builder.h"
 
 namespace vx::sim {
 namespace {
@@ -11,21 +12,12 @@ constexpr std::size_t kLargestUnread = 4096;
 // Longer claims are garbage: nothing the host sends is this long.
 constexpr unsigned kLargestWordCount = 1024;
 
-unsigned wordAt(std::string_view bytes, std::size_t word) {
-  return static_cast<unsigned char>(bytes[2 * word - 2]) | static_cast<unsigned char>(bytes[2 * word - 1]) << 8;
-}
-
 // Why a complete message is not a valid initialisation message.
 std::string whatIsWrong(std::string_view message) {
-  const unsigned id = wordAt(message, 2), words = wordAt(message, 3);
+  const unsigned id = messageWord(message, 2), words = messageWord(message, 3);
   std::string header = "id " + std::to_string(id) + ", " + std::to_string(words) + " data words";
-  const auto sumOf = [&](std::size_t first, std::size_t last) {
-    unsigned sum = 0;
-    for (std::size_t w = first; w <= last; ++w) sum += wordAt(message, w);
-    return sum & 0xFFFF;
-  };
-  if (sumOf(1, 5) != 0) return header + ": bad header checksum";
-  if (words > 0 && sumOf(6, 6 + words) != 0) return header + ": bad data checksum";
+  if (!checksumHolds(message, 1, 5)) return header + ": bad header checksum";
+  if (words > 0 && !checksumHolds(message, 6, 6 + static_cast<int>(words))) return header + ": bad data checksum";
   if (id != kInitMessageId) return header + ": not an initialisation message";
   return header + ": an initialisation message has 21 data words";
 }
@@ -59,7 +51,7 @@ bool HostReader::readMessage(std::vector<HostEvent>& events) {
   }
   buffer_.erase(0, sync);
   if (buffer_.size() < kHeaderBytes) return false;
-  const unsigned words = wordAt(buffer_, 3);
+  const unsigned words = messageWord(buffer_, 3);
   if (words > kLargestWordCount) {
     events.push_back({HostEvent::kInvalidMessage, std::nullopt, "a header claiming " + std::to_string(words) + " data words"});
     buffer_.erase(0, kSync.size());

@@ -90,17 +90,7 @@ std::string readAll(const std::string& path) {
   return bytes;
 }
 
-void printWrite(std::string_view bytes) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
-  std::string line = "TX";
-  for (char c : bytes) {
-    const auto byte = static_cast<unsigned char>(c);
-    line += ' ';
-    line += kHex[byte >> 4];
-    line += kHex[byte & 0xF];
-  }
-  std::cout << line << '\n';
-}
+void printWrite(std::string_view bytes) { std::cout << "TX " << vx::hexBytes(bytes) << '\n'; }
 
 int run(const Options& options) {
   const std::string recording = readAll(options.path);
