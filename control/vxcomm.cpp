@@ -15,11 +15,11 @@ namespace {
 
 std::atomic<int> instances{0};
 
-constexpr const char* kDefaultLatitude = "42.4413";
-constexpr const char* kDefaultLatHemisphere = "N";
-constexpr const char* kDefaultLongitude = "71.2544";
-constexpr const char* kDefaultLongHemisphere = "W";
-constexpr short kDefaultTimeZone = 5;
+using vx::kDefaultLatHemisphere;
+using vx::kDefaultLatitude;
+using vx::kDefaultLongHemisphere;
+using vx::kDefaultLongitude;
+using vx::kDefaultTimeZone;
 
 std::string_view bytesOf(const QByteArray& bytes) {
   return {bytes.constData(), static_cast<std::size_t>(bytes.size())};
@@ -34,8 +34,7 @@ vxcomm::vxcomm(QWidget* parent)
   ++instances;
   hide();  // nothing to see at run time
   connect(MSComm1, &vx::SerialPortService::OnComm, this, &vxcomm::MSComm1_OnComm);
-  Initialize();
-  InitProperties();
+  Initialize();  // the settings start at their defaults, as InitProperties sets them
 }
 
 vxcomm::~vxcomm() { --instances; }
@@ -139,14 +138,7 @@ void vxcomm::setTimeZone(short Value) {
 
 // --- Persistence ------------------------------------------------------------
 
-void vxcomm::InitProperties() {
-  vx::LinkSettings& settings = link_.settings();
-  settings.latitude = kDefaultLatitude;
-  settings.latHemisphere = kDefaultLatHemisphere;
-  settings.longitude = vx::toDouble(QString(kDefaultLongitude));
-  settings.longHemisphere = kDefaultLongHemisphere;
-  settings.timeZone = kDefaultTimeZone;
-}
+void vxcomm::InitProperties() { link_.settings() = vx::LinkSettings{}; }
 
 void vxcomm::ReadProperties(vx::PropertyBag& bag) {
   vx::LinkSettings& settings = link_.settings();

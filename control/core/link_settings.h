@@ -1,4 +1,6 @@
-// The five settings the receiver is initialised from, as the host gave them.
+// The five settings the receiver is initialised from, as the host gave them,
+// and their defaults (those of a new control, and of a stored one that lacks
+// a value).
 #pragma once
 
 #include <cstdint>
@@ -6,12 +8,18 @@
 
 namespace vx {
 
+inline constexpr const char* kDefaultLatitude = "42.4413";
+inline constexpr const char* kDefaultLatHemisphere = "N";
+inline constexpr const char* kDefaultLongitude = "71.2544";  // stored as the number this text reads
+inline constexpr const char* kDefaultLongHemisphere = "W";
+inline constexpr int16_t kDefaultTimeZone = 5;
+
 struct LinkSettings {
-  std::string latitude = "42.4413";  // text, unchecked; read by the leading-number rule
-  std::string latHemisphere = "N";   // exactly "S" is southern
-  double longitude = 71.2544;
-  std::string longHemisphere = "W";  // exactly "W" is western
-  int16_t timeZone = 5;              // hours to add to local time to get UTC
+  std::string latitude = kDefaultLatitude;  // text, unchecked; read by the leading-number rule
+  std::string latHemisphere = kDefaultLatHemisphere;  // exactly "S" is southern
+  double longitude = 71.2544;                         // kDefaultLongitude
+  std::string longHemisphere = kDefaultLongHemisphere;  // exactly "W" is western
+  int16_t timeZone = kDefaultTimeZone;                   // hours to add to local time to get UTC
 };
 
 }  // namespace vx

@@ -29,6 +29,23 @@ TEST(VxcommProperties, NewInstanceHasTheDefaultSettings) {
   EXPECT_FALSE(control.isVisible());
 }
 
+TEST(VxcommProperties, InitPropertiesRestoresTheDefaultsWithoutNotifying) {
+  vxcomm control;
+  control.setLatitude("1");
+  control.setLatHemisphere("S");
+  control.setLongitude("2");
+  control.setLongHemisphere("E");
+  control.setTimeZone(-1);
+  QSignalSpy changed(&control, &vxcomm::PropertyChanged);
+  control.InitProperties();
+  EXPECT_EQ(control.Latitude(), "42.4413");
+  EXPECT_EQ(control.LatHemisphere(), "N");
+  EXPECT_EQ(control.Longitude(), "71.2544");
+  EXPECT_EQ(control.LongHemisphere(), "W");
+  EXPECT_EQ(control.TimeZone(), 5);
+  EXPECT_EQ(changed.count(), 0);
+}
+
 TEST(VxcommProperties, TextsAreStoredUnchangedAndLongitudeAsANumber) {
   vxcomm control;
   control.setLatitude("42.44130");
