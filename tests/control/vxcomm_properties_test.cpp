@@ -15,13 +15,17 @@ namespace {
 
 using test::errorNumberOf;
 
-TEST(VxcommProperties, NewInstanceHasTheDefaultSettings) {
-  vxcomm control;
+void expectDefaultSettings(const vxcomm& control) {
   EXPECT_EQ(control.Latitude(), "42.4413");
   EXPECT_EQ(control.LatHemisphere(), "N");
   EXPECT_EQ(control.Longitude(), "71.2544");
   EXPECT_EQ(control.LongHemisphere(), "W");
   EXPECT_EQ(control.TimeZone(), 5);
+}
+
+TEST(VxcommProperties, NewInstanceHasTheDefaultSettings) {
+  vxcomm control;
+  expectDefaultSettings(control);
   EXPECT_EQ(control.CommPort(), 1);
   EXPECT_EQ(control.PortOpen(), 0);
   EXPECT_FALSE(control.DTREnable());
@@ -38,11 +42,7 @@ TEST(VxcommProperties, InitPropertiesRestoresTheDefaultsWithoutNotifying) {
   control.setTimeZone(-1);
   QSignalSpy changed(&control, &vxcomm::PropertyChanged);
   control.InitProperties();
-  EXPECT_EQ(control.Latitude(), "42.4413");
-  EXPECT_EQ(control.LatHemisphere(), "N");
-  EXPECT_EQ(control.Longitude(), "71.2544");
-  EXPECT_EQ(control.LongHemisphere(), "W");
-  EXPECT_EQ(control.TimeZone(), 5);
+  expectDefaultSettings(control);
   EXPECT_EQ(changed.count(), 0);
 }
 
