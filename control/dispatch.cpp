@@ -10,13 +10,6 @@
 namespace vx {
 namespace {
 
-enum : int {
-  kNotSupported = 438,
-  kWrongArgumentCount = 450,
-  kReadOnly = 383,
-  kWriteOnly = 394,
-};
-
 [[noreturn]] void fail(int number, const char* description) { throw Error(number, description); }
 
 // The argument as the parameter's type expects it.
@@ -63,6 +56,12 @@ QMetaProperty propertyNamed(const QObject& control, std::string_view name) {
 
 }  // namespace
 
+int32_t dispatchIdOf(std::string_view name) {
+  const typelib::Member* member = typelib::findMember(name);
+  if (member == nullptr) fail(kNotSupported, "Object doesn't support this property or method");
+  return member->dispatchId;
+}
+
 QVariant invoke(QObject& control, int32_t dispatchId, DispatchKind kind, const QVariantList& arguments) {
   const typelib::Member* member = typelib::findMember(dispatchId);
   if (member == nullptr) fail(kNotSupported, "Object doesn't support this property or method");
@@ -73,12 +72,12 @@ QVariant invoke(QObject& control, int32_t dispatchId, DispatchKind kind, const Q
   const QMetaProperty property = propertyNamed(control, member->name);
   if (!property.isValid()) fail(kNotSupported, "Object doesn't support this property or method");
   if (kind == DispatchKind::kPropertyPut) {
-    if (!(member->access & typelib::kWrite)) fail(kReadOnly, "Property is read-only");
+    if (!(member->access & typelib::kWrite)) fail(kReadOnlyProperty, "Property is read-only");
     if (arguments.size() != 1) fail(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
     property.write(&control, convertTo(property.metaType(), arguments[0]));
     return {};
   }
-  if (!(member->access & typelib::kRead)) fail(kWriteOnly, "Property is write-only");
+  if (!(member->access & typelib::kRead)) fail(kWriteOnlyProperty, "Property is write-only");
   if (!arguments.isEmpty()) fail(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
   return property.read(&control);
 }

@@ -12,11 +12,16 @@
 #include <QVariant>
 #include <QVariantList>
 #include <cstdint>
+#include <string_view>
+
+#include "late_binding.h"
 
 namespace vx {
 
-enum class DispatchKind { kMethod, kPropertyGet, kPropertyPut };
-
 QVariant invoke(QObject& control, int32_t dispatchId, DispatchKind kind, const QVariantList& arguments = {});
+
+// The dispatch id of a member name of _vxcomm (case does not count); 438
+// when the type library has no such member.
+int32_t dispatchIdOf(std::string_view name);
 
 }  // namespace vx

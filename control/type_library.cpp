@@ -51,8 +51,16 @@ const Member* findMember(int32_t dispatchId) {
 }
 
 const Member* findMember(std::string_view name) {
+  const auto sameIgnoringCase = [](std::string_view a, std::string_view b) {
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    if (a.size() != b.size()) return false;
+    for (std::size_t i = 0; i < a.size(); ++i) {
+      if (lower(a[i]) != lower(b[i])) return false;
+    }
+    return true;
+  };
   for (const Member& member : kTable) {
-    if (member.name == name) return &member;
+    if (sameIgnoringCase(member.name, name)) return &member;
   }
   return nullptr;
 }

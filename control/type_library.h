@@ -47,7 +47,7 @@ struct Member {
 // The members of _vxcomm in slot order.
 std::span<const Member> members();
 const Member* findMember(int32_t dispatchId);
-const Member* findMember(std::string_view name);
+const Member* findMember(std::string_view name);  // case does not count, as in the runtime
 
 // The one member of the event interface __vxcomm: OnComm, the default event.
 inline constexpr std::string_view kEventName = "OnComm";

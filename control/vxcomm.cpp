@@ -5,6 +5,7 @@
 
 #include "codecs.h"
 #include "comm_events.h"
+#include "dispatch.h"
 #include "number_text.h"
 #include "property_bag.h"
 #include "serial_port_service.h"
@@ -134,6 +135,14 @@ short vxcomm::TimeZone() const { return link_.settings().timeZone; }
 void vxcomm::setTimeZone(short Value) {
   link_.settings().timeZone = Value;
   emit PropertyChanged("TimeZone");
+}
+
+// --- Late binding -----------------------------------------------------------
+
+int32_t vxcomm::dispatchIdOf(const QString& name) const { return vx::dispatchIdOf(name.toStdString()); }
+
+QVariant vxcomm::invoke(int32_t dispatchId, vx::DispatchKind kind, const QVariantList& arguments) {
+  return vx::invoke(*this, dispatchId, kind, arguments);
 }
 
 // --- Persistence ------------------------------------------------------------

@@ -8,8 +8,9 @@
 // and port, switches DTREnable, RTSEnable and PortOpen on, and reads Idata
 // on each OnComm.
 //
-// Every property and method is reachable by name through the meta-object
-// and by dispatch id (dispatch.h). Failures raise vx::Error. Every
+// Every property and method is reachable by name through the meta-object,
+// by dispatch id (dispatch.h) and through the late-binding interface
+// (late_binding.h), which converts values as the component runtime does. Failures raise vx::Error. Every
 // successful property write ends with PropertyChanged naming the property.
 // Every write of PortOpen, opening or closing, resets the exchange: the
 // queue is emptied and the receiver is woken and initialised anew.
@@ -20,6 +21,7 @@
 #include <QWidget>
 
 #include "date_time.h"
+#include "late_binding.h"
 #include "receiver_link.h"
 #include "vxcomm_interface.h"
 
@@ -28,9 +30,9 @@ class PropertyBag;
 class SerialPortService;
 }  // namespace vx
 
-class vxcomm : public QWidget, public _vxcomm {
+class vxcomm : public QWidget, public _vxcomm, public vx::LateBinding {
   Q_OBJECT
-  Q_INTERFACES(_vxcomm)
+  Q_INTERFACES(_vxcomm vx::LateBinding)
   Q_CLASSINFO("ProgId", "vx.vxcomm")
   Q_CLASSINFO("DefaultEvent", "OnComm")
   Q_PROPERTY(short CommEvent READ CommEvent)
@@ -82,6 +84,9 @@ class vxcomm : public QWidget, public _vxcomm {
   void setLongHemisphere(const QString& Value) override;
   short TimeZone() const override;
   void setTimeZone(short Value) override;
+
+  int32_t dispatchIdOf(const QString& name) const override;
+  QVariant invoke(int32_t dispatchId, vx::DispatchKind kind, const QVariantList& arguments) override;
 
   // Persistence of the five settings, in this order: Latitude,
   // LatHemisphere, Longitude, LongHemisphere, TimeZone.

@@ -89,10 +89,13 @@ std::string formatFixed(double value, int integerDigits, int decimals) {
   return out;
 }
 
-double leadingNumber(std::string_view text) {
+double leadingNumber(std::string_view text) { return numberAtStart(text).value_or(0.0); }
+
+std::optional<double> numberAtStart(std::string_view text) {
   while (!text.empty() && isBlank(text.front())) text.remove_prefix(1);
   const std::size_t length = numberLength(text);
-  return length == 0 ? 0.0 : convert(text.substr(0, length));
+  if (length == 0) return std::nullopt;
+  return convert(text.substr(0, length));
 }
 
 std::optional<double> parseNumber(std::string_view text) {

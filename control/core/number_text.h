@@ -20,6 +20,10 @@ std::string formatFixed(double value, int integerDigits, int decimals);
 // counts as 0. A number too large for a double reads as an infinity.
 double leadingNumber(std::string_view text);
 
+// The number `text` begins with by the same rule, or nothing when it does
+// not begin with one (an empty text, "-", "abc").
+std::optional<double> numberAtStart(std::string_view text);
+
 // The whole of `text`, blanks around it aside, read as a decimal number;
 // nothing when any other character is left over or the text is empty.
 std::optional<double> parseNumber(std::string_view text);

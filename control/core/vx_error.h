@@ -17,6 +17,13 @@ enum ErrorNumber : int {
   kPortNumberInvalid = 380,   // a port number below 1
   kPortIoFailed = 8020,       // reading or writing the open device failed
   kPortAlreadyOpen = 8005,    // changing the port number of an open port
+  kObjectNotSet = 91,         // the object a host drove no longer exists
+  kCannotCreateObject = 429,  // no installed control library holds the class
+  kNotAutomationObject = 430, // the object has no late-binding interface
+  kNotSupported = 438,        // the object has no such property or method
+  kReadOnlyProperty = 383,    // writing a read-only property
+  kWriteOnlyProperty = 394,   // reading a write-only property
+  kWrongArgumentCount = 450,  // a wrong number of arguments
 };
 
 inline constexpr const char* kControlSource = "vx.vxcomm";

@@ -12,8 +12,6 @@
 namespace vx {
 namespace {
 
-constexpr int kCannotCreateObject = 429;
-
 bool namesClass(const QJsonObject& metaData, const QString& id) {
   if (metaData.value("IID").toString() != VX_CONTROL_FACTORY_IID) return false;
   const QJsonArray classes = metaData.value("MetaData").toObject().value("Classes").toArray();
@@ -27,31 +25,42 @@ bool namesClass(const QJsonObject& metaData, const QString& id) {
   return false;
 }
 
-ControlFactory* factoryFor(const QString& id) {
-  for (const QString& path : QCoreApplication::libraryPaths()) {
-    const QDir folder(path + "/vx");
-    for (const QString& file : folder.entryList(QDir::Files)) {
-      QPluginLoader loader(folder.absoluteFilePath(file));
-      if (!namesClass(loader.metaData(), id)) continue;
-      // The library stays loaded: controls made from it may live anywhere.
-      if (auto* factory = qobject_cast<ControlFactory*>(loader.instance())) return factory;
-    }
+ControlFactory* factoryIn(const QString& folderPath, const QString& id) {
+  const QDir folder(folderPath);
+  for (const QString& file : folder.entryList(QDir::Files)) {
+    QPluginLoader loader(folder.absoluteFilePath(file));
+    if (!namesClass(loader.metaData(), id)) continue;
+    // The library stays loaded: controls made from it may live anywhere.
+    if (auto* factory = qobject_cast<ControlFactory*>(loader.instance())) return factory;
   }
   return nullptr;
 }
 
 }  // namespace
 
-QWidget* createControl(const QString& id, QWidget* parent) {
-  ControlFactory* factory = factoryFor(id);
-  QWidget* control = factory != nullptr ? factory->createControl(id, parent) : nullptr;
-  if (control == nullptr) {
-    throw Error(kCannotCreateObject,
-                "ActiveX component can't create object: no installed control library holds \"" + id.toStdString() +
-                    "\" (looked in the vx folder of each Qt plugin path)",
-                "vx");
+QStringList controlLibraryFolders() {
+  QStringList folders;
+  // Beside the program first, so that a build tree or a prefix uses its own library.
+  const QDir programFolder(QCoreApplication::applicationDirPath());
+  for (const char* relative : {VX_PLUGINS_FROM_BUILD_TREE, VX_PLUGINS_FROM_INSTALLED_PROGRAM}) {
+    folders << QDir::cleanPath(programFolder.absoluteFilePath(QString(relative) + "/vx"));
   }
-  return control;
+  for (const QString& path : QCoreApplication::libraryPaths()) folders << QDir::cleanPath(path + "/vx");
+  folders.removeDuplicates();
+  return folders;
+}
+
+QWidget* createControl(const QString& id, QWidget* parent) {
+  const QStringList folders = controlLibraryFolders();
+  for (const QString& folder : folders) {
+    ControlFactory* factory = factoryIn(folder, id);
+    if (factory == nullptr) continue;
+    if (QWidget* control = factory->createControl(id, parent)) return control;
+  }
+  throw Error(kCannotCreateObject,
+              "cannot create \"" + id.toStdString() + "\": no control library holding it was found in " +
+                  folders.join(", ").toStdString(),
+              "vx");
 }
 
 }  // namespace vx

@@ -1,17 +1,22 @@
 // Creating a control by its programmatic identifier ("vx.vxcomm") or its
 // class id, as a host that does not link the control library does: the
-// plugin that names the class in its metadata is found where Qt looks for
-// plugins (QCoreApplication::libraryPaths(), QT_PLUGIN_PATH included), in
-// their "vx" subfolders, and loaded with QPluginLoader.
+// plugin that names the class in its metadata is found in the "vx" folder
+// beside the program's own (build tree or installed prefix), then in that
+// of each path where Qt looks for plugins (QT_PLUGIN_PATH included), and
+// loaded with QPluginLoader. No environment variable is needed.
 #pragma once
 
 #include <QString>
+#include <QStringList>
 #include <QWidget>
 
 namespace vx {
 
-// A new control, owned by `parent`. Fails with vx::Error 429 when no
-// installed library holds the class.
+// A new control, owned by `parent`. Fails with vx::Error 429, naming the
+// identifier and the folders searched, when no library there holds it.
 QWidget* createControl(const QString& id, QWidget* parent = nullptr);
+
+// The folders searched, in order.
+QStringList controlLibraryFolders();
 
 }  // namespace vx

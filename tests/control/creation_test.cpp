@@ -2,6 +2,8 @@
 // host that does not link the library does.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
+#include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
 #include <QPluginLoader>
@@ -9,6 +11,7 @@
 
 #include "control_factory.h"
 #include "control_loader.h"
+#include "late_bound.h"
 #include "error_expectations.h"
 #include "type_library.h"
 #include "vxcomm_interface.h"
@@ -27,8 +30,29 @@ TEST(Creation, ByProgrammaticIdentifierAndByClassId) {
   }
 }
 
-TEST(Creation, UnknownIdentifierIsError429) {
-  EXPECT_EQ(test::errorNumberOf([] { createControl("vx.nothing"); }), 429);
+TEST(Creation, UnknownIdentifierIsError429NamingWhereItLooked) {
+  const std::string description = test::errorDescriptionOf([] { createControl("vx.nothing"); });
+  EXPECT_NE(description.find("cannot create \"vx.nothing\""), std::string::npos) << description;
+  EXPECT_NE(description.find(KESTRUNE_PLUGIN_DIR "/vx"), std::string::npos) << description;
+  EXPECT_EQ(test::errorNumberOf([] { createControl("vx.nothing"); }), kCannotCreateObject);
+  // Beside the program first: a build tree or an installed prefix uses its own library.
+  EXPECT_EQ(controlLibraryFolders().first(), QDir::cleanPath(QCoreApplication::applicationDirPath() + "/../plugins/vx"));
+}
+
+TEST(Creation, LateBoundHostsDriveTheControlByNameWithTheRuntimesConversions) {
+  std::unique_ptr<QWidget> control(createControl("vx.vxcomm"));
+  LateBound byName(control.get());
+  byName.put("timezone", "-9.5");  // names without regard to case; text to a 16-bit integer, halves to even
+  EXPECT_EQ(byName.get("TimeZone").toInt(), -10);
+  byName.call("addmsg", {"$GPRMC,1"});
+  EXPECT_EQ(byName.get("Idata").toString(), "$GPRMC,1");
+  EXPECT_EQ(test::errorNumberOf([&] { byName.put("CommPort", "x"); }), kTypeMismatch);
+  EXPECT_EQ(test::errorNumberOf([&] { byName.put("TimeZone", "40000"); }), kOverflow);
+  EXPECT_EQ(test::errorNumberOf([&] { byName.get("Altitude"); }), kNotSupported);
+  QObject plain;
+  EXPECT_EQ(test::errorNumberOf([&] { LateBound{&plain}; }), kNotAutomationObject);
+  control.reset();
+  EXPECT_EQ(test::errorNumberOf([&] { byName.get("TimeZone"); }), kObjectNotSet);
 }
 
 TEST(Creation, PluginMetadataCarriesTheFixedIdentifiers) {

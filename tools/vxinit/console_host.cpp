@@ -10,43 +10,37 @@
 namespace vx {
 
 ConsoleHost::ConsoleHost(QWidget* control, const ConsoleOptions& options)
-    : QObject(control), control_(control), options_(options) {
+    : QObject(control), control_(control), byName_(control), options_(options) {
   connect(control_, SIGNAL(OnComm()), this, SLOT(onComm()));
   connect(control_, SIGNAL(CommError(short, QString)), this, SLOT(onCommError(short, QString)));
   connect(control_, SIGNAL(Transmitted(QByteArray)), this, SLOT(onTransmitted(QByteArray)));
 }
 
-void ConsoleHost::set(const char* property, const QVariant& value) {
-  if (!control_->setProperty(property, value)) {
-    throw Error(438, std::string("the control has no property ") + property, "vxinit");
-  }
-}
-
 void ConsoleHost::start() {
-  set("Latitude", options_.latitude);
-  set("LatHemisphere", options_.latHemisphere);
-  set("Longitude", options_.longitude);
-  set("LongHemisphere", options_.longHemisphere);
-  set("TimeZone", QVariant::fromValue<short>(static_cast<short>(options_.timeZone)));
-  set("CommPort", QVariant::fromValue<short>(static_cast<short>(options_.port)));
-  set("DTREnable", true);
-  set("RTSEnable", true);
-  set("PortOpen", QVariant::fromValue<short>(-1));
+  byName_.put("Latitude", options_.latitude);
+  byName_.put("LatHemisphere", options_.latHemisphere);
+  byName_.put("Longitude", options_.longitude);
+  byName_.put("LongHemisphere", options_.longHemisphere);
+  byName_.put("TimeZone", options_.timeZone);
+  byName_.put("CommPort", options_.port);
+  byName_.put("DTREnable", true);
+  byName_.put("RTSEnable", true);
+  byName_.put("PortOpen", -1);
   std::fprintf(stderr, "vxinit: port %d open, waiting for the receiver\n", options_.port);
 }
 
 void ConsoleHost::stop() {
   try {
-    if (control_->property("PortOpen").toInt() != 0) set("PortOpen", QVariant::fromValue<short>(0));
-    set("RTSEnable", false);
-    set("DTREnable", false);
+    if (byName_.get("PortOpen").toInt() != 0) byName_.put("PortOpen", 0);
+    byName_.put("RTSEnable", false);
+    byName_.put("DTREnable", false);
   } catch (const std::exception& error) {
     std::fprintf(stderr, "vxinit: closing the port: %s\n", error.what());
   }
 }
 
 void ConsoleHost::onComm() {
-  const QString sentence = control_->property("Idata").toString();
+  const QString sentence = byName_.get("Idata").toString();
   if (sentence.isEmpty() || finished_) return;
   std::printf("%s\n", sentence.toLatin1().constData());
   std::fflush(stdout);

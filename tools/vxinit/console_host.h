@@ -1,12 +1,15 @@
 // The console host of the receiver link control: configures a control
 // created by its programmatic identifier, opens the port, prints each
 // sentence as it arrives and reports on stderr what the control sends to
-// the receiver. It knows the control only by name, as any late-bound host.
+// the receiver. It knows the control only by name, as any late-bound host,
+// and sets its properties through its late-binding interface.
 #pragma once
 
 #include <QObject>
 #include <QString>
 #include <QWidget>
+
+#include "late_bound.h"
 
 namespace vx {
 
@@ -43,10 +46,10 @@ class ConsoleHost : public QObject {
   void onTransmitted(const QByteArray& bytes);
 
  private:
-  void set(const char* property, const QVariant& value);
   void finish(int exitCode);
 
   QWidget* control_;
+  LateBound byName_;
   ConsoleOptions options_;
   long sentences_ = 0;
   bool finished_ = false;  // sentences drained after the end are not printed
