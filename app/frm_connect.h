@@ -1,0 +1,89 @@
+// The connection and fix monitor screen. It creates the receiver link
+// control by its programmatic identifier "vx.vxcomm" and drives it by name
+// through its late-binding interface: on load it hands it the position,
+// time difference and port of the location entry screen and opens the
+// port; on each OnComm it takes one sentence and shows time, date,
+// position, fix quality, satellites and precision. With "Auto exit on a
+// fix" ticked it counts 30 valid position sentences down and exits at the
+// thirty-first. Its exit routine remembers the last valid fix in the
+// settings file.
+//
+// The sentence handler lets pending events run once per sentence, so it
+// may be entered again, and the screen may close (and even be destroyed by
+// its owner) inside it: after each such point the handler touches nothing
+// of a closed screen.
+#pragma once
+
+#include <QString>
+#include <memory>
+
+#include "screen.h"
+
+class QLabel;
+
+namespace vx {
+class LateBound;
+}
+
+namespace kestrune {
+
+class frmConfirm;
+class TickBox;
+
+class frmConnect : public Screen {
+  Q_OBJECT
+
+ public:
+  // The location entry screen is the owner, and the source of the entries.
+  explicit frmConnect(frmConfirm* location);
+  ~frmConnect() override;
+
+  QLabel* Label1;
+  QLabel* labStatus;
+  QLabel* Label4;
+  QLabel* labUTDate;
+  QLabel* Label3;
+  QLabel* labUTC;
+  QLabel* Label2;
+  QLabel* labCoord;
+  QLabel* Label6;
+  QLabel* labQuality;
+  QLabel* Label5;
+  QLabel* labSat;
+  QLabel* Label8;
+  QLabel* labPrec;
+  TickBox* chkExit;
+  QPushButton* cmdExit;
+  QWidget* vxcomm1 = nullptr;  // the control; nullptr when it could not be created
+
+  // The fields, as the last "$GPRMC" sentence left them.
+  const QString& lastStatus() const { return lastStatus_; }
+  int autoExitCount() const { return autoExitCount_; }
+
+ public slots:
+  void vxcomm1_OnComm();
+  void cmdExit_Click();
+
+ protected:
+  void Form_Unload() override;
+  void mnuAbout_Click() override;
+
+ private:
+  void Form_Load();
+  void connectToReceiver();
+  // Returns true when the automatic exit ran: the handler must end at once.
+  bool showPositionSentence(QString& sentence);
+  void showSatelliteSentence(QString sentence);
+  void writeSettings();
+
+  frmConfirm* location_;
+  std::unique_ptr<vx::LateBound> control_;
+  QString lastLat_;
+  QString lastLatHem_;
+  QString lastLong_;
+  QString lastLongHem_;
+  QString lastStatus_;
+  int32_t autoExitCount_ = 0;
+};
+
+}  // namespace kestrune

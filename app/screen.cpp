@@ -1,0 +1,73 @@
+#include "screen.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QKeyEvent>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "global.h"
+#include "program_icon.h"
+
+namespace kestrune {
+namespace {
+
+constexpr int kClientWidthTwips = 4875;
+constexpr int kClientHeightTwips = 3075;
+// The controls were laid out for an 8-point sans serif at 96 dpi.
+constexpr int kFontPixels = 11;
+
+}  // namespace
+
+Screen::Screen(QWidget* owner) : QDialog(owner), client_(new QWidget(this)) {
+  setWindowTitle(kProgramTitle);
+  setWindowIcon(programIcon());
+  QFont screenFont = font();
+  screenFont.setPixelSize(kFontPixels);
+  setFont(screenFont);
+
+  auto* menuBar = new QMenuBar(this);
+  menuBar->setNativeMenuBar(false);  // the menu belongs to the window, on every desktop
+  QAction* about = menuBar->addAction("&About...");
+  about->setObjectName("mnuAbout");
+  connect(about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+
+  client_->setFixedSize(fromTwips(0, 0, kClientWidthTwips, kClientHeightTwips).size());
+  auto* layout = new QVBoxLayout(this);
+  layout->setContentsMargins(0, 0, 0, 0);
+  layout->setSpacing(0);
+  layout->setMenuBar(menuBar);
+  layout->addWidget(client_);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+}
+
+QPushButton* Screen::placeButton(const QString& caption, int left, int top, int width, int height) {
+  return place<QPushButton>(left, top, width, height, caption);
+}
+
+void Screen::setDefaultButton(QPushButton* button) { button->setDefault(true); }
+
+void Screen::unload() {
+  if (unloaded_) return;
+  unloaded_ = true;
+  Form_Unload();
+  done(QDialog::Rejected);
+}
+
+void Screen::reject() { unload(); }
+
+void Screen::closeEvent(QCloseEvent* event) {
+  unload();  // the close box unloads, shown or not
+  event->accept();
+}
+
+void Screen::keyPressEvent(QKeyEvent* event) {
+  if (event->key() == Qt::Key_Escape && event->modifiers() == Qt::NoModifier && cancelButton_ != nullptr) {
+    cancelButton_->click();
+    return;
+  }
+  QDialog::keyPressEvent(event);
+}
+
+}  // namespace kestrune

@@ -1,0 +1,60 @@
+// What the three screens share: the caption "Kestrune", the program icon,
+// a menu bar with the single item "&About...", a fixed client area of
+// 4875 x 3075 twips with controls placed in twips (15 to a pixel at 96
+// logical dots per inch; Qt scales on high-density screens), default and
+// cancel buttons, and unloading.
+//
+// A screen unloads once: Form_Unload runs, the window closes and a modal
+// showing of it returns. The close box unloads; Esc clicks the cancel
+// button where there is one.
+#pragma once
+
+#include <QDialog>
+#include <QRect>
+
+class QAction;
+class QPushButton;
+
+namespace kestrune {
+
+inline constexpr int kTwipsPerPixel = 15;
+inline QRect fromTwips(int left, int top, int width, int height) {
+  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
+}
+
+class Screen : public QDialog {
+  Q_OBJECT
+
+ public:
+  explicit Screen(QWidget* owner);
+
+  void unload();
+  bool isUnloaded() const { return unloaded_; }
+  QWidget* clientArea() const { return client_; }
+
+ protected:
+  // Creates a control of type W on the client area at a place given in twips.
+  template <typename W, typename... Args>
+  W* place(int left, int top, int width, int height, Args&&... args) {
+    auto* widget = new W(std::forward<Args>(args)..., client_);
+    widget->setGeometry(fromTwips(left, top, width, height));
+    return widget;
+  }
+  QPushButton* placeButton(const QString& caption, int left, int top, int width, int height);
+  void setDefaultButton(QPushButton* button);
+  void setCancelButton(QPushButton* button) { cancelButton_ = button; }
+
+  virtual void Form_Unload() {}
+  virtual void mnuAbout_Click() = 0;
+
+  void reject() override;
+  void closeEvent(QCloseEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+
+ private:
+  QWidget* client_;
+  QPushButton* cancelButton_ = nullptr;
+  bool unloaded_ = false;
+};
+
+}  // namespace kestrune

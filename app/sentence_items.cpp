@@ -1,0 +1,25 @@
+#include "sentence_items.h"
+
+#include <QRegularExpression>
+
+#include "global.h"
+#include "vx_error.h"
+
+namespace kestrune {
+
+QString decimalDegrees(const QString& coordinate) {
+  if (coordinate.size() < 7) {
+    throw vx::Error(vx::kInvalidProcedureCall, "Invalid procedure call or argument", kProgramSource);
+  }
+  static const QRegularExpression kDegreesAndMinutes(R"(^(\d*)(\d\d\.\d+)$)");
+  const QRegularExpressionMatch match = kDegreesAndMinutes.match(coordinate);
+  if (!match.hasMatch()) throw vx::Error(vx::kTypeMismatch, "Type mismatch", kProgramSource);
+  const double degrees = match.captured(1).toDouble() + match.captured(2).toDouble() / 60.0;
+  return QString::number(degrees, 'f', 6);
+}
+
+QString clockText(const QString& time) { return time.left(2) + ":" + time.mid(2, 2) + ":" + time.right(2); }
+
+QString dateText(const QString& date) { return "20" + date.right(2) + "-" + date.mid(2, 2) + "-" + date.left(2); }
+
+}  // namespace kestrune

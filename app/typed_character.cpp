@@ -1,0 +1,24 @@
+#include "typed_character.h"
+
+#include <QKeyEvent>
+
+namespace kestrune {
+
+std::optional<int> typedCharacter(const QKeyEvent& event) {
+  switch (event.key()) {
+    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+      return std::nullopt;
+    default: break;
+  }
+  const bool control = event.modifiers().testFlag(Qt::ControlModifier);
+  if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) return event.key() - Qt::Key_A + 1;
+  if (event.text().isEmpty()) return std::nullopt;
+  return event.text().at(0).unicode();
+}
+
+}  // namespace kestrune

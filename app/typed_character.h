@@ -1,0 +1,16 @@
+// The character a key press types, as a key-press handler sees it: the
+// character code (8 for Backspace, control codes for Ctrl with a letter),
+// or nothing for keys that type no character (arrows, Delete,
+// Shift+Insert) and for the keys that move the focus or press a button
+// (Tab, Enter, Esc), which never reach a box's handler.
+#pragma once
+
+#include <optional>
+
+class QKeyEvent;
+
+namespace kestrune {
+
+std::optional<int> typedCharacter(const QKeyEvent& event);
+
+}  // namespace kestrune

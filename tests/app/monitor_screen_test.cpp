@@ -1,0 +1,210 @@
+// The connection and fix monitor screen, with the real control on a
+// pseudo-terminal linked as port 1; sentences are fed through the
+// control's addmsg and OnComm, or as receiver messages on the line.
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTimer>
+#include <cmath>
+
+#include "app_fixture.h"
+#include "frm_confirm.h"
+#include "frm_connect.h"
+#include "late_bound.h"
+#include "pty_receiver.h"
+#include "receiver_messages.h"
+#include "tick_box.h"
+
+namespace kestrune::test {
+namespace {
+
+QString rmc(const char* status, const char* lat = "3348.1234") {
+  return QString("$GPRMC,123456,%1,%2,S,15112.3456,E,00.00,000.0,251299,,*00").arg(status, lat);
+}
+const QString kGsa = "$GPGSA,A,3,01,02,03,04,05,,,,,,,,1.80,1.00,1.50*00";
+
+class MonitorScreen : public AppTest {
+ protected:
+  MonitorScreen() {
+    linkPort(1, receiver.devicePath());
+    location.txtLat->setText("37.8136");
+    location.txtLong->setText("144.67");
+    location.comLat->setCurrentIndex(1);  // S
+    location.txtTZ->setText("-10");       // as Continue leaves it for an entry of 10
+  }
+
+  std::unique_ptr<frmConnect> open(const std::string& autoExit = "0") {
+    writeSettings("[Settings]\nAutoExit=" + autoExit + "\n");
+    return std::make_unique<frmConnect>(&location);
+  }
+  static QVariant get(frmConnect& monitor, const char* name) { return vx::LateBound(monitor.vxcomm1).get(name); }
+  // One sentence through the control's queue and its OnComm event.
+  static void feed(frmConnect& monitor, const QString& sentence) {
+    vx::LateBound(monitor.vxcomm1).call("addmsg", {sentence});
+    QMetaObject::invokeMethod(monitor.vxcomm1, "OnComm");
+  }
+
+  vx::test::PtyReceiver receiver;
+  frmConfirm location{nullptr};
+};
+
+TEST_F(MonitorScreen, LoadHandsTheEntriesToTheControlAndOpensThePort) {
+  auto monitor = open();
+  EXPECT_TRUE(messages.shown.empty());
+  EXPECT_EQ(monitor->clientArea()->size(), QSize(325, 205));
+  EXPECT_EQ(monitor->labCoord->geometry(), QRect(80, 72, 233, 17));
+  EXPECT_EQ(get(*monitor, "Latitude").toString(), "37.8");  // four characters
+  EXPECT_EQ(get(*monitor, "LatHemisphere").toString(), "S");
+  EXPECT_EQ(get(*monitor, "Longitude").toString(), "144");  // "144." as a number
+  EXPECT_EQ(get(*monitor, "TimeZone").toInt(), -10);
+  EXPECT_EQ(get(*monitor, "PortOpen").toInt(), -1);
+  EXPECT_EQ(monitor->labStatus->text(), "Attempting to connect to the GPS...");
+  EXPECT_EQ(monitor->chkExit->text(), "Auto exit on a fix");
+  monitor->close();  // the close box: port and lines off, nothing written
+  EXPECT_EQ(get(*monitor, "PortOpen").toInt(), 0);
+  EXPECT_FALSE(get(*monitor, "DTREnable").toBool());
+  EXPECT_EQ(settings(), "[Settings]\nAutoExit=0\n");
+}
+
+TEST_F(MonitorScreen, LoadFailuresAreReportedAndLeaveThePortClosed) {
+  struct Case {
+    const char* port;
+    const char* timeZone;
+    const char* text;
+  };
+  linkPort(3, "/nonexistent/gps");
+  const Case cases[] = {
+      {"3", "-10",
+       "Unable to connect to Earthmate on port number 3 is not correct!\r\n\r\nCheck the cable and the port number. "
+       "Also make sure another program is not using port number 3.\r\n\r\nErr.Num: (8012), Err.Des: (cannot open "
+       "/nonexistent/gps: No such file or directory) Err.Src: (MSComm1)"},
+      {"x", "-10", "\"frmConnect!Form_Load\" module!\r\n\r\nErr.Num: (13), Err.Des: (Type mismatch)"},
+      {"1", "1e999", "\"frmConnect!Form_Load\" module!\r\n\r\nErr.Num: (6), Err.Des: (Overflow)"},
+  };
+  for (const Case& c : cases) {
+    location.comPort->setEditText(c.port);
+    location.txtTZ->setText(c.timeZone);
+    messages.shown.clear();
+    auto monitor = open();
+    ASSERT_EQ(messages.shown.size(), 1u) << c.port;
+    EXPECT_EQ(messages.shown[0].title, "Application Error!");
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::kError);
+    EXPECT_TRUE(messages.shown[0].text.contains(c.text)) << messages.shown[0].text.toStdString();
+    EXPECT_EQ(monitor->labStatus->text(), "Idle");
+    EXPECT_EQ(get(*monitor, "PortOpen").toInt(), 0);
+  }
+}
+
+TEST_F(MonitorScreen, StoredAutoExitSetsTheBoxAndADamagedValueReadsAsUnticked) {
+  const std::pair<const char*, int> cases[] = {{"1", 1}, {"2", 2}, {"1.5", 2}, {"0.5", 0}, {"", 0},
+                                               {"3", 0}, {"-1", 0}, {"x", 0}};
+  for (const auto& [stored, value] : cases) {
+    auto monitor = open(stored);
+    EXPECT_EQ(monitor->chkExit->value(), value) << stored;
+    EXPECT_EQ(get(*monitor, "PortOpen").toInt(), -1) << stored;
+    EXPECT_TRUE(messages.shown.empty()) << stored;
+  }
+}
+
+TEST_F(MonitorScreen, SentencesFillTheLabels) {
+  auto monitor = open();
+  feed(*monitor, rmc("A"));
+  EXPECT_EQ(monitor->labStatus->text(), "Receiving data...");
+  EXPECT_EQ(monitor->labUTC->text(), "12:34:56");
+  EXPECT_EQ(monitor->labUTDate->text(), "2099-12-25");
+  EXPECT_EQ(monitor->labCoord->text(), "33.802057 S, 151.205760 E");
+  EXPECT_EQ(monitor->labQuality->text(), "Acceptable");
+  EXPECT_EQ(monitor->chkExit->text(), "Auto exit on a fix");  // unticked: "on fix", restored at the end
+  feed(*monitor, kGsa);
+  EXPECT_EQ(monitor->labSat->text(), "5 in view");
+  EXPECT_EQ(monitor->labPrec->text(), "1.80");
+  feed(*monitor, rmc("V"));
+  EXPECT_EQ(monitor->labQuality->text(), "Warning, attempting to obtain a fix!");
+  for (const char* ignored : {"$GPGGA,1,2", "$gprmc,123456,A", ""}) feed(*monitor, ignored);
+  EXPECT_EQ(monitor->labQuality->text(), "Warning, attempting to obtain a fix!");
+  EXPECT_EQ(monitor->lastStatus(), "V");
+  EXPECT_TRUE(messages.shown.empty());
+
+  feed(*monitor, rmc("A", "48.123"));  // a coordinate too short: the handler's failure
+  ASSERT_EQ(messages.shown.size(), 1u);
+  EXPECT_TRUE(messages.shown[0].text.startsWith("A serious internal error occurred in the \"vxcomm1_OnComm\""));
+  EXPECT_TRUE(messages.shown[0].text.contains("Err.Num: (5)"));
+  EXPECT_EQ(monitor->lastStatus(), "A");  // stored before the failure
+}
+
+TEST_F(MonitorScreen, CountsThirtyValidFixesDownAndExitsAtTheThirtyFirst) {
+  auto monitor = open("1");
+  for (int fix = 1; fix <= 30; ++fix) {
+    feed(*monitor, rmc("A"));
+    feed(*monitor, fix % 2 ? rmc("V") : kGsa);  // neither advances nor resets the count
+    EXPECT_EQ(monitor->chkExit->text(), QString("Auto exiting in... %1 seconds.").arg(30 - fix));
+  }
+  EXPECT_FALSE(monitor->isUnloaded());
+  feed(*monitor, rmc("A"));
+  EXPECT_TRUE(monitor->isUnloaded());
+  EXPECT_EQ(get(*monitor, "PortOpen").toInt(), 0);
+  EXPECT_EQ(settings(),
+            "[Settings]\nAutoExit=1\nLat=33.802057\nLong=151.205760\nLatHem=S\nLongHem=E\nTZ=10\nComPort=1\n");
+}
+
+TEST_F(MonitorScreen, UntickingResetsTheCountAndGreyedNeverCounts) {
+  auto monitor = open("1");
+  for (int fix = 0; fix < 5; ++fix) feed(*monitor, rmc("A"));
+  monitor->chkExit->click();
+  feed(*monitor, kGsa);
+  EXPECT_EQ(monitor->chkExit->text(), "Auto exit on a fix");
+  EXPECT_EQ(monitor->autoExitCount(), 0);
+  monitor->chkExit->click();
+  feed(*monitor, rmc("A"));
+  EXPECT_EQ(monitor->chkExit->text(), "Auto exiting in... 29 seconds.");
+  monitor->close();
+
+  auto greyed = open("2");
+  for (int fix = 0; fix < 40; ++fix) feed(*greyed, rmc("A"));
+  EXPECT_FALSE(greyed->isUnloaded());
+  EXPECT_EQ(greyed->chkExit->text(), "Auto exit on fix");
+  greyed->cmdExit->click();
+  EXPECT_TRUE(settings()->ends_with("AutoExit=1\nLat=33.802057\nLong=151.205760\nLatHem=S\nLongHem=E\nTZ=10\n"
+                                    "ComPort=1\n"));
+}
+
+TEST_F(MonitorScreen, ExitWritesOnlyWhenTheLastPositionWasValid) {
+  for (const QStringList& sentences : {QStringList{}, QStringList{rmc("A"), rmc("V")}, QStringList{kGsa}}) {
+    auto monitor = open();
+    for (const QString& sentence : sentences) feed(*monitor, sentence);
+    monitor->cmdExit->click();
+    EXPECT_TRUE(monitor->isUnloaded());
+    EXPECT_EQ(settings(), "[Settings]\nAutoExit=0\n") << sentences.join(" ").toStdString();
+  }
+}
+
+// The owner may destroy the screen the moment it closes: inside the
+// sentence handler's yield, or inside the control's own OnComm. Nothing
+// may be used after it is freed (AddressSanitizer watches).
+TEST_F(MonitorScreen, ClosingDuringTheYieldLeavesTheOuterHandlerNothingToTouch) {
+  frmConnect* monitor = open().release();
+  QObject::connect(monitor, &QDialog::finished, [monitor] { delete monitor; });
+  QPointer<frmConnect> watched(monitor);
+  QMetaObject::invokeMethod(monitor, &frmConnect::cmdExit_Click, Qt::QueuedConnection);  // runs in the yield
+  feed(*monitor, rmc("A"));
+  EXPECT_TRUE(watched.isNull());
+  EXPECT_NE(settings()->find("Lat=33.802057"), std::string::npos);
+}
+
+TEST_F(MonitorScreen, AutomaticExitFromInsideTheControlsOwnEvent) {
+  frmConnect* monitor = open("1").release();
+  QObject::connect(monitor, &QDialog::finished, [monitor] { delete monitor; });
+  QPointer<frmConnect> watched(monitor);
+  vx::ReceiverPosition fix;
+  fix.latitude = static_cast<int32_t>(std::lround(52.06 * M_PI / 180 * 1e8));
+  fix.longitude = static_cast<int32_t>(std::lround(5.14 * M_PI / 180 * 1e8));
+  std::string line = "EARTHA\r\n";
+  for (int second = 0; second < 32; ++second) line += vx::positionMessage(fix);
+  receiver.write(line);
+  EXPECT_TRUE(vx::test::waitUntil([&] { return watched.isNull(); }));
+  EXPECT_NE(settings()->find("Lat=52.060000"), std::string::npos) << *settings();
+}
+
+}  // namespace
+}  // namespace kestrune::test

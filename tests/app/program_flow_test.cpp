@@ -1,0 +1,108 @@
+// The chain of modal screens and the program's end, and the whole program
+// in-process against earthmate-sim linked as port 1.
+#include <signal.h>
+
+#include <QCheckBox>
+#include <QDateTime>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <regex>
+
+#include "app_fixture.h"
+#include "frm_confirm.h"
+#include "frm_connect.h"
+#include "frm_main.h"
+#include "pty_receiver.h"
+#include "run_program.h"
+#include "tick_box.h"
+
+namespace kestrune::test {
+namespace {
+
+// Runs `step` on the modal screen of type T once it is showing.
+template <typename T>
+void whenShown(std::function<void(T&)> step) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, step] {
+    if (auto* screen = qobject_cast<T*>(QApplication::activeModalWidget()); screen != nullptr && screen->isVisible()) {
+      poll->deleteLater();
+      step(*screen);
+    }
+  });
+  poll->start(10);
+}
+
+class ProgramFlow : public AppTest {
+ protected:
+  void SetUp() override { writeSettings("[Settings]\nLat=52.06\nLong=5.14\nComPort=1\n"); }
+  // Runs the welcome screen until the program ends; returns the screens shown on the way.
+  void runUntilEnded(const std::function<void(frmMain&)>& start) {
+    frmMain welcome;
+    QSignalSpy ended(&welcome, &frmMain::ended);
+    welcome.show();
+    start(welcome);
+    ASSERT_TRUE(vx::test::waitUntil([&] { return ended.count() == 1; }, std::chrono::seconds(60)));
+    EXPECT_FALSE(welcome.isVisible());
+  }
+};
+
+TEST_F(ProgramFlow, LeavingTheWelcomeScreenEndsTheProgramWithoutAnotherScreen) {
+  for (const auto& leave : {std::function<void(frmMain&)>([](frmMain& w) { w.cmdExit->click(); }),
+                            std::function<void(frmMain&)>([](frmMain& w) { QTest::keyClick(&w, Qt::Key_Escape); }),
+                            std::function<void(frmMain&)>([](frmMain& w) { w.close(); })}) {
+    runUntilEnded(leave);
+  }
+  EXPECT_EQ(settings(), "[Settings]\nLat=52.06\nLong=5.14\nComPort=1\n");
+}
+
+TEST_F(ProgramFlow, EnterOpensTheLocationScreenWhoseExitEndsTheProgram) {
+  bool locationShown = false;
+  whenShown<frmConfirm>([&](frmConfirm& location) {
+    locationShown = true;
+    EXPECT_EQ(location.txtLat->text(), "52.06");
+    EXPECT_EQ(location.focusWidget(), static_cast<QWidget*>(location.txtLat));
+    location.cmdExit->click();
+  });
+  runUntilEnded([](frmMain& w) { QTest::keyClick(&w, Qt::Key_Return); });
+  EXPECT_TRUE(locationShown);
+}
+
+TEST_F(ProgramFlow, ClosingTheMonitorEndsTheProgramWithoutWriting) {
+  linkPort(1, "/nonexistent/gps");
+  whenShown<frmConfirm>([](frmConfirm& location) { location.cmdContinue->click(); });
+  whenShown<frmConnect>([](frmConnect& monitor) { monitor.close(); });
+  runUntilEnded([](frmMain& w) { w.cmdContinue->click(); });
+  EXPECT_EQ(messages.shown.size(), 1u);  // the port could not be opened
+  EXPECT_EQ(settings(), "[Settings]\nLat=52.06\nLong=5.14\nComPort=1\n");
+}
+
+TEST_F(ProgramFlow, WholeProgramAgainstTheSimulatorRemembersTheFix) {
+  // The user's own time difference, east of Greenwich positive.
+  const int eastOfGreenwich = QDateTime::currentDateTime().offsetFromUtc() / 3600;
+  writeSettings("[Settings]\nLat=52.06\nLong=5.14\nTZ=" + std::to_string(eastOfGreenwich) + "\n");
+  vx::test::RunningProgram simulator(SIM_PATH, {"--link", "1", "--speed", "10", "--seed", "3"});
+  ASSERT_TRUE(vx::test::waitUntil([&] { return QFileInfo(config.path() + "/vx/com1").isSymLink(); },
+                                  std::chrono::seconds(10)));
+
+  whenShown<frmConfirm>([](frmConfirm& location) { location.cmdContinue->click(); });
+  whenShown<frmConnect>([](frmConnect& monitor) { monitor.chkExit->click(); });
+  runUntilEnded([](frmMain& w) { w.cmdContinue->click(); });
+  simulator.signal(SIGTERM);
+  const vx::test::ProgramResult result = simulator.wait(10);
+
+  EXPECT_TRUE(messages.shown.empty());
+  // The simulator's true position is 52.0626 N, 5.1385 E; keys new to the file follow TZ.
+  const std::regex expected("\\[Settings\\]\nLat=52\\.06\\d{4}\nLong=5\\.13\\d{4}\nTZ=" +
+                            std::to_string(eastOfGreenwich) +
+                            "\nLatHem=N\nLongHem=E\nComPort=1\nAutoExit=1\n");
+  EXPECT_TRUE(std::regex_match(settings().value_or(""), expected)) << settings().value_or("");
+  EXPECT_NE(result.err.find("init #1"), std::string::npos) << result.err;
+}
+
+}  // namespace
+}  // namespace kestrune::test
