@@ -1,0 +1,122 @@
+// A measured run of the program's own figures, as a user meets them:
+//  - from process start to the welcome screen painted;
+//  - the CPU the program uses while a screen waits for input;
+//  - resident memory with the monitor screen open and receiving from
+//    earthmate-sim (linked as port 1 in a private configuration folder).
+// Run it on the display to measure (xvfb-run for a headless machine).
+#include <sys/resource.h>
+#include <unistd.h>
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <cstdio>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "frm_confirm.h"
+#include "frm_connect.h"
+#include "frm_main.h"
+#include "message_boxes.h"
+
+namespace {
+
+// Seconds since boot at which this process started.
+double processStart() {
+  std::ifstream stat("/proc/self/stat");
+  std::string text((std::istreambuf_iterator<char>(stat)), {});
+  std::istringstream fields(text.substr(text.rfind(')') + 2));
+  std::string field;
+  for (int i = 3; i <= 22; ++i) fields >> field;  // field 22: start time in clock ticks
+  return std::stod(field) / static_cast<double>(sysconf(_SC_CLK_TCK));
+}
+
+double sinceBoot() {
+  timespec now{};
+  clock_gettime(CLOCK_BOOTTIME, &now);
+  return static_cast<double>(now.tv_sec) + static_cast<double>(now.tv_nsec) / 1e9;
+}
+
+double cpuSeconds() {
+  rusage usage{};
+  getrusage(RUSAGE_SELF, &usage);
+  return static_cast<double>(usage.ru_utime.tv_sec + usage.ru_stime.tv_sec) +
+         static_cast<double>(usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+}
+
+long residentKilobytes() {
+  std::ifstream status("/proc/self/status");
+  for (std::string line; std::getline(status, line);) {
+    if (line.rfind("VmRSS:", 0) == 0) return std::stol(line.substr(6));
+  }
+  return -1;
+}
+
+void runFor(int milliseconds) {
+  QEventLoop loop;
+  QTimer::singleShot(milliseconds, &loop, &QEventLoop::quit);
+  loop.exec();
+}
+
+// A message box would wait for a click that never comes: print it instead.
+class PrintedMessages : public kestrune::MessageBoxes {
+ public:
+  void show(QWidget*, const kestrune::Message& message) override {
+    std::fprintf(stderr, "message: %s\n", qPrintable(message.text));
+  }
+};
+
+class FirstPaint : public QObject {
+ public:
+  double at = 0;
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (event->type() == QEvent::Paint && at == 0) at = sinceBoot();
+    return QObject::eventFilter(watched, event);
+  }
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  std::setvbuf(stdout, nullptr, _IOLBF, 0);
+  QApplication app(argc, argv);
+  PrintedMessages messages;
+  kestrune::setMessageBoxes(&messages);
+  kestrune::frmMain welcome;
+  FirstPaint painted;
+  welcome.installEventFilter(&painted);
+  welcome.show();
+  while (painted.at == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  std::printf("process start to welcome screen painted: %.0f ms\n", (painted.at - processStart()) * 1000);
+
+  const double idleStart = cpuSeconds();
+  runFor(5000);
+  std::printf("CPU while the welcome screen waits 5 s: %.1f ms\n", (cpuSeconds() - idleStart) * 1000);
+
+  QTemporaryDir config;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+  QProcess simulator;
+  simulator.start(SIM_PATH, {"--link", "1", "--speed", "4"});
+  while (!QFileInfo(config.path() + "/vx/com1").isSymLink()) runFor(50);
+  kestrune::frmConfirm location(&welcome);
+  location.txtLat->setText("52.06");
+  location.txtLong->setText("5.14");
+  location.txtTZ->setText("0");
+  kestrune::frmConnect monitor(&location);
+  monitor.show();
+  runFor(8000);
+  std::printf("resident memory with the monitor open and receiving: %.1f MB (status \"%s\", quality \"%s\")\n",
+              static_cast<double>(residentKilobytes()) / 1024, qPrintable(monitor.labStatus->text()),
+              qPrintable(monitor.labQuality->text()));
+  monitor.cmdExit_Click();
+  simulator.terminate();
+  simulator.waitForFinished();
+  return 0;
+}
