@@ -59,22 +59,20 @@ void attempt(Step step) {
 }  // namespace
 
 frmConnect::frmConnect(frmConfirm* location) : Screen(location), location_(location) {
-  const auto captionLabel = [this](int top, const char* caption) { return place<QLabel>(120, top, 855, 255, caption); };
-  const auto valueLabel = [this](int top) { return place<QLabel>(1200, top, 3495, 255); };
-  Label1 = captionLabel(120, "Status: ");
-  labStatus = valueLabel(120);
-  Label4 = captionLabel(435, "UTC Date:");
-  labUTDate = valueLabel(435);
-  Label3 = captionLabel(765, "UTC Time:");
-  labUTC = valueLabel(765);
-  Label2 = captionLabel(1080, "Co-ord:");
-  labCoord = valueLabel(1080);
-  Label6 = captionLabel(1440, "Quality: ");
-  labQuality = valueLabel(1440);
-  Label5 = captionLabel(1800, "Satellites:");
-  labSat = valueLabel(1800);
-  Label8 = captionLabel(2160, "Precision:");
-  labPrec = valueLabel(2160);
+  // Each row: a caption label at the left, the value label beside it, empty until data arrives.
+  struct Row {
+    QLabel*& caption;
+    QLabel*& value;
+    int top;
+    const char* text;
+  };
+  for (const Row& row : {Row{Label1, labStatus, 120, "Status: "}, Row{Label4, labUTDate, 435, "UTC Date:"},
+                         Row{Label3, labUTC, 765, "UTC Time:"}, Row{Label2, labCoord, 1080, "Co-ord:"},
+                         Row{Label6, labQuality, 1440, "Quality: "}, Row{Label5, labSat, 1800, "Satellites:"},
+                         Row{Label8, labPrec, 2160, "Precision:"}}) {
+    row.caption = place<QLabel>(120, row.top, 855, 255, row.text);
+    row.value = place<QLabel>(1200, row.top, 3495, 255);
+  }
   chkExit = place<TickBox>(120, 2640, 3255, 255, kAutoExitAtRest);
   cmdExit = placeButton("&Exit", 3600, 2520, 1095, 375);
   setDefaultButton(cmdExit);
