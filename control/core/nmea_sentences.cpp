@@ -12,10 +12,13 @@ namespace {
 
 using codec::cdeg;
 
-// Message length each handler needs: the last byte its fields read.
-constexpr std::size_t kPositionLength = 74;
-constexpr std::size_t kChannelLength = 97;
-constexpr std::size_t kPrecisionLength = 24;
+// The last word each handler reads.
+constexpr int kPositionLastWord = 37;
+constexpr int kChannelLastWord = 49;
+constexpr int kPrecisionLastWord = 12;
+
+// NMEA speeds are in knots; the receiver reports centimetres per second.
+constexpr double kKnotsPerMetreSecond = 1.943844;
 
 constexpr int kChannels = 12;
 
@@ -25,6 +28,12 @@ std::string_view words(std::string_view message, int first, int count = 1) {
 }
 
 double unsignedWord(std::string_view message, int word) { return codec::cvui(words(message, word)); }
+
+// True when word `last` is a data word: the message holds it and, behind
+// it, the data checksum, which is never read as a field.
+bool holdsDataWord(std::string_view message, int last) {
+  return message.size() >= static_cast<std::size_t>(2 * last + 2);
+}
 
 // Degrees and minutes, "ddmm.mmmm" (or "dddmm.mmmm"), from the absolute
 // angle; minutes that round up to 60 carry into the degrees.
@@ -51,7 +60,7 @@ void appendTwoDigits(std::string& body, double value) { appendFixed(body, value,
 }  // namespace
 
 std::optional<std::string> positionSentence(std::string_view message) {
-  if (message.size() < kPositionLength) return std::nullopt;
+  if (!holdsDataWord(message, kPositionLastWord)) return std::nullopt;
   std::string body = "GPRMC,";
   appendTwoDigits(body, unsignedWord(message, 22));  // hours
   appendTwoDigits(body, unsignedWord(message, 23));  // minutes
@@ -61,7 +70,7 @@ std::optional<std::string> positionSentence(std::string_view message) {
   body += message[18] == '\0' ? "A," : "V,";
   appendSignedAngle(body, cdeg(codec::cvdi(words(message, 27, 2)) / 100000000.0), 2, ",N,", ",S,");
   appendSignedAngle(body, cdeg(codec::cvdi(words(message, 29, 2)) / 100000000.0), 3, ",E,", ",W,");
-  appendFixed(body, codec::cvudi(words(message, 34, 2)) * 3.6 / 100.0, 2, 2);  // km/h
+  appendFixed(body, codec::cvudi(words(message, 34, 2)) * kKnotsPerMetreSecond / 100.0, 2, 2);
   body += ',';
   appendFixed(body, cdeg(unsignedWord(message, 36) / 1000.0), 3, 1);
   body += ',';
@@ -77,7 +86,7 @@ std::optional<std::string> positionSentence(std::string_view message) {
 
 std::optional<std::string> channelSentence(std::string_view message,
                                            const DilutionsOfPrecision& dilutions) {
-  if (message.size() < kChannelLength) return std::nullopt;
+  if (!holdsDataWord(message, kChannelLastWord)) return std::nullopt;
   std::array<int16_t, kChannels> used{};
   for (int channel = 0; channel < kChannels; ++channel) {
     const auto status = static_cast<unsigned char>(message[28 + 6 * channel]);
@@ -103,7 +112,7 @@ std::optional<std::string> channelSentence(std::string_view message,
 }
 
 std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view message) {
-  if (message.size() < kPrecisionLength) return std::nullopt;
+  if (!holdsDataWord(message, kPrecisionLastWord)) return std::nullopt;
   return DilutionsOfPrecision{codec::cvi(words(message, 10)) / 100.0,
                               codec::cvi(words(message, 11)) / 100.0,
                               codec::cvi(words(message, 12)) / 100.0};

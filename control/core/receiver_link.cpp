@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "codecs.h"
+#include "message_builder.h"
 
 namespace vx {
 namespace {
@@ -56,10 +57,36 @@ void ReceiverLink::procinput(std::string_view input) {
   }
   buffer_.append(input);
   if (linkMode_ == kTextMode) {
-    lineStep();
-  } else {
-    headerStep();
-    dataStep();
+    switch (findRunningReceiver()) {
+      case kNoHeader: lineStep(); return;
+      case kHeaderIncomplete: return;
+      case kHeaderFound: break;  // binary from here on: take the message now
+    }
+  }
+  headerStep();
+  dataStep();
+}
+
+// A receiver woken earlier (before this host started, say) sends binary
+// without a line before it. A sync pair before the first line feed (or
+// anywhere, without one) whose ten bytes form a header with a sound
+// checksum is that: the bytes before it go, and binary mode begins with
+// it, no line handled and no wake reply sent.
+ReceiverLink::HeaderSearch ReceiverLink::findRunningReceiver() {
+  const std::string_view pending = buffer_.view();
+  const std::string_view beforeLine = pending.substr(0, pending.find(kLineFeed));
+  for (std::size_t from = 0;;) {
+    const std::size_t sync = findSyncPair(beforeLine.substr(from));
+    if (sync == std::string_view::npos) return kNoHeader;
+    const std::size_t at = from + sync;
+    if (pending.size() - at < kHeaderBytes) return kHeaderIncomplete;
+    if (checksumHolds(pending.substr(at, kHeaderBytes), 1, 5)) {
+      buffer_.consume(at);
+      linkMode_ = kBinaryMode;
+      framePhase_ = kHeaderExpected;
+      return kHeaderFound;
+    }
+    from = at + 1;  // not a header: look further
   }
 }
 
@@ -98,7 +125,12 @@ void ReceiverLink::headerStep() {
     resynchronise();
     return;
   }
-  // Only the first sync byte is tested; the second is taken on trust.
+  // A header whose words do not sum to zero is none: its first byte goes.
+  if (!checksumHolds(buffer_.view().substr(0, kHeaderBytes), 1, 5)) {
+    buffer_.consume(1);
+    resynchronise();
+    return;
+  }
   header_.assign(buffer_.view().substr(0, kHeaderBytes));
   buffer_.consume(kHeaderBytes);
   const double id = codec::cvui(std::string_view(header_).substr(2, 2));
@@ -132,9 +164,11 @@ void ReceiverLink::dataStep() {
   message_.append(buffer_.view().substr(0, dataLength_));
   buffer_.consume(dataLength_);
   framePhase_ = kHeaderExpected;
-  // A message not followed by a sync byte is dropped on its own; the bytes
-  // after it stay, and resynchronisation finds the next header.
+  // A message not followed by a sync byte, or whose data checksum does not
+  // hold, is dropped on its own; the bytes after it stay, and
+  // resynchronisation finds the next header.
   if (buffer_.at(0) != kSync1) return;
+  if (!checksumHolds(message_, MessageWords::kFirstDataWord, static_cast<int>(message_.size() / 2))) return;
   wakeUp_.onMessageAccepted();
   dispatch(message_);
 }

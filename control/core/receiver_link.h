@@ -10,8 +10,10 @@
 // line is followed by the byte 0xFF the link is in binary mode: 16-bit
 // little-endian messages behind the sync bytes 0xFF 0x81, one accepted per
 // step, and only once the first byte of the next message has arrived.
-// Checksums are not verified; the byte after a message is the only
-// integrity test. Protocol errors are never reported: they drop data.
+// A header or a message whose checksum does not hold is dropped, and so is
+// a message that no sync byte follows. A receiver that already talks binary
+// when the link starts (or resets) is found by its first sound header.
+// Protocol errors are never reported: they drop data.
 #pragma once
 
 #include <cstdint>
@@ -84,6 +86,8 @@ class ReceiverLink {
   const DilutionsOfPrecision& dilutions() const { return dilutions_; }
 
  private:
+  enum HeaderSearch { kNoHeader, kHeaderIncomplete, kHeaderFound };
+  HeaderSearch findRunningReceiver();
   void lineStep();
   void headerStep();
   void dataStep();

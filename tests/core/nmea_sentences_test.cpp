@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "message_builder.h"
 #include "receiver_messages.h"
 
 namespace vx {
@@ -23,13 +24,26 @@ int32_t radians1e8(double degrees) {
   return static_cast<int32_t>(std::llround(degrees / 180.0 * 3.1415926535 * 1e8));
 }
 
+// The message cut to its first `count` data words, header and checksum made anew.
+std::string cutToDataWords(const std::string& message, int count) {
+  std::vector<uint16_t> data;
+  for (int word = 6; word < 6 + count; ++word) data.push_back(messageWord(message, word));
+  return buildMessage(messageWord(message, 2), data);
+}
+
 std::string body(const std::optional<std::string>& sentence) {
   return sentence->substr(1, sentence->size() - 4);
 }
 
 TEST(PositionSentence, WorkedExampleComesOutCharacterForCharacter) {
   EXPECT_EQ(positionSentence(positionMessage(workedPosition())),
-            "$GPRMC,090507,A,4222.4036,N,07112.7636,W,44.42,090.0,061226,01.5,W*41");
+            "$GPRMC,090507,A,4222.4036,N,07112.7636,W,23.99,090.0,061226,01.5,W*46");
+}
+
+TEST(PositionSentence, SpeedIsInKnots) {
+  ReceiverPosition p;
+  p.speed = 1000;  // 10 m/s
+  EXPECT_NE(body(positionSentence(positionMessage(p))).find(",E,19.44,"), std::string::npos);
 }
 
 TEST(PositionSentence, ZeroAnglesTakeTheNorthernAndEasternLetters) {
@@ -79,10 +93,12 @@ TEST(PositionSentence, MinutesThatRoundToSixtyCarryIntoTheDegrees) {
   EXPECT_NE(text.find(",4300.0000,N,"), std::string::npos) << text;
 }
 
+// A field is read only from a data word: a message whose last word a field
+// needs is its data checksum yields nothing.
 TEST(PositionSentence, MessageTooShortForItsFieldsYieldsNothing) {
   const std::string full = positionMessage(workedPosition());
-  EXPECT_TRUE(positionSentence(full.substr(0, 74)));
-  EXPECT_FALSE(positionSentence(full.substr(0, 73)));
+  EXPECT_TRUE(positionSentence(cutToDataWords(full, 32)));
+  EXPECT_FALSE(positionSentence(cutToDataWords(full, 31)));
   EXPECT_FALSE(positionSentence(""));
 }
 
@@ -111,12 +127,11 @@ TEST(ChannelSentence, UsedSatellitesComeFirstInChannelOrder) {
 }
 
 TEST(ChannelSentence, TooShortMessagesYieldNothing) {
-  const std::string full = channelMessage({{1, 5}});
-  EXPECT_TRUE(channelSentence(full.substr(0, 97), {}));
-  EXPECT_FALSE(channelSentence(full.substr(0, 96), {}));
-  const std::string precision = precisionMessage(1, 2, 3);
-  EXPECT_TRUE(precisionFromMessage(precision.substr(0, 24)));
-  EXPECT_FALSE(precisionFromMessage(precision.substr(0, 23)));
+  EXPECT_TRUE(channelSentence(cutToDataWords(channelMessage({{1, 5}}), 44), {}));
+  EXPECT_FALSE(channelSentence(cutToDataWords(channelMessage({{1, 5}}), 43), {}));
+  EXPECT_TRUE(precisionFromMessage(cutToDataWords(precisionMessage(1, 2, 3), 7)));
+  // Six data words: the vertical dilution would be read from the checksum.
+  EXPECT_FALSE(precisionFromMessage(cutToDataWords(precisionMessage(1, 2, 3), 6)));
 }
 
 TEST(FinishSentence, ChecksumIsTwoCapitalHexDigitsOfTheBodysXor) {

@@ -15,10 +15,12 @@ class StreamGenerator {
   explicit StreamGenerator(uint32_t seed) : random_(seed) {}
 
   // Text lines first (the receiver's start-up text and noise, every line
-  // ended by CR LF), then binary messages with short junk between them.
+  // ended by CR LF), or none, as from a receiver already running; then
+  // binary messages with short junk between them, some damaged by one bit,
+  // some one word short of what their sentence reads.
   std::string stream() {
     std::string out;
-    const int lines = between(1, 6);
+    const int lines = chance(0.2) ? 0 : between(1, 6);
     for (int i = 0; i < lines; ++i) out += chance(0.6) ? std::string("EARTHA") + text(0, 12) + "\r\n" : text(0, 40) + "\r\n";
     const int messages = between(0, 30);
     for (int i = 0; i < messages; ++i) {
@@ -57,10 +59,18 @@ class StreamGenerator {
   std::string message() {
     static constexpr uint16_t kIds[] = {1000, 1002, 1003, 1000, 1002, 1108, 1200, 7};
     const uint16_t id = kIds[between(0, 7)];
-    const int handledLength = id == 1000 ? 49 : id == 1002 ? 45 : id == 1003 ? 7 : 4;
-    std::vector<uint16_t> words(static_cast<std::size_t>(chance(0.9) ? handledLength : between(0, 60)));
-    for (auto& word : words) word = static_cast<uint16_t>(between(0, 65535));
-    return buildMessage(id, words);
+    const int sentLength = id == 1000 ? 49 : id == 1002 ? 45 : id == 1003 ? 7 : 4;
+    const int readLength = id == 1000 ? 32 : id == 1002 ? 44 : id == 1003 ? 7 : 4;
+    const double kind = std::uniform_real_distribution<double>(0, 1)(random_);
+    const int length = kind < 0.8 ? sentLength : kind < 0.9 ? readLength - 1 : between(0, 60);
+    std::vector<uint16_t> words(static_cast<std::size_t>(length));
+    for (auto& word : words) word = static_cast<uint16_t>(chance(0.1) ? 0x0A0A : between(0, 65535));
+    std::string message = buildMessage(id, words);
+    if (chance(0.1)) {
+      char& damaged = message[static_cast<std::size_t>(between(0, static_cast<int>(message.size()) - 1))];
+      damaged = static_cast<char>(damaged ^ (1 << between(0, 7)));
+    }
+    return message;
   }
 
   std::mt19937 random_;
@@ -89,7 +99,7 @@ TEST(ReadSizeIndependence, RandomStreamsGiveTheSameTranscriptForAnyCuts) {
           << "seed " << seed << ", round " << round;
     }
   }
-  EXPECT_GT(sentences, 2000u);  // the streams exercised the binary path, not only text
+  EXPECT_GT(sentences, 1500u);  // the streams exercised the binary path, not only text
 }
 
 }  // namespace

@@ -99,11 +99,19 @@ TEST_F(BinaryLinkTest, JunkBeforeASyncPairIsRemovedAndTheMessageTakenLater) {
   EXPECT_EQ(waiting(), 1);
 }
 
-TEST_F(BinaryLinkTest, SecondSyncByteIsNotTested) {
-  std::string message = position();
-  message[1] = 0x42;
-  recorder.receive(message + kSync);
-  EXPECT_EQ(recorder.sentences().size(), 1u);
+// One flipped bit must not become a plausible fix elsewhere: a header or a
+// message whose checksum fails is dropped, and the next one still counts.
+TEST_F(BinaryLinkTest, MessagesWhoseChecksumFailsAreDropped) {
+  for (const std::size_t flipped : {std::size_t{1}, std::size_t{4}, std::size_t{8}, std::size_t{53}}) {
+    std::string damaged = position(1);
+    damaged[flipped] = static_cast<char>(damaged[flipped] ^ 0x04);  // sync, id, checksum, latitude
+    test::Recorder fresh;
+    fresh.link().assumeAwake();
+    fresh.receive(damaged + position(2) + kSync);
+    const auto sentences = fresh.sentences();
+    ASSERT_EQ(sentences.size(), 1u) << flipped;
+    EXPECT_NE(sentences[0].find(",000002,"), std::string::npos) << flipped;
+  }
 }
 
 TEST_F(BinaryLinkTest, MessageNotFollowedBySyncIsDroppedAloneAndTheRestKept) {
@@ -225,6 +233,33 @@ TEST_F(ReceiverLinkTest, ResetKeepsBufferedBytesAndScansThemAsText) {
   step("\r\n");
   step();
   EXPECT_EQ(link().wakeUp().lineCount(), 1);
+}
+
+// A receiver woken before the host started sends binary with no line
+// before it: its first sound header ends text mode, with no wake reply.
+TEST_F(ReceiverLinkTest, ReceiverAlreadyTalkingBinaryIsFoundByItsFirstSoundHeader) {
+  const std::string unsound = "\xFF\x81" + std::string(8, '\x01');
+  for (const std::string& before : {std::string(), std::string("\x12junk"), unsound}) {
+    Recorder fresh;
+    fresh.receive(before + position(1) + position(2) + kSync);
+    EXPECT_EQ(fresh.sentences().size(), 2u) << before.size();
+    EXPECT_TRUE(fresh.writes().empty());
+    EXPECT_EQ(fresh.link().wakeUp().lineCount(), 0);
+  }
+}
+
+TEST_F(ReceiverLinkTest, SyncPairAfterALineFeedOrWithoutItsTenBytesLeavesTheLineFirst) {
+  step("EARTHA\r\n" + position(1).substr(0, 9));
+  EXPECT_EQ(link().wakeUp().lineCount(), 1);  // the line came before the pair
+  // A header whose word count, 10, is a line feed byte: until its ten bytes
+  // are in, the line before it waits; then it proves sound and binary begins.
+  Recorder partial;
+  const std::string tenWords = MessageWords(10).build(1000);
+  partial.link().procinput("EARTHA" + tenWords.substr(0, 5));
+  EXPECT_EQ(partial.link().wakeUp().lineCount(), 0);
+  partial.receive(tenWords.substr(5) + position(1) + kSync);
+  EXPECT_EQ(partial.link().wakeUp().lineCount(), 0);
+  EXPECT_EQ(partial.sentences().size(), 1u);
 }
 
 // --- Wake-up and initialisation -----------------------------------------

@@ -34,7 +34,7 @@ TEST(Vxdecode, PrintsWritesAndSentencesInTheOrderTheyHappen) {
       "TX 45 41 52 54 48 41 0D 0A\n"
       "TX FF 81 B0 04 15 00 00 00 3C 79 01 00 0D 00 00 00 00 00 00 00 06 00 0C 00 EA 07 03 00 "
       "1E 00 0F 00 00 00 6A 04 00 00 96 F8 00 00 00 00 00 00 00 00 00 00 00 00 C6 FA\n"
-      "$GPRMC,090507,A,4222.4036,N,07112.7636,W,44.42,090.0,061226,01.5,W*41\n"
+      "$GPRMC,090507,A,4222.4036,N,07112.7636,W,23.99,090.0,061226,01.5,W*46\n"
       "$GPGSA,A,3,05,17,,,,,,,,,,,2.10,1.20,1.70*07\n";
   for (const char* chunk : {"1", "5", "64", "100000"}) {
     const auto result = vxdecode({kSample, "--chunk", chunk, "--clock", kClock});
