@@ -115,10 +115,13 @@ void SerialPortService::onReadyRead() {
   if (port_.bytesAvailable() > 0) raise(kComEvReceive);
 }
 
-void SerialPortService::onErrorOccurred(QSerialPort::SerialPortError error) {
+void SerialPortService::onErrorOccurred() {
+  // The error as it stands now, not as queued: the queued report of a failed
+  // open (already raised by setPortOpen and cleared) must not close a port
+  // opened successfully since.
+  const QSerialPort::SerialPortError error = port_.error();
   const bool ignorable = error == QSerialPort::NoError || error == QSerialPort::TimeoutError ||
                          error == QSerialPort::UnsupportedOperationError;  // line control on a pseudo-terminal
-  // Open failures are reported by setPortOpen; only an open port has events.
   if (ignorable || !port_.isOpen()) return;
   lastEventDescription_ = device() + ": " + port_.errorString();
   port_.clearError();
@@ -131,6 +134,11 @@ void SerialPortService::onErrorOccurred(QSerialPort::SerialPortError error) {
   close();
   raise(error == QSerialPort::ResourceError || error == QSerialPort::ReadError ? kComEventDeviceLost
                                                                                 : kComEventIoError);
+}
+
+void SerialPortService::setCommEvent(short event, const QString& description) {
+  commEvent_ = event;
+  lastEventDescription_ = description;
 }
 
 void SerialPortService::raise(short event) {

@@ -47,13 +47,15 @@ class SerialPortService : public QObject {
   QString device() const { return devicePath(commPort_); }
   // The description of the last error event (kComEventDeviceLost and the like).
   QString lastEventDescription() const { return lastEventDescription_; }
+  // Records an event the port's owner met (a failure on the receive path).
+  void setCommEvent(short event, const QString& description);
 
  signals:
   void OnComm();
 
  private:
   void onReadyRead();
-  void onErrorOccurred(QSerialPort::SerialPortError error);
+  void onErrorOccurred();
   void open();
   void close();
   void raise(short event);

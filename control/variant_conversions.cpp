@@ -41,12 +41,19 @@ bool isText(const QVariant& value) {
 }  // namespace
 
 double toDouble(const QVariant& value) {
-  if (value.metaType().id() == QMetaType::Bool) return value.toBool() ? -1.0 : 0.0;
-  if (isNumber(value)) return value.toDouble();
-  if (!isText(value)) typeMismatch();
-  const auto number = parseNumber(value.toString().toStdString());
-  if (!number) typeMismatch();
-  return *number;
+  double number = 0;
+  if (value.metaType().id() == QMetaType::Bool) {
+    number = value.toBool() ? -1.0 : 0.0;
+  } else if (isNumber(value)) {
+    number = value.toDouble();
+  } else {
+    if (!isText(value)) typeMismatch();
+    const auto parsed = parseNumber(value.toString().toStdString());
+    if (!parsed) typeMismatch();
+    number = *parsed;
+  }
+  if (!std::isfinite(number)) throw Error(kOverflow, "Overflow");  // "1e999", or an infinity handed in
+  return number;
 }
 
 int16_t toInt16(const QVariant& value) {

@@ -12,7 +12,7 @@
 
 namespace vx {
 
-double toDouble(const QVariant& value);
+double toDouble(const QVariant& value);  // never an infinity or NaN: 6 for a text beyond the range
 // Rounds a fraction to the nearest whole number, halves to the even one.
 int16_t toInt16(const QVariant& value);
 // Numbers are true when not zero; texts "True" and "False" (any case) or numbers.

@@ -150,12 +150,14 @@ QVariant vxcomm::invoke(int32_t dispatchId, vx::DispatchKind kind, const QVarian
 void vxcomm::InitProperties() { link_.settings() = vx::LinkSettings{}; }
 
 void vxcomm::ReadProperties(vx::PropertyBag& bag) {
-  vx::LinkSettings& settings = link_.settings();
-  settings.latitude = vx::toText(bag.ReadProperty("Latitude", kDefaultLatitude)).toStdString();
-  settings.latHemisphere = vx::toText(bag.ReadProperty("LatHemisphere", kDefaultLatHemisphere)).toStdString();
-  settings.longitude = vx::toDouble(bag.ReadProperty("Longitude", kDefaultLongitude));
-  settings.longHemisphere = vx::toText(bag.ReadProperty("LongHemisphere", kDefaultLongHemisphere)).toStdString();
-  settings.timeZone = vx::toInt16(bag.ReadProperty("TimeZone", kDefaultTimeZone));
+  // All or nothing: a bag with one bad value leaves every setting as it was.
+  vx::LinkSettings read;
+  read.latitude = vx::toText(bag.ReadProperty("Latitude", kDefaultLatitude)).toStdString();
+  read.latHemisphere = vx::toText(bag.ReadProperty("LatHemisphere", kDefaultLatHemisphere)).toStdString();
+  read.longitude = vx::toDouble(bag.ReadProperty("Longitude", kDefaultLongitude));
+  read.longHemisphere = vx::toText(bag.ReadProperty("LongHemisphere", kDefaultLongHemisphere)).toStdString();
+  read.timeZone = vx::toInt16(bag.ReadProperty("TimeZone", kDefaultTimeZone));
+  link_.settings() = std::move(read);
 }
 
 void vxcomm::WriteProperties(vx::PropertyBag& bag) const {
@@ -192,7 +194,8 @@ void vxcomm::MSComm1_OnComm() {
     } catch (const std::exception& error) {
       // An exception may not cross Qt's event loop: report it as an event.
       if (!alive) return;
-      emit CommError(vx::kComEventIoError, QString::fromStdString(error.what()));
+      MSComm1->setCommEvent(vx::kComEventIoError, QString::fromStdString(error.what()));
+      emit CommError(vx::kComEventIoError, MSComm1->lastEventDescription());
     }
     return;
   }

@@ -86,14 +86,20 @@ TEST(Persistence, RoundTripThroughAnIniFileAndDefaultsForWhatItLacks) {
   EXPECT_EQ(fresh.TimeZone(), 5);
 }
 
-TEST(Persistence, StoredValuesThatDoNotConvertFailWithTheRuntimesNumbers) {
-  MemoryPropertyBag bag;
-  bag.WriteProperty("TimeZone", "a lot", 5);
-  vxcomm control;
-  EXPECT_EQ(test::errorNumberOf([&] { control.ReadProperties(bag); }), kTypeMismatch);
-  MemoryPropertyBag large;
-  large.WriteProperty("TimeZone", 99999, 5);
-  EXPECT_EQ(test::errorNumberOf([&] { control.ReadProperties(large); }), kOverflow);
+// A bag with one bad value fails whole: every setting stays as it was.
+TEST(Persistence, StoredValuesThatDoNotConvertFailWithTheRuntimesNumbersAndChangeNothing) {
+  const std::pair<const char*, QVariant> bad[] = {{"TimeZone", "a lot"}, {"TimeZone", 99999}, {"Longitude", "1e999"}};
+  for (const auto& [name, value] : bad) {
+    MemoryPropertyBag bag;
+    bag.WriteProperty("Latitude", "10", "");
+    bag.WriteProperty(name, value, "");
+    vxcomm control;
+    configure(control);
+    const int number = test::errorNumberOf([&] { control.ReadProperties(bag); });
+    EXPECT_EQ(number, value.toString() == "a lot" ? kTypeMismatch : kOverflow) << name;
+    EXPECT_EQ(control.Latitude(), "33.9") << name;
+    EXPECT_EQ(control.Longitude(), "151.2") << name;
+  }
 }
 
 }  // namespace

@@ -1,6 +1,7 @@
 // The control against a scripted receiver on a real pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <QFile>
 #include <QPointer>
 #include <QSignalSpy>
 
@@ -138,8 +139,39 @@ TEST_F(SerialExchange, PortOpenWritesRestartTheExchangeAndDropQueuedSentences) {
 
 TEST_F(SerialExchange, OdataSendsTheTextUnchanged) {
   open();
+  QSignalSpy changed(control.get(), &vxcomm::PropertyChanged);
   control->setProperty("Odata", QString::fromLatin1("$PSRF,1\r\xFF"));
   EXPECT_EQ(receiver.read(9), std::string("$PSRF,1\r\xFF"));
+  ASSERT_EQ(changed.count(), 1);
+  EXPECT_EQ(changed.at(0).at(0).toString(), "Odata");
+}
+
+// A host that tries one port and then another: the failure of the first
+// must not close the second at the next turn of the event loop.
+TEST_F(SerialExchange, FailedOpenDoesNotCloseALaterGoodOne) {
+  QFile::link("/nonexistent/gps", qEnvironmentVariable("XDG_CONFIG_HOME") + "/vx/com9");
+  control->setCommPort(9);
+  EXPECT_EQ(test::errorNumberOf([&] { control->setPortOpen(-1); }), kPortCannotOpen);
+  control->setCommPort(3);
+  open();
+  test::processEventsFor(std::chrono::milliseconds(50));
+  EXPECT_EQ(control->PortOpen(), -1);
+  EXPECT_EQ(control->CommEvent(), kComEvNone);
+}
+
+// The host closes the port on the first sentence; the bytes still buffered
+// then wake the receiver anew, and the reply cannot go out.
+TEST_F(SerialExchange, FailureInsideTheReceivePathIsItsCommEvent) {
+  QSignalSpy errors(control.get(), &vxcomm::CommError);
+  open();
+  QObject::connect(control.get(), &vxcomm::OnComm, control.get(), [this] {
+    control->Idata();
+    if (control->PortOpen() != 0) control->setPortOpen(0);
+  });
+  receiver.write(kLine + kLine + kLine + position(1) + kSync + "x\r\n" + kLine + kLine + kLine);
+  ASSERT_TRUE(waitUntil([&] { return errors.count() > 0; }));
+  EXPECT_EQ(control->CommEvent(), kComEventIoError);
+  EXPECT_EQ(errors.at(0).at(1).toString(), "Port not open");
 }
 
 TEST_F(SerialExchange, HangUpIsAnErrorEventAndKeepsQueuedSentences) {
@@ -156,6 +188,14 @@ TEST_F(SerialExchange, HangUpIsAnErrorEventAndKeepsQueuedSentences) {
   EXPECT_EQ(control->Idata(), "kept");
   test::processEventsFor(std::chrono::milliseconds(50));
   EXPECT_EQ(errors.count(), 1);
+}
+
+TEST_F(SerialExchange, HostMayDestroyTheControlInsideCommError) {
+  open();
+  QObject::connect(control.get(), &vxcomm::CommError, [&] { control.reset(); });
+  QPointer<vxcomm> watched(control.get());
+  receiver.hangUp();
+  EXPECT_TRUE(waitUntil([&] { return watched.isNull(); }));
 }
 
 TEST_F(SerialExchange, HostMayDestroyTheControlInsideOnComm) {

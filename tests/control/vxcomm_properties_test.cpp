@@ -63,6 +63,7 @@ TEST(VxcommProperties, LongitudeThatIsNotANumberFailsAndKeepsTheValue) {
   QSignalSpy changed(&control, &vxcomm::PropertyChanged);
   EXPECT_EQ(errorNumberOf([&] { control.setLongitude("abc"); }), kTypeMismatch);
   EXPECT_EQ(errorNumberOf([&] { control.setProperty("Longitude", "12x"); }), kTypeMismatch);
+  EXPECT_EQ(errorNumberOf([&] { control.setLongitude("1e999"); }), kOverflow);  // never an infinity
   EXPECT_EQ(control.Longitude(), "71.2544");
   EXPECT_EQ(changed.count(), 0);
 }
