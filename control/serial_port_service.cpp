@@ -73,10 +73,13 @@ void SerialPortService::Output(const QByteArray& bytes) {
 
 QByteArray SerialPortService::Input() { return port_.isOpen() ? port_.readAll() : QByteArray(); }
 
+QString SerialPortService::device() const { return port_.isOpen() ? openDevice_ : devicePath(commPort_); }
+
 void SerialPortService::open() {
   const QString device = this->device();
   port_.setPortName(device);
   if (!port_.open(QIODevice::ReadWrite)) failToOpen(device);
+  openDevice_ = device;
   // A device that cannot drive the lines (a pseudo-terminal) refuses these;
   // the requested state is kept all the same.
   port_.setDataTerminalReady(dtr_);

@@ -43,8 +43,8 @@ class SerialPortService : public QObject {
 
   // The device that port `port` names (see port_link.h).
   static QString devicePath(int port);
-  // The device the port opened, or will open.
-  QString device() const { return devicePath(commPort_); }
+  // The device the port opened (even once its link is gone), or will open.
+  QString device() const;
   // The description of the last error event (kComEventDeviceLost and the like).
   QString lastEventDescription() const { return lastEventDescription_; }
   // Records an event the port's owner met (a failure on the receive path).
@@ -67,6 +67,7 @@ class SerialPortService : public QObject {
   bool rts_ = false;
   short commEvent_ = kComEvNone;
   QString lastEventDescription_;
+  QString openDevice_;
 
 };
 

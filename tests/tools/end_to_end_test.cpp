@@ -57,7 +57,7 @@ class EndToEnd : public ::testing::Test {
   ProgramResult stop(std::unique_ptr<RunningProgram>& simulator) {
     simulator->signal(SIGTERM);
     ProgramResult result = simulator->wait(10);
-    EXPECT_EQ(result.exitCode, 0) << result.err;
+    EXPECT_EQ(result.exitCode, 128 + SIGTERM) << result.err;
     EXPECT_FALSE(QFileInfo(config.path() + "/vx/com1").exists());  // the link is gone again
     return result;
   }
@@ -169,13 +169,60 @@ TEST_F(EndToEnd, JunkLosesExactlyTheMessagesItFollows) {
             << 100.0 * junked / sent << "%), each one a message that junk followed\n";
 }
 
+// The simulator hangs up and removes its port link: vxinit says so, naming
+// the device it had open, not the one the port would name now.
 TEST_F(EndToEnd, HangUpEndsVxinitWithAClearMessage) {
   auto simulator = startSimulator({"--speed", "10", "--hangup-after", "20"});
   const ProgramResult run = vxinit({"--until-fix", "--timeout", "30"});
   const ProgramResult log = simulator->wait(10);
   EXPECT_EQ(run.exitCode, 1) << run.err;
-  EXPECT_NE(run.err.find("vxinit: the receiver's line went away"), std::string::npos) << run.err;
+  EXPECT_NE(run.err.find("vxinit: the receiver's line went away (event 1100: /dev/pts/"), std::string::npos)
+      << run.err;
   EXPECT_NE(log.err.find("hanging up after"), std::string::npos) << log.err;
+}
+
+// Output that cannot take the sentences ends vxinit: a full disk is a
+// failure (1), a reader that has had enough ends it as SIGPIPE would (141).
+TEST_F(EndToEnd, VxinitEndsWhenItsOutputCannotTakeTheSentences) {
+  auto simulator = startSimulator({"--speed", "20", "--awake"});
+  const std::string command = std::string(VXINIT_PATH) + " --port 1 --timeout 30";
+  const ProgramResult full = test::runProgram("/bin/bash", {"-c", command + " > /dev/full"}, {}, 60);
+  EXPECT_EQ(full.exitCode, 1) << full.err;
+  EXPECT_NE(full.err.find("vxinit: cannot write to standard output: No space left on device"), std::string::npos)
+      << full.err;
+  const ProgramResult piped =
+      test::runProgram("/bin/bash", {"-c", command + " | head -n 1 > /dev/null; exit ${PIPESTATUS[0]}"}, {}, 60);
+  EXPECT_EQ(piped.exitCode, 128 + SIGPIPE) << piped.err;
+  EXPECT_NE(piped.err.find("vxinit: the output's reader is gone, closing the port"), std::string::npos) << piped.err;
+  stop(simulator);
+}
+
+// A second simulator never takes over or removes the port of one still running.
+TEST_F(EndToEnd, SecondSimulatorLeavesARunningOnesPortAlone) {
+  auto first = startSimulator({"--speed", "10"});
+  const QString target = QFileInfo(config.path() + "/vx/com1").symLinkTarget();
+  const ProgramResult second = test::runProgram(SIM_PATH, {"--link", "1", "--duration", "1"}, {}, 10);
+  EXPECT_EQ(second.exitCode, 1) << second.err;
+  EXPECT_NE(second.err.find("already points at"), std::string::npos) << second.err;
+  EXPECT_EQ(QFileInfo(config.path() + "/vx/com1").symLinkTarget(), target);
+  stop(first);
+}
+
+// Nobody reads the line: the simulator waits for it instead of spinning.
+TEST_F(EndToEnd, SimulatorNobodyReadsUsesNoCpu) {
+  const ProgramResult result = test::runProgram(
+      "/bin/bash", {"-c", std::string(SIM_PATH) + " --speed 50 --burst --duration 150 > /dev/null 2>&1; "
+                                                  "times"},
+      {}, 30);
+  // `times` prints the children's user and system time on its second line.
+  const std::smatch cpu = [&] {
+    std::smatch match;
+    std::regex_search(result.out, match, std::regex(R"(\n(\d+)m([\d.]+)s (\d+)m([\d.]+)s)"));
+    return match;
+  }();
+  ASSERT_FALSE(cpu.empty()) << result.out;
+  const double seconds = std::stod(cpu[1]) * 60 + std::stod(cpu[2]) + std::stod(cpu[3]) * 60 + std::stod(cpu[4]);
+  EXPECT_LT(seconds, 0.5) << "CPU used while 3 s passed with nobody reading";
 }
 
 // A receiver woken earlier talks binary from the start: it is found by its
@@ -192,9 +239,9 @@ TEST_F(EndToEnd, ReceiverWokenEarlierIsReadAtOnceAndNotWokenAgain) {
 }
 
 TEST(EarthmateSimArguments, BadArgumentsPrintUsageAndExitTwo) {
-  const std::vector<std::vector<std::string>> bad{{"--link", "0"},      {"--at", "52"},       {"--at", "95,5"},
-                                                  {"--speed", "0"},     {"--junk", "1.5"},    {"--chunk", "0"},
-                                                  {"--warm", "-1"},     {"--whatever"}};
+  const std::vector<std::vector<std::string>> bad{
+      {"--link", "0"},  {"--at", "52"},      {"--at", "95,5"},      {"--speed", "0"},   {"--speed", "1e-7"},
+      {"--speed", "1e300"}, {"--junk", "1.5"}, {"--chunk", "0"}, {"--warm", "-1"}, {"--whatever"}};
   for (const auto& args : bad) {
     const auto result = test::runProgram(SIM_PATH, args, {}, 10);
     EXPECT_EQ(result.exitCode, 2) << args[0];

@@ -1,6 +1,8 @@
 // vxdecode run as a user runs it: output, exit codes and messages.
 #include <gtest/gtest.h>
 
+#include <sys/resource.h>
+
 #include <algorithm>
 
 #include "captures.h"
@@ -86,6 +88,34 @@ TEST(Vxdecode, UnreadableFileIsNamedWithTheReason) {
   const auto directory = vxdecode({"/tmp"});
   EXPECT_EQ(directory.exitCode, 1);
   EXPECT_EQ(directory.err, "vxdecode: cannot read /tmp: Is a directory\n");
+}
+
+// Output that cannot be written is a failure, not a silent loss.
+TEST(Vxdecode, OutputThatCannotBeWrittenIsAFailure) {
+  for (const std::string redirect : {" > /dev/full", " >&-"}) {
+    const auto result = test::runProgram("/bin/sh", {"-c", std::string(VXDECODE_PATH) + " " + kSample + redirect});
+    EXPECT_EQ(result.exitCode, 1) << redirect;
+    EXPECT_NE(result.err.find("vxdecode: cannot write to standard output: "), std::string::npos) << result.err;
+  }
+}
+
+// Sentences come out as the input arrives, and memory stays flat however
+// long the recording.
+TEST(Vxdecode, StreamsItsInputWithFlatMemory) {
+  const std::string live = "(cat " + std::string(kSample) + "; sleep 5) | timeout 1 " + VXDECODE_PATH + " -";
+  const auto partial = test::runProgram("/bin/bash", {"-c", live});
+  EXPECT_EQ(partial.exitCode, 124);  // still reading when stopped
+  EXPECT_NE(partial.out.find("$GPRMC,"), std::string::npos);
+
+  // The sample doubled fifteen times (8.6 MB), fed twice.
+  const std::string large = "f=$(mktemp); cat " + kSample + " > $f; for i in $(seq 15); do cat $f $f > $f.2; " +
+                            "mv $f.2 $f; done; cat $f $f | " + VXDECODE_PATH + " - --awake | tail -n 1; rm $f";
+  const auto result = test::runProgram("/bin/bash", {"-c", large}, {}, 120);
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_NE(result.out.find("$GPGSA,"), std::string::npos) << result.out;
+  rusage children{};
+  getrusage(RUSAGE_CHILDREN, &children);
+  EXPECT_LT(children.ru_maxrss, 10 * 1024) << "kilobytes resident at most";
 }
 
 }  // namespace

@@ -6,6 +6,10 @@
 #include <algorithm>
 #include <thread>
 
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+
 #include "receiver_messages.h"
 #include "pty_receiver.h"
 #include "run_program.h"
@@ -83,29 +87,45 @@ TEST_F(Vxinit, TimeoutExitsThree) {
   EXPECT_NE(result.err.find("vxinit: no fix within 0.5 seconds"), std::string::npos) << result.err;
 }
 
-TEST_F(Vxinit, InterruptClosesThePort) {
-  auto vxinit = start({"--device", receiver.devicePath()});
-  vxinit->signal(SIGINT);
-  const auto result = vxinit->wait(20);
-  EXPECT_EQ(result.exitCode, 130);
-  EXPECT_NE(result.err.find("interrupted, closing the port"), std::string::npos) << result.err;
+// HUP, INT and TERM close the port by the ordinary path and exit with
+// 128 + the signal's number; a port given by number needs no temporary folder.
+TEST_F(Vxinit, SignalsCloseThePortAndExitAsTheShellExpects) {
+  receiver.linkAsPort(2);
+  QTemporaryDir temporary, runtime;  // with no runtime folder, Qt would make one in TMPDIR
+  qputenv("TMPDIR", QFile::encodeName(temporary.path()));
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+  for (const int signal : {SIGHUP, SIGINT, SIGTERM}) {
+    auto vxinit = start({"--port", "2"});
+    vxinit->signal(signal);
+    const auto result = vxinit->wait(20);
+    EXPECT_EQ(result.exitCode, 128 + signal) << result.err;
+    EXPECT_NE(result.err.find(", closing the port"), std::string::npos) << result.err;
+  }
+  qunsetenv("TMPDIR");
+  qunsetenv("XDG_RUNTIME_DIR");
+  EXPECT_TRUE(QDir(temporary.path()).isEmpty(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden))
+      << QDir(temporary.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden).join(" ").toStdString();
 }
 
-TEST_F(Vxinit, HangUpEndsWithAClearMessage) {
-  auto vxinit = start({"--device", receiver.devicePath(), "--until-fix", "--timeout", "20"});
-  wakeUp();
-  receiver.hangUp();
-  const auto result = vxinit->wait(20);
-  EXPECT_EQ(result.exitCode, 1);
-  EXPECT_NE(result.err.find("vxinit: the receiver's line went away"), std::string::npos) << result.err;
-}
-
-TEST(VxinitArguments, PortThatCannotBeOpenedExitsOne) {
+// A console tool: no display is needed, whatever QT_QPA_PLATFORM says.
+TEST(VxinitArguments, PortThatCannotBeOpenedExitsOneWithOrWithoutADisplay) {
   qputenv("QT_PLUGIN_PATH", KESTRUNE_PLUGIN_DIR);
+  qputenv("QT_QPA_PLATFORM", "xcb");
+  const QByteArray display = qgetenv("DISPLAY");
+  qunsetenv("DISPLAY");
   const auto result = test::runProgram(VXINIT_PATH, {"--device", "/nonexistent/ttyUSB9"});
+  qputenv("QT_QPA_PLATFORM", "offscreen");
+  if (!display.isEmpty()) qputenv("DISPLAY", display);
   EXPECT_EQ(result.exitCode, 1);
   EXPECT_NE(result.err.find("vxinit: cannot open /nonexistent/ttyUSB9: No such file or directory\n"),
             std::string::npos)
+      << result.err;
+}
+
+TEST(VxinitArguments, ClosedStandardOutputIsAFailureBeforeAnythingOpens) {
+  const auto result = test::runProgram("/bin/sh", {"-c", std::string(VXINIT_PATH) + " --port 1 >&-"});
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_NE(result.err.find("vxinit: cannot write to standard output: Bad file descriptor"), std::string::npos)
       << result.err;
 }
 
@@ -113,7 +133,8 @@ TEST(VxinitArguments, BadArgumentsPrintUsageAndExitTwo) {
   const std::vector<std::vector<std::string>> bad{
       {}, {"--port", "0"}, {"--port", "1", "--device", "/dev/null"}, {"--port", "1", "--lat", "north"},
       {"--port", "1", "--lon-hem", "X"}, {"--port", "1", "--timeout", "0"}, {"--port", "1", "--count", "-1"},
-      {"--port", "1", "--what"}};
+      {"--port", "1", "--what"}, {"--port", "1", "--lat", "90.5"}, {"--port", "1", "--lon", "180.5"},
+      {"--port", "1", "--lon", "4226.478"}, {"--port", "1", "--tz", "15"}, {"--port", "1", "--timeout", "2147484"}};
   for (const auto& args : bad) {
     const auto result = test::runProgram(VXINIT_PATH, args);
     EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(args);

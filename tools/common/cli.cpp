@@ -1,11 +1,41 @@
 #include "cli.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstdio>
 #include <charconv>
 #include <chrono>
+#include <cstring>
 
 #include "number_text.h"
 
 namespace vx::cli {
+namespace {
+
+[[noreturn]] void failOutput(int error) {
+  throw OutputError(std::string("cannot write to standard output: ") + std::strerror(error), error == EPIPE);
+}
+
+}  // namespace
+
+void requireStandardOutput() {
+  if (::fcntl(STDOUT_FILENO, F_GETFD) < 0) failOutput(errno);
+  std::signal(SIGPIPE, SIG_IGN);
+}
+
+void writeLine(std::string_view text) {
+  if (std::fwrite(text.data(), 1, text.size(), stdout) != text.size() || std::fputc('\n', stdout) == EOF) {
+    failOutput(errno);
+  }
+}
+
+void flushOutput() {
+  if (std::fflush(stdout) != 0 || std::ferror(stdout)) failOutput(errno != 0 ? errno : EIO);
+}
+
 
 std::string_view Arguments::value(std::string_view option) {
   if (done()) throw UsageError(std::string(option) + " needs a value");

@@ -15,6 +15,29 @@ namespace vx::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+// After a signal, the shell's convention: 128 + its number (130 for SIGINT,
+// 143 for SIGTERM, 129 for SIGHUP, 141 for a reader that went away).
+inline constexpr int exitAfterSignal(int signal) { return 128 + signal; }
+
+// Standard output could not take what the tool wrote: a full disk, a
+// closed descriptor, a reader that went away (`readerGone`).
+class OutputError : public std::runtime_error {
+ public:
+  OutputError(const std::string& reason, bool readerGone) : std::runtime_error(reason), readerGone_(readerGone) {}
+  bool readerGone() const { return readerGone_; }
+
+ private:
+  bool readerGone_;
+};
+
+// Fails with OutputError when standard output is not open at all: what the
+// tool writes must never land in a descriptor opened later for something
+// else. Also makes a reader that goes away a failed write, not a signal.
+void requireStandardOutput();
+// Writes `text` and a line feed to standard output (buffered).
+void writeLine(std::string_view text);
+// Hands what is buffered to standard output; OutputError when it cannot.
+void flushOutput();
 
 // Bad arguments: the tool prints the message and its usage, and exits 2.
 class UsageError : public std::runtime_error {

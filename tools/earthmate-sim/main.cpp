@@ -25,13 +25,21 @@ constexpr const char* kUsage =
     "                     [--chunk N] [--burst] [--junk P] [--hangup-after S] [--awake]\n"
     "                     [--duration S] [--seed N] [--verbose]\n"
     "Plays an Earthmate receiver on a pseudo-terminal and prints the device's path.\n"
-    "--link N points ~/.config/vx/comN at it (removed again on exit). The receiver sends\n"
+    "--link N points ~/.config/vx/comN at it (removed again on exit; a link to a device\n"
+    "that exists is never replaced). The receiver sends\n"
     "\"EARTHA\" every 0.5 s until the host answers, then messages 1000, 1002 and 1003\n"
     "once a second. Its true position is --at (default 52.0626,5.1385); a valid\n"
     "initialisation gives a fix after --warm seconds (default 8), otherwise the fix\n"
-    "comes --cold seconds after power-up (default 45). --speed runs the clock faster;\n"
+    "comes --cold seconds after power-up (default 45). --speed (0.01 to 1000) runs the\n"
+    "clock faster;\n"
     "--chunk, --burst, --junk, --hangup-after and --awake inject faults; --verbose logs\n"
-    "every message sent.\n";
+    "every message sent. Exits 0 after --duration or --hangup-after, 1 on failure, 2 on\n"
+    "bad arguments, 128 + the signal's number after SIGHUP, SIGINT or SIGTERM.\n";
+
+// Slower, and the simulator's clock would hardly move; faster, and a second
+// of the receiver would take less time than writing it.
+constexpr double kSlowest = 0.01;
+constexpr double kFastest = 1000;
 
 struct Options {
   vx::sim::SimulatorOptions simulator;
@@ -67,7 +75,10 @@ Options parse(int argc, char** argv) {
     } else if (arg == "--cold") {
       sim.model.coldSeconds = positive(args.value(arg), "--cold");
     } else if (arg == "--speed") {
-      sim.speed = positive(args.value(arg), "--speed");
+      sim.speed = vx::cli::number(args.value(arg), "--speed");
+      if (!(sim.speed >= kSlowest && sim.speed <= kFastest)) {
+        throw vx::cli::UsageError("--speed must be from 0.01 to 1000 times real time");
+      }
     } else if (arg == "--chunk") {
       sim.chunk = static_cast<std::size_t>(vx::cli::integerIn(args.value(arg), 1, 1 << 20, "--chunk"));
     } else if (arg == "--burst") {
@@ -97,7 +108,7 @@ Options parse(int argc, char** argv) {
 
 volatile std::sig_atomic_t stopRequested = 0;
 
-void onSignal(int) { stopRequested = 1; }
+void onSignal(int signal) { stopRequested = signal; }
 
 // The port link, created at start and removed at exit if it still names our device.
 class PortLink {
@@ -108,12 +119,14 @@ class PortLink {
     fs::create_directories(fs::path(path_).parent_path());
     std::error_code error;
     if (fs::is_symlink(path_, error)) {
-      // A link left by a simulator that was killed may be replaced; anything else is the user's.
-      if (fs::read_symlink(path_).string().rfind("/dev/pts/", 0) != 0) {
-        throw std::runtime_error(path_ + " already points at " + fs::read_symlink(path_).string() +
-                                 "; choose another --link");
+      // A link to a device that is gone was left by a simulator that was
+      // killed: it may go. A live one may be another simulator's, or the user's.
+      const fs::path target = fs::read_symlink(path_, error);
+      if (fs::exists(target, error)) {
+        throw std::runtime_error(path_ + " already points at " + target.string() +
+                                 " (another simulator, or your device); choose another --link");
       }
-      fs::remove(path_);
+      fs::remove(path_, error);
     } else if (fs::exists(path_, error)) {
       throw std::runtime_error(path_ + " exists and is not a link; choose another --link");
     }
@@ -150,8 +163,7 @@ int main(int argc, char** argv) {
 
   struct sigaction action {};
   action.sa_handler = onSignal;
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
+  for (const int signal : {SIGHUP, SIGINT, SIGTERM}) sigaction(signal, &action, nullptr);
   std::signal(SIGPIPE, SIG_IGN);
 
   try {
@@ -165,5 +177,5 @@ int main(int argc, char** argv) {
   }
   ::close(master);
   ::close(slave);
-  return vx::cli::kExitOk;
+  return stopRequested != 0 ? vx::cli::exitAfterSignal(stopRequested) : vx::cli::kExitOk;
 }

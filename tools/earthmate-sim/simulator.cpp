@@ -69,14 +69,15 @@ void Simulator::run(const volatile std::sig_atomic_t& stop) {
       nextSecond_ += 1;
     }
     if (!writeDue()) return;
-    pollfd line{master_, POLLIN, 0};
+    // While the line is full (nobody reads), wait until it takes more, not for the next due piece.
+    pollfd line{master_, static_cast<short>(POLLIN | (lineFull_ ? POLLOUT : 0)), 0};
     if (::poll(&line, 1, pollTimeoutMs()) > 0 && (line.revents & POLLIN)) readHost();
   }
 }
 
 int Simulator::pollTimeoutMs() const {
   double next = awake_ ? nextSecond_ : nextLine_;
-  if (!output_.empty()) next = std::min(next, output_.front().due);
+  if (!output_.empty() && !lineFull_) next = std::min(next, output_.front().due);
   if (options_.hangupAfter > 0) next = std::min(next, options_.hangupAfter);
   const double wait = (next - elapsed()) / options_.speed;
   return std::max(0, static_cast<int>(std::ceil(wait * 1000)));
@@ -124,6 +125,7 @@ bool Simulator::writeDue() {
   while (!output_.empty() && output_.front().due <= elapsed()) {
     Piece& piece = output_.front();
     const ssize_t written = ::write(master_, piece.bytes.data(), piece.bytes.size());
+    lineFull_ = written < 0 && errno == EAGAIN;
     if (written < 0) {
       if (errno == EAGAIN || errno == EINTR) return true;  // nobody reads yet; try again later
       std::fprintf(stderr, "earthmate-sim: the line failed: %s\n", std::strerror(errno));

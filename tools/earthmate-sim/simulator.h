@@ -62,6 +62,7 @@ class Simulator {
   double nextLine_ = 0;
   double nextSecond_ = 0;
   double lineFreeAt_ = 0;
+  bool lineFull_ = false;  // the last write found the pseudo-terminal full
   std::deque<Piece> output_;
 };
 

@@ -5,6 +5,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -20,7 +21,9 @@ constexpr const char* kUsage =
     "                [--lat TEXT] [--lat-hem N|S] [--lon TEXT] [--lon-hem E|W]\n"
     "Feeds FILE (or standard input) through the receiver link in chunks of N bytes\n"
     "(default 64) and prints each sentence, and each write to the receiver as \"TX\"\n"
-    "and its bytes in hexadecimal.\n";
+    "and its bytes in hexadecimal, as the input arrives. Exits 0 at the end of the\n"
+    "input, 1 when it cannot be read or the output cannot be written, 2 on bad\n"
+    "arguments.\n";
 
 struct Options {
   std::string path = "-";
@@ -65,49 +68,62 @@ Options parse(int argc, char** argv) {
   return options;
 }
 
-// The whole file, or standard input for "-"; a failure names the file and
-// the system's reason.
-std::string readAll(const std::string& path) {
-  const int fd = path == "-" ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  const auto failure = [&path] {
-    return std::runtime_error("vxdecode: cannot read " + path + ": " + std::strerror(errno));
-  };
-  if (fd < 0) throw failure();
-  std::string bytes;
-  char block[65536];
-  for (;;) {
-    const ssize_t got = ::read(fd, block, sizeof block);
-    if (got == 0) break;
-    if (got < 0) {
-      if (errno == EINTR) continue;
-      const auto error = failure();
-      if (fd != STDIN_FILENO) ::close(fd);
-      throw error;
-    }
-    bytes.append(block, static_cast<std::size_t>(got));
+// The recording, block by block as it arrives: a day's log takes no more
+// memory than a block, and `vxdecode - < /dev/ttyUSB0` prints live.
+class Recording {
+ public:
+  explicit Recording(const std::string& path)
+      : path_(path), fd_(path == "-" ? STDIN_FILENO : ::open(path.c_str(), O_RDONLY | O_CLOEXEC)) {
+    if (fd_ < 0) fail();
   }
-  if (fd != STDIN_FILENO) ::close(fd);
-  return bytes;
-}
+  ~Recording() {
+    if (fd_ > STDIN_FILENO) ::close(fd_);
+  }
+  Recording(const Recording&) = delete;
+  Recording& operator=(const Recording&) = delete;
 
-void printWrite(std::string_view bytes) { std::cout << "TX " << vx::hexBytes(bytes) << '\n'; }
+  // The next block; empty at the end.
+  std::string_view next() {
+    for (;;) {
+      const ssize_t got = ::read(fd_, block_, sizeof block_);
+      if (got >= 0) return {block_, static_cast<std::size_t>(got)};
+      if (errno != EINTR) fail();
+    }
+  }
 
+ private:
+  [[noreturn]] void fail() const {
+    throw std::runtime_error("vxdecode: cannot read " + path_ + ": " + std::strerror(errno));
+  }
+
+  std::string path_;
+  int fd_;
+  char block_[65536];
+};
+
+void printWrite(std::string_view bytes) { vx::cli::writeLine("TX " + vx::hexBytes(bytes)); }
+
+// Feeds the recording in reads of at most --chunk bytes. The link's output
+// does not depend on how its input is cut, so this prints what feeding the
+// whole recording in chunks of --chunk prints, as the input arrives.
 int run(const Options& options) {
-  const std::string recording = readAll(options.path);
+  vx::cli::requireStandardOutput();
+  Recording recording(options.path);
   vx::LocalClock clock = options.clock ? vx::LocalClock([c = *options.clock] { return c; })
                                        : vx::LocalClock(vx::systemLocalTime);
   vx::ReceiverLink link(std::move(clock), printWrite);
   link.settings() = options.settings;
   if (options.awake) link.assumeAwake();
   const auto printWaiting = [&link] {
-    while (link.sentencesWaiting()) std::cout << link.getmsg() << '\n';
+    while (link.sentencesWaiting()) vx::cli::writeLine(link.getmsg());
     return true;
   };
-  const std::string_view bytes(recording);
-  for (std::size_t at = 0; at < bytes.size(); at += options.chunk) {
-    link.receive(bytes.substr(at, options.chunk), printWaiting);
+  for (std::string_view block = recording.next(); !block.empty(); block = recording.next()) {
+    for (std::size_t at = 0; at < block.size(); at += options.chunk) {
+      link.receive(block.substr(at, options.chunk), printWaiting);
+    }
+    vx::cli::flushOutput();
   }
-  std::cout.flush();
   return vx::cli::kExitOk;
 }
 
@@ -117,8 +133,12 @@ int main(int argc, char** argv) {
   const auto parsed = vx::cli::parseOrExplain("vxdecode", kUsage, [&] { return parse(argc, argv); });
   if (!parsed) return vx::cli::kExitUsage;
   Options options = *parsed;
-    try {
+  try {
     return run(options);
+  } catch (const vx::cli::OutputError& error) {
+    if (error.readerGone()) return vx::cli::exitAfterSignal(SIGPIPE);  // `vxdecode | head`: the reader has enough
+    std::cerr << "vxdecode: " << error.what() << '\n';
+    return vx::cli::kExitFailure;
   } catch (const std::exception& error) {
     std::cerr << error.what() << '\n';
     return vx::cli::kExitFailure;

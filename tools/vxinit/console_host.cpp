@@ -1,10 +1,13 @@
 #include "console_host.h"
 
+#include <csignal>
 #include <cstdio>
 
 #include <QVariant>
 
+#include "cli.h"
 #include "init_message.h"
+#include "wake_up.h"
 #include "vx_error.h"
 
 namespace vx {
@@ -42,8 +45,18 @@ void ConsoleHost::stop() {
 void ConsoleHost::onComm() {
   const QString sentence = byName_.get("Idata").toString();
   if (sentence.isEmpty() || finished_) return;
-  std::printf("%s\n", sentence.toLatin1().constData());
-  std::fflush(stdout);
+  try {
+    cli::writeLine(sentence.toLatin1().toStdString());
+    cli::flushOutput();
+  } catch (const cli::OutputError& error) {
+    // A reader that has had enough (`vxinit | head -1`) is no failure: the port closes as after a signal.
+    if (error.readerGone()) {
+      std::fprintf(stderr, "vxinit: the output's reader is gone, closing the port\n");
+      return finish(cli::exitAfterSignal(SIGPIPE));
+    }
+    std::fprintf(stderr, "vxinit: %s\n", error.what());
+    return finish(cli::kExitFailure);
+  }
   ++sentences_;
   if ((options_.untilFix && isValidFix(sentence)) || (options_.count > 0 && sentences_ >= options_.count)) {
     finish(0);
@@ -64,7 +77,7 @@ void ConsoleHost::finish(int exitCode) {
 
 void ConsoleHost::onTransmitted(const QByteArray& bytes) {
   const std::string_view sent(bytes.constData(), static_cast<std::size_t>(bytes.size()));
-  if (sent == "EARTHA\r\n") {
+  if (sent == WakeUp::kReply) {
     std::fprintf(stderr, "vxinit: receiver awake: wake reply sent\n");
   } else if (const auto init = decodeInitMessage(sent)) {
     std::fprintf(stderr, "vxinit: initialisation sent: %s\n", describe(*init).c_str());

@@ -10,16 +10,17 @@
 #include <QWidget>
 
 #include "late_bound.h"
+#include "link_settings.h"
 
 namespace vx {
 
 struct ConsoleOptions {
   int port = 0;
-  QString latitude = "42.4413";
-  QString latHemisphere = "N";
-  QString longitude = "71.2544";
-  QString longHemisphere = "W";
-  int timeZone = 5;
+  QString latitude = kDefaultLatitude;
+  QString latHemisphere = kDefaultLatHemisphere;
+  QString longitude = kDefaultLongitude;
+  QString longHemisphere = kDefaultLongHemisphere;
+  int timeZone = kDefaultTimeZone;
   bool untilFix = false;
   long count = 0;  // 0: no limit
 };
@@ -37,7 +38,8 @@ class ConsoleHost : public QObject {
   void stop();
 
  signals:
-  // The host is done: 0 at a fix or after the count, 1 when the line went away.
+  // The host is done: 0 at a fix or after the count, 1 when the line went
+  // away or the output failed, 141 when the output's reader went away.
   void finished(int exitCode);
 
  private slots:

@@ -12,27 +12,33 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
+#include <cstring>
+#include <optional>
 #include <iostream>
 
 #include "cli.h"
 #include "console_host.h"
 #include "control_loader.h"
+#include "number_text.h"
 #include "vx_error.h"
 
 namespace {
 
 constexpr int kExitTimeout = 3;
-constexpr int kExitInterrupted = 130;
+constexpr double kLongestTimeout = 2147483;  // seconds: the event loop times at most 2^31 - 1 ms
+constexpr long kLargestTimeDifference = 14;  // hours: no place on Earth is further from UTC
 
 constexpr const char* kUsage =
     "usage: vxinit (--port N | --device PATH) [--lat 42.4413] [--lat-hem N|S] [--lon 71.2544]\n"
     "              [--lon-hem E|W] [--tz 5] [--until-fix] [--count N] [--timeout S]\n"
     "Wakes the receiver on serial port N (the device ~/.config/vx/comN points to, else\n"
     "/dev/ttyS<N-1>) or on the device PATH, initialises it with the UTC time and the\n"
-    "position, and prints each NMEA sentence as it arrives. --tz is the time difference\n"
-    "in hours, positive west of Greenwich. Exits 0 at the first valid fix (--until-fix)\n"
-    "or after N sentences (--count), 3 when --timeout S seconds pass first, 1 when the\n"
-    "port cannot be used, 2 on bad arguments.\n";
+    "position (degrees: latitude 0 to 90, longitude 0 to 180), and prints each NMEA\n"
+    "sentence as it arrives. --tz is the time difference in hours (-14 to 14), positive\n"
+    "west of Greenwich. Exits 0 at the first valid fix (--until-fix) or after N\n"
+    "sentences (--count), 3 when --timeout S seconds pass first, 1 when the port cannot\n"
+    "be used or the output cannot be written, 2 on bad arguments, 128 + the signal's\n"
+    "number after SIGHUP, SIGINT or SIGTERM (129, 130, 143), which close the port.\n";
 
 struct Options {
   vx::ConsoleOptions console;
@@ -45,9 +51,14 @@ Options parse(int argc, char** argv) {
   vx::cli::Arguments args(argc, argv);
   const auto text = [&](std::string_view option) { return QString::fromStdString(std::string(args.value(option))); };
   // A position goes to the control as text, as the user wrote it, once checked to be a number.
-  const auto numberText = [&](std::string_view option) {
+  // A coordinate goes to the control as text, as the user wrote it, once checked to be degrees.
+  const auto degreesText = [&](std::string_view option, double highest) {
     const QString value = text(option);
-    vx::cli::number(value.toStdString(), option);
+    const double degrees = vx::cli::number(value.toStdString(), option);
+    if (!(degrees >= 0 && degrees <= highest)) {
+      throw vx::cli::UsageError(std::string(option) + " must be degrees from 0 to " + vx::generalNumber(highest) +
+                                " (the hemisphere goes with " + std::string(option) + "-hem)");
+    }
     return value;
   };
   while (!args.done()) {
@@ -57,22 +68,25 @@ Options parse(int argc, char** argv) {
     } else if (arg == "--device") {
       options.device = text(arg);
     } else if (arg == "--lat") {
-      options.console.latitude = numberText(arg);
+      options.console.latitude = degreesText(arg, 90);
     } else if (arg == "--lat-hem") {
       options.console.latHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "N|S", "--lat-hem"));
     } else if (arg == "--lon") {
-      options.console.longitude = numberText(arg);
+      options.console.longitude = degreesText(arg, 180);
     } else if (arg == "--lon-hem") {
       options.console.longHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem"));
     } else if (arg == "--tz") {
-      options.console.timeZone = static_cast<int>(vx::cli::integerIn(args.value(arg), -32768, 32767, "--tz"));
+      options.console.timeZone = static_cast<int>(
+          vx::cli::integerIn(args.value(arg), -kLargestTimeDifference, kLargestTimeDifference, "--tz"));
     } else if (arg == "--until-fix") {
       options.console.untilFix = true;
     } else if (arg == "--count") {
       options.console.count = vx::cli::integerIn(args.value(arg), 1, 1L << 40, "--count");
     } else if (arg == "--timeout") {
       options.timeout = vx::cli::number(args.value(arg), "--timeout");
-      if (!(options.timeout > 0)) throw vx::cli::UsageError("--timeout must be a number of seconds above 0");
+      if (!(options.timeout > 0 && options.timeout <= kLongestTimeout)) {
+        throw vx::cli::UsageError("--timeout must be a number of seconds above 0 and at most 2147483");
+      }
     } else if (arg == "--help" || arg == "-h") {
       std::cout << kUsage;
       std::exit(vx::cli::kExitOk);
@@ -98,26 +112,27 @@ bool linkDeviceAsPortOne(const QTemporaryDir& folder, const QString& device, vx:
   return true;
 }
 
-// SIGINT and SIGTERM end the event loop through a socket, so the port is
-// closed by the ordinary path.
+// SIGHUP, SIGINT and SIGTERM end the event loop through a socket, so the
+// port is closed by the ordinary path; the exit code names the signal.
 int signalSocket[2];
 
-void onSignal(int) {
-  const char byte = 1;
-  [[maybe_unused]] const auto written = ::write(signalSocket[0], &byte, 1);
+void onSignal(int signal) {
+  const char number = static_cast<char>(signal);
+  [[maybe_unused]] const auto written = ::write(signalSocket[0], &number, 1);
 }
 
 void watchSignals(QApplication& app) {
-  if (::socketpair(AF_UNIX, SOCK_STREAM, 0, signalSocket) != 0) return;
+  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSocket) != 0) return;
   auto* notifier = new QSocketNotifier(signalSocket[1], QSocketNotifier::Read, &app);
   QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
-    std::fprintf(stderr, "vxinit: interrupted, closing the port\n");
-    QCoreApplication::exit(kExitInterrupted);
+    char number = 0;
+    if (::read(signalSocket[1], &number, 1) != 1) return;
+    std::fprintf(stderr, "vxinit: %s, closing the port\n", strsignal(number));
+    QCoreApplication::exit(vx::cli::exitAfterSignal(number));
   });
   struct sigaction action {};
   action.sa_handler = onSignal;
-  sigaction(SIGINT, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
+  for (const int signal : {SIGHUP, SIGINT, SIGTERM}) sigaction(signal, &action, nullptr);
 }
 
 }  // namespace
@@ -126,13 +141,19 @@ int main(int argc, char** argv) {
   const auto parsed = vx::cli::parseOrExplain("vxinit", kUsage, [&] { return parse(argc, argv); });
   if (!parsed) return vx::cli::kExitUsage;
   Options options = *parsed;
-    // A console tool never shows a window; it must not need a display.
-  if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
+  try {
+    vx::cli::requireStandardOutput();
+  } catch (const vx::cli::OutputError& error) {
+    std::fprintf(stderr, "vxinit: %s\n", error.what());
+    return vx::cli::kExitFailure;
+  }
+  // A console tool never shows a window: it runs without a display, whatever the environment says.
+  qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   watchSignals(app);
 
-  QTemporaryDir privateConfig;
-  if (!options.device.isEmpty() && !linkDeviceAsPortOne(privateConfig, options.device, options.console)) {
+  std::optional<QTemporaryDir> privateConfig;  // only --device needs one
+  if (!options.device.isEmpty() && !linkDeviceAsPortOne(privateConfig.emplace(), options.device, options.console)) {
     std::fprintf(stderr, "vxinit: cannot make a private port link for %s in %s\n",
                  options.device.toLocal8Bit().constData(), qPrintable(QDir::tempPath()));
     return vx::cli::kExitFailure;
