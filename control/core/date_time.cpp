@@ -1,31 +1,53 @@
 #include "date_time.h"
 
 #include <chrono>
+#include <cmath>
 #include <ctime>
 
 namespace vx {
+namespace {
+
+DateTime fromTm(const std::tm& t) {
+  return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
+}
+
+std::chrono::sys_seconds toSysSeconds(const DateTime& t) {
+  using namespace std::chrono;
+  const sys_days day = year{t.year} / month{static_cast<unsigned>(t.month)} / std::chrono::day{static_cast<unsigned>(t.day)};
+  return day + hours{t.hour} + minutes{t.minute} + seconds{t.second};
+}
+
+}  // namespace
 
 DateTime systemLocalTime() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  return {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday,
-          local.tm_hour,        local.tm_min,     local.tm_sec};
+  return fromTm(local);
 }
 
-DateTime toUtc(const DateTime& local, int hoursToUtc) {
-  using namespace std::chrono;
-  const long hours = static_cast<long>(local.hour) + hoursToUtc;
-  const long dayShift = hours >= 0 ? hours / 24 : -((23 - hours) / 24);
-  const sys_days localDay =
-      year{local.year} / month{static_cast<unsigned>(local.month)} / day{static_cast<unsigned>(local.day)};
-  const year_month_day utcDay{localDay + days{dayShift}};
-  DateTime utc = local;
-  utc.year = static_cast<int>(utcDay.year());
-  utc.month = static_cast<int>(static_cast<unsigned>(utcDay.month()));
-  utc.day = static_cast<int>(static_cast<unsigned>(utcDay.day()));
-  utc.hour = static_cast<int>(hours - dayShift * 24);
-  return utc;
+DateTime systemUtc() {
+  const std::time_t now = std::time(nullptr);
+  std::tm utc{};
+  gmtime_r(&now, &utc);
+  return fromTm(utc);
 }
+
+DateTime addSeconds(const DateTime& start, double seconds) {
+  using namespace std::chrono;
+  const sys_seconds when = toSysSeconds(start) + std::chrono::seconds(static_cast<long long>(std::floor(seconds)));
+  const sys_days day = floor<days>(when);
+  const year_month_day date{day};
+  const hh_mm_ss time{when - day};
+  return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
+          static_cast<int>(static_cast<unsigned>(date.day())), static_cast<int>(time.hours().count()),
+          static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count())};
+}
+
+double secondsBetween(const DateTime& a, const DateTime& b) {
+  return static_cast<double>((toSysSeconds(b) - toSysSeconds(a)).count());
+}
+
+DateTime toUtc(const DateTime& local, int hoursToUtc) { return addSeconds(local, hoursToUtc * 3600.0); }
 
 }  // namespace vx

@@ -20,8 +20,15 @@ struct DateTime {
 // Supplies the local date and time; injected so that tests and tools fix it.
 using LocalClock = std::function<DateTime()>;
 
-// The system's local date and time.
+// The system's local date and time, and the UTC date and time.
 DateTime systemLocalTime();
+DateTime systemUtc();
+
+// The calendar arithmetic, through the real calendar (months, leap years):
+// `start` moved by whole seconds (a fraction is dropped towards the past),
+// and the seconds from `a` to `b`.
+DateTime addSeconds(const DateTime& start, double seconds);
+double secondsBetween(const DateTime& a, const DateTime& b);
 
 // UTC from local time and the time difference in whole hours (the amount
 // to add to local time to get UTC, positive west of Greenwich). The day

@@ -9,65 +9,32 @@
 namespace vx {
 namespace {
 
-// Placeholders in the template, replaced while encoding.
-constexpr int32_t kChecksum = -1;
-constexpr int32_t kSequence = -2;
-constexpr int32_t kDataWordCount = -3;
-
-constexpr int32_t kWordsSent = 27;
-constexpr int32_t kSyncWord = 0x81FF;
+constexpr int kDataWords = 21;
+constexpr int kMessageWords = 5 + kDataWords + 1;
+constexpr uint16_t kSyncWord = 0x81FF;
+constexpr uint16_t kSettingsWord = 13;  // word 7: which of the message's fields the receiver takes
 
 // 1e8 / 65536 to six decimals: scales radians to the upper half of a count
 // of 1e-8 radian.
 constexpr double kRadiansToPositionWord = 1525.878906;
 
+uint16_t word16(int value) { return static_cast<uint16_t>(value); }
+
 }  // namespace
 
-void InitTemplate::reset() {
-  entries_.fill(0);
-  entries_[0] = kWordsSent;
-  entries_[1] = kSyncWord;
-  entries_[2] = kInitMessageId;
-  entries_[3] = kDataWordCount;
-  entries_[5] = kChecksum;  // header, over words 1 to 4
-  entries_[6] = kSequence;
-  entries_[7] = 13;
-  entries_[27] = kChecksum;  // data, over words 6 to 26
-}
-
 void InitTemplate::fill(const DateTime& utc, uint16_t latitudeWord, uint16_t longitudeWord) {
-  entries_[11] = utc.day;
-  entries_[12] = utc.month;
-  entries_[13] = utc.year;
-  entries_[14] = utc.hour;
-  entries_[15] = utc.minute;
-  entries_[16] = utc.second;
-  entries_[17] = 0;
-  entries_[18] = latitudeWord;
-  entries_[19] = 0;
-  entries_[20] = longitudeWord;
+  utc_ = utc;
+  latitudeWord_ = latitudeWord;
+  longitudeWord_ = longitudeWord;
 }
 
 std::string InitTemplate::encode(uint16_t& sequence) const {
-  std::string bytes;
-  bytes.reserve(kInitMessageBytes);
-  int32_t sum = 0;  // of the words since the last checksum, kept within 1..65536
-  for (int32_t i = 1; i <= entries_[0]; ++i) {
-    int32_t word = entries_[static_cast<std::size_t>(i)];
-    if (word == kDataWordCount) word = entries_[0] - 6;
-    if (word == kSequence) word = ++sequence;
-    if (word == kChecksum) {
-      // Makes the 16-bit sum of the covered words, this one included, zero.
-      word = (65536 - sum) & 0xFFFF;
-      sum = 0;
-    } else {
-      sum += word;
-      if (sum > 65536) sum -= 65536;
-    }
-    bytes += static_cast<char>(word & 0xFF);
-    bytes += static_cast<char>((word >> 8) & 0xFF);
-  }
-  return bytes;
+  MessageWords words(kDataWords);
+  words.set(6, ++sequence).set(7, kSettingsWord);
+  words.set(11, word16(utc_.day)).set(12, word16(utc_.month)).set(13, word16(utc_.year));
+  words.set(14, word16(utc_.hour)).set(15, word16(utc_.minute)).set(16, word16(utc_.second));
+  words.set(18, latitudeWord_).set(20, longitudeWord_);
+  return words.build(kInitMessageId);
 }
 
 namespace {
@@ -82,7 +49,7 @@ double degreesFromWord(uint16_t word) {
 std::optional<InitMessageContent> decodeInitMessage(std::string_view bytes) {
   const auto word = [bytes](int n) { return messageWord(bytes, n); };
   if (bytes.size() != kInitMessageBytes || word(1) != kSyncWord || word(2) != kInitMessageId ||
-      word(3) != kWordsSent - 6 || !checksumHolds(bytes, 1, 5) || !checksumHolds(bytes, 6, 27)) {
+      word(3) != kDataWords || !checksumHolds(bytes, 1, 5) || !checksumHolds(bytes, 6, kMessageWords)) {
     return std::nullopt;
   }
   InitMessageContent content;

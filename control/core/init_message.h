@@ -1,14 +1,9 @@
 // The initialisation message (id 1200) that tells the receiver the UTC date
-// and time and its approximate position.
-//
-// It is kept as a template of 31 entries: entry 0 is the number of words
-// sent, entries 1 to 27 the words of the message, each a value or a
-// placeholder that encoding replaces (checksum, sequence number, data word
-// count). The wake reply fills in time and position; encoding produces the
-// 54 bytes on the wire.
+// and time and its approximate position: 21 data words behind the header,
+// 54 bytes on the wire. The wake reply fills in the time and position;
+// encoding numbers the message and builds it with the message builder.
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -23,11 +18,8 @@ inline constexpr std::size_t kInitMessageBytes = 54;
 
 class InitTemplate {
  public:
-  InitTemplate() { reset(); }
-
-  // The template as a reset leaves it: fixed words and placeholders, zero
-  // time and position.
-  void reset();
+  // No time and no position, as after a reset.
+  void reset() { *this = InitTemplate(); }
 
   // Stores the UTC date and time and the two position words.
   void fill(const DateTime& utc, uint16_t latitudeWord, uint16_t longitudeWord);
@@ -36,10 +28,10 @@ class InitTemplate {
   // initialisation messages sent) and carries its new value.
   std::string encode(uint16_t& sequence) const;
 
-  int32_t entry(int index) const { return entries_.at(static_cast<std::size_t>(index)); }
-
  private:
-  std::array<int32_t, 31> entries_{};
+  DateTime utc_;
+  uint16_t latitudeWord_ = 0;
+  uint16_t longitudeWord_ = 0;
 };
 
 // What an initialisation message carries, as the receiver reads it.

@@ -119,7 +119,6 @@ std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view messag
 }
 
 std::string finishSentence(std::string_view body) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
   unsigned char checksum = 0;
   for (char c : body) checksum ^= static_cast<unsigned char>(c);
   std::string sentence;
@@ -127,8 +126,8 @@ std::string finishSentence(std::string_view body) {
   sentence += '$';
   sentence += body;
   sentence += '*';
-  sentence += kHex[checksum >> 4];
-  sentence += kHex[checksum & 0xF];
+  sentence += kHexDigits[checksum >> 4];
+  sentence += kHexDigits[checksum & 0xF];
   return sentence;
 }
 

@@ -106,14 +106,13 @@ std::optional<double> parseNumber(std::string_view text) {
 }
 
 std::string hexBytes(std::string_view bytes) {
-  static constexpr char kHex[] = "0123456789ABCDEF";
   std::string out;
   out.reserve(bytes.size() * 3);
   for (char c : bytes) {
     const auto byte = static_cast<unsigned char>(c);
     if (!out.empty()) out += ' ';
-    out += kHex[byte >> 4];
-    out += kHex[byte & 0xF];
+    out += kHexDigits[byte >> 4];
+    out += kHexDigits[byte & 0xF];
   }
   return out;
 }

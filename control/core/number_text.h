@@ -28,6 +28,9 @@ std::optional<double> numberAtStart(std::string_view text);
 // nothing when any other character is left over or the text is empty.
 std::optional<double> parseNumber(std::string_view text);
 
+// The capital hexadecimal digits, by value.
+inline constexpr std::string_view kHexDigits = "0123456789ABCDEF";
+
 // Bytes as capital hexadecimal pairs separated by single spaces: "FF 81 B0".
 std::string hexBytes(std::string_view bytes);
 

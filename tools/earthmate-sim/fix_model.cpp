@@ -1,6 +1,5 @@
 #include "fix_model.h"
 
-#include <chrono>
 #include <cmath>
 
 #include "codecs.h"
@@ -15,12 +14,6 @@ constexpr double kDegree = 3.14159265358979323846 / 180;
 constexpr int kChannels = 12;
 constexpr uint8_t kNoFixStatus = 0x1C;  // non-zero: no valid navigation solution
 
-std::chrono::sys_seconds toSysSeconds(const DateTime& t) {
-  using namespace std::chrono;
-  const sys_days day = year{t.year} / month{static_cast<unsigned>(t.month)} / std::chrono::day{static_cast<unsigned>(t.day)};
-  return day + hours{t.hour} + minutes{t.minute} + seconds{t.second};
-}
-
 int32_t tenNanoradians(double degrees) { return static_cast<int32_t>(std::llround(codec::crad(degrees) * 1e8)); }
 
 }  // namespace
@@ -30,21 +23,6 @@ double distanceKm(double lat1, double lon1, double lat2, double lon2) {
   const double a = std::sin(dLat / 2) * std::sin(dLat / 2) +
                    std::cos(lat1 * kDegree) * std::cos(lat2 * kDegree) * std::sin(dLon / 2) * std::sin(dLon / 2);
   return 2 * kEarthRadiusKm * std::asin(std::min(1.0, std::sqrt(a)));
-}
-
-double secondsBetween(const DateTime& a, const DateTime& b) {
-  return static_cast<double>((toSysSeconds(b) - toSysSeconds(a)).count());
-}
-
-DateTime addSeconds(const DateTime& start, double seconds) {
-  using namespace std::chrono;
-  const sys_seconds when = toSysSeconds(start) + std::chrono::seconds(static_cast<long long>(std::floor(seconds)));
-  const sys_days day = floor<days>(when);
-  const year_month_day date{day};
-  const hh_mm_ss time{when - day};
-  return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-          static_cast<int>(static_cast<unsigned>(date.day())), static_cast<int>(time.hours().count()),
-          static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count())};
 }
 
 FixModel::FixModel(const FixModelOptions& options, uint32_t seed)

@@ -60,9 +60,5 @@ class FixModel {
 
 // Great-circle distance in km.
 double distanceKm(double lat1, double lon1, double lat2, double lon2);
-// Seconds from `a` to `b`.
-double secondsBetween(const DateTime& a, const DateTime& b);
-// The UTC date and time `seconds` after `start`.
-DateTime addSeconds(const DateTime& start, double seconds);
 
 }  // namespace vx::sim

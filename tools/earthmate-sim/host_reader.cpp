@@ -1,11 +1,12 @@
 #include "host_reader.h"
 
 #include "message_builder.h"
+#include "wake_up.h"
 
 namespace vx::sim {
 namespace {
 
-constexpr std::string_view kReply = "EARTHA\r\n";
+constexpr std::string_view kReply = WakeUp::kReply;  // the host's answer to the power-up lines
 constexpr std::string_view kSync = "\xFF\x81";
 constexpr std::size_t kHeaderBytes = 10;
 constexpr std::size_t kLargestUnread = 4096;

@@ -10,6 +10,7 @@
 #include <ctime>
 
 #include "number_text.h"
+#include "wake_up.h"
 
 namespace vx::sim {
 namespace {
@@ -17,14 +18,8 @@ namespace {
 constexpr double kLineBytesPerSecond = 960;  // 9600 baud, 8N1
 constexpr double kPowerUpLineInterval = 0.5;
 constexpr std::size_t kLargestBacklog = 2000;  // pieces; older ones go when nobody reads
-constexpr std::string_view kPowerUpLine = "EARTHA\r\n";
-
-DateTime systemUtc() {
-  const std::time_t now = std::time(nullptr);
-  std::tm utc{};
-  gmtime_r(&now, &utc);
-  return {utc.tm_year + 1900, utc.tm_mon + 1, utc.tm_mday, utc.tm_hour, utc.tm_min, utc.tm_sec};
-}
+// The receiver's power-up line is the very text the host answers with.
+constexpr std::string_view kPowerUpLine = WakeUp::kReply;
 
 std::string clockText(const DateTime& t) {
   const auto two = [](int v) { return formatFixed(v, 2, 0); };
