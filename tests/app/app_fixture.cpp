@@ -1,8 +1,9 @@
 #include "app_fixture.h"
 
-#include <QDir>
 #include <fstream>
 #include <sstream>
+
+#include "port_link.h"
 
 namespace kestrune::test {
 
@@ -18,11 +19,6 @@ std::optional<std::string> AppTest::settings() const {
   return contents.str();
 }
 
-void AppTest::linkPort(int port, const std::string& device) const {
-  QDir(config.path()).mkpath("vx");
-  const QString link = config.path() + "/vx/com" + QString::number(port);
-  QFile::remove(link);
-  QFile::link(QString::fromStdString(device), link);
-}
+void AppTest::linkPort(int port, const std::string& device) const { vx::linkPort(port, device); }
 
 }  // namespace kestrune::test

@@ -1,11 +1,11 @@
 // The control against a scripted receiver on a real pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include <QFile>
 #include <QPointer>
 #include <QSignalSpy>
 
 #include "comm_events.h"
+#include "port_link.h"
 #include "error_expectations.h"
 #include "qt_printers.h"
 #include "receiver_messages.h"
@@ -76,9 +76,7 @@ TEST_F(SerialExchange, LinesAreKeptOnAPseudoTerminalThatCannotDriveThem) {
 }
 
 TEST_F(SerialExchange, DeviceThatCannotBeOpenedIs8012WithTheReason) {
-  receiver.linkAsPort(4);
-  QFile::remove(qEnvironmentVariable("XDG_CONFIG_HOME") + "/vx/com4");
-  QFile::link("/nonexistent/ttyUSB7", qEnvironmentVariable("XDG_CONFIG_HOME") + "/vx/com4");
+  linkPort(4, "/nonexistent/ttyUSB7");
   control->setCommPort(4);
   QSignalSpy changed(control.get(), &vxcomm::PropertyChanged);
   EXPECT_EQ(test::errorDescriptionOf([&] { control->setPortOpen(-1); }),
@@ -149,7 +147,7 @@ TEST_F(SerialExchange, OdataSendsTheTextUnchanged) {
 // A host that tries one port and then another: the failure of the first
 // must not close the second at the next turn of the event loop.
 TEST_F(SerialExchange, FailedOpenDoesNotCloseALaterGoodOne) {
-  QFile::link("/nonexistent/gps", qEnvironmentVariable("XDG_CONFIG_HOME") + "/vx/com9");
+  linkPort(9, "/nonexistent/gps");
   control->setCommPort(9);
   EXPECT_EQ(test::errorNumberOf([&] { control->setPortOpen(-1); }), kPortCannotOpen);
   control->setCommPort(3);

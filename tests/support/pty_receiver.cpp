@@ -6,10 +6,11 @@
 #include <termios.h>
 #include <unistd.h>
 
-#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <stdexcept>
+
+#include "port_link.h"
 
 namespace vx::test {
 
@@ -34,12 +35,9 @@ PtyReceiver::~PtyReceiver() {
 void PtyReceiver::linkAsPort(int port) {
   if (!config_) {
     config_ = std::make_unique<QTemporaryDir>();
-    QDir(config_->path()).mkpath("vx");
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config_->path()));
   }
-  const QString link = config_->path() + "/vx/com" + QString::number(port);
-  QFile::remove(link);
-  QFile::link(QString::fromStdString(slavePath_), link);
+  linkPort(port, slavePath_);
 }
 
 void PtyReceiver::write(std::string_view bytes) {

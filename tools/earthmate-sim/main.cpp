@@ -130,7 +130,7 @@ class PortLink {
     } else if (fs::exists(path_, error)) {
       throw std::runtime_error(path_ + " exists and is not a link; choose another --link");
     }
-    fs::create_symlink(device_, path_);
+    vx::linkPort(port, device_);
     std::fprintf(stderr, "earthmate-sim: %s linked as port %d (%s)\n", device_.c_str(), port, path_.c_str());
   }
   ~PortLink() {

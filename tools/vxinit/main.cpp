@@ -20,6 +20,7 @@
 #include "console_host.h"
 #include "control_loader.h"
 #include "number_text.h"
+#include "port_link.h"
 #include "vx_error.h"
 
 namespace {
@@ -103,11 +104,13 @@ Options parse(int argc, char** argv) {
 // --device: a private configuration folder whose port 1 links to PATH, so
 // that the control opens it as it opens any port.
 bool linkDeviceAsPortOne(const QTemporaryDir& folder, const QString& device, vx::ConsoleOptions& console) {
-  if (!folder.isValid() || !QDir(folder.path()).mkpath("vx") ||
-      !QFile::link(QFileInfo(device).absoluteFilePath(), folder.path() + "/vx/com1")) {
+  if (!folder.isValid()) return false;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
+  try {
+    vx::linkPort(1, device.toStdString());
+  } catch (const std::exception&) {
     return false;
   }
-  qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
   console.port = 1;
   return true;
 }

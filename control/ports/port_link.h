@@ -16,4 +16,9 @@ std::string portLinkPath(int port);
 // The device of port `port` when it has no link.
 std::string defaultDevicePath(int port);
 
+// Makes port `port` name `device`: the link in portLinkFolder() (made as
+// needed) points at it, replacing a link that was there. Fails with
+// std::filesystem::filesystem_error naming the path and the reason.
+void linkPort(int port, const std::string& device);
+
 }  // namespace vx

@@ -1,6 +1,7 @@
 #include "port_link.h"
 
 #include <cstdlib>
+#include <filesystem>
 
 namespace vx {
 
@@ -14,5 +15,13 @@ std::string portLinkFolder() {
 std::string portLinkPath(int port) { return portLinkFolder() + "/com" + std::to_string(port); }
 
 std::string defaultDevicePath(int port) { return "/dev/ttyS" + std::to_string(port - 1); }
+
+void linkPort(int port, const std::string& device) {
+  namespace fs = std::filesystem;
+  const fs::path link = portLinkPath(port);
+  fs::create_directories(link.parent_path());
+  if (fs::is_symlink(link)) fs::remove(link);
+  fs::create_symlink(fs::absolute(device), link);
+}
 
 }  // namespace vx
