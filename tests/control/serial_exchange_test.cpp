@@ -8,6 +8,7 @@
 #include "port_link.h"
 #include "error_expectations.h"
 #include "qt_printers.h"
+#include "receiver_bytes.h"
 #include "receiver_messages.h"
 #include "pty_receiver.h"
 #include "serial_port_service.h"
@@ -20,11 +21,9 @@ namespace {
 using test::PtyReceiver;
 using test::waitUntil;
 
-const std::string kLine = "EARTHA\r\n";
-const std::string kSync(1, '\xFF');
-const std::string kWorkedExampleInit =
-    "FF 81 B0 04 15 00 00 00 3C 79 01 00 0D 00 00 00 00 00 00 00 06 00 0C 00 EA 07 03 00 1E 00 0F 00 00 00 6A 04 "
-    "00 00 96 F8 00 00 00 00 00 00 00 00 00 00 00 00 C6 FA";
+using test::kLine;
+using test::kSync;
+using test::kWorkedExampleInit;
 
 std::string position(uint16_t seconds, uint8_t status = 0) {
   ReceiverPosition p;

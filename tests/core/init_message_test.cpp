@@ -3,14 +3,12 @@
 #include <gtest/gtest.h>
 
 #include "date_time.h"
+#include "receiver_bytes.h"
 #include "transcript.h"
 
 namespace vx {
 namespace {
 
-constexpr const char* kWorkedExampleBytes =
-    "FF 81 B0 04 15 00 00 00 3C 79 01 00 0D 00 00 00 00 00 00 00 06 00 0C 00 EA 07 03 00 "
-    "1E 00 0F 00 00 00 6A 04 00 00 96 F8 00 00 00 00 00 00 00 00 00 00 00 00 C6 FA";
 
 TEST(InitMessage, WorkedExampleComesOutByteForByte) {
   InitTemplate message;
@@ -18,7 +16,7 @@ TEST(InitMessage, WorkedExampleComesOutByteForByte) {
   uint16_t sequence = 0;
   const std::string bytes = message.encode(sequence);
   EXPECT_EQ(bytes.size(), kInitMessageBytes);
-  EXPECT_EQ(test::hexBytes(bytes), kWorkedExampleBytes);
+  EXPECT_EQ(test::hexBytes(bytes), test::kWorkedExampleInit);
   EXPECT_EQ(sequence, 1);
 }
 

@@ -4,6 +4,7 @@
 
 #include <memory>
 
+#include "receiver_bytes.h"
 #include "receiver_messages.h"
 #include "transcript.h"
 
@@ -12,8 +13,8 @@ namespace {
 
 using test::Recorder;
 
-const std::string kLine = "EARTHA\r\n";
-const std::string kSync(1, '\xFF');
+using test::kLine;
+using test::kSync;
 
 std::string position(uint16_t seconds = 0) {
   ReceiverPosition p;

@@ -10,6 +10,7 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "receiver_bytes.h"
 #include "receiver_messages.h"
 #include "pty_receiver.h"
 #include "run_program.h"
@@ -20,7 +21,7 @@ namespace {
 using test::PtyReceiver;
 using test::RunningProgram;
 
-const std::string kLine = "EARTHA\r\n";
+using test::kLine;
 
 std::string position(uint16_t seconds, uint8_t status) {
   ReceiverPosition p;
