@@ -88,9 +88,10 @@ TEST(PositionSentence, TimeAndDateWordsAboveSignedRangeAreWrittenUnsigned) {
 
 TEST(PositionSentence, MinutesThatRoundToSixtyCarryIntoTheDegrees) {
   ReceiverPosition p;
-  p.latitude = radians1e8(42.9999999);
+  p.latitude = 75049157;    // 42.99999952 degrees: 42 and 59.99997 minutes, written as 60.0000
+  p.longitude = -75049157;  // the same west
   const std::string text = body(positionSentence(positionMessage(p)));
-  EXPECT_NE(text.find(",4300.0000,N,"), std::string::npos) << text;
+  EXPECT_NE(text.find(",4300.0000,N,04300.0000,W,"), std::string::npos) << text;
 }
 
 // A field is read only from a data word: a message whose last word a field
