@@ -113,9 +113,11 @@ TEST(Vxdecode, StreamsItsInputWithFlatMemory) {
   const auto result = test::runProgram("/bin/bash", {"-c", large}, {}, 120);
   EXPECT_EQ(result.exitCode, 0);
   EXPECT_NE(result.out.find("$GPGSA,"), std::string::npos) << result.out;
+#ifndef KESTRUNE_SANITIZED  // the sanitizers' shadow memory alone is larger
   rusage children{};
   getrusage(RUSAGE_CHILDREN, &children);
   EXPECT_LT(children.ru_maxrss, 10 * 1024) << "kilobytes resident at most";
+#endif
 }
 
 }  // namespace
