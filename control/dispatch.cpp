@@ -24,6 +24,15 @@ QVariant convertTo(QMetaType type, const QVariant& argument) {
   }
 }
 
+// A property's value as its type in the type library asks: an "Integer" is
+// 16 bits whatever type the meta-object gives it.
+QVariant convertForProperty(const typelib::Member& member, QMetaType type, const QVariant& argument) {
+  if (member.type != "Integer") return convertTo(type, argument);
+  QVariant value = QVariant::fromValue<short>(toInt16(argument));
+  value.convert(type);
+  return value;
+}
+
 QMetaMethod methodNamed(const QMetaObject& meta, std::string_view name) {
   for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) {
     const QMetaMethod method = meta.method(i);
@@ -74,7 +83,7 @@ QVariant invoke(QObject& control, int32_t dispatchId, DispatchKind kind, const Q
   if (kind == DispatchKind::kPropertyPut) {
     if (!(member->access & typelib::kWrite)) fail(kReadOnlyProperty, "Property is read-only");
     if (arguments.size() != 1) fail(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
-    property.write(&control, convertTo(property.metaType(), arguments[0]));
+    property.write(&control, convertForProperty(*member, property.metaType(), arguments[0]));
     return {};
   }
   if (!(member->access & typelib::kRead)) fail(kWriteOnlyProperty, "Property is write-only");

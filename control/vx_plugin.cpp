@@ -2,6 +2,7 @@
 
 #include "type_library.h"
 #include "vxcomm.h"
+#include "vxpp.h"
 
 namespace vx {
 
@@ -10,6 +11,7 @@ QWidget* VxPlugin::createControl(const QString& id, QWidget* parent) {
     return id.compare(QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())), Qt::CaseInsensitive) == 0;
   };
   if (is(typelib::kProgId) || is(typelib::kVxcommClassId)) return new vxcomm(parent);
+  if (is(typelib::kPropertyPage) || is(typelib::kVxppClassId)) return new vxpp(parent);
   return nullptr;
 }
 

@@ -1,5 +1,6 @@
 #include "vxcomm.h"
 
+#include <QPainter>
 #include <QPointer>
 #include <atomic>
 
@@ -135,6 +136,13 @@ short vxcomm::TimeZone() const { return link_.settings().timeZone; }
 void vxcomm::setTimeZone(short Value) {
   link_.settings().timeZone = Value;
   emit PropertyChanged("TimeZone");
+}
+
+void vxcomm::paintEvent(QPaintEvent*) {
+  QPainter painter(this);
+  painter.setPen(palette().color(QPalette::WindowText));
+  painter.drawRect(rect().adjusted(0, 0, -1, -1));
+  painter.drawText(rect(), Qt::AlignCenter, "vx");
 }
 
 // --- Late binding -----------------------------------------------------------

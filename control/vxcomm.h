@@ -35,18 +35,21 @@ class vxcomm : public QWidget, public _vxcomm, public vx::LateBinding {
   Q_INTERFACES(_vxcomm vx::LateBinding)
   Q_CLASSINFO("ProgId", "vx.vxcomm")
   Q_CLASSINFO("DefaultEvent", "OnComm")
-  Q_PROPERTY(short CommEvent READ CommEvent)
-  Q_PROPERTY(QString Odata READ writeOnly WRITE setOdata STORED false)
-  Q_PROPERTY(QString Idata READ Idata STORED false)
-  Q_PROPERTY(short CommPort READ CommPort WRITE setCommPort STORED false)
-  Q_PROPERTY(short PortOpen READ PortOpen WRITE setPortOpen STORED false)
-  Q_PROPERTY(bool DTREnable READ DTREnable WRITE setDTREnable STORED false)
-  Q_PROPERTY(bool RTSEnable READ RTSEnable WRITE setRTSEnable STORED false)
+  // Only the five stored settings make sense in a design environment.
+  Q_PROPERTY(short CommEvent READ CommEvent DESIGNABLE false)
+  Q_PROPERTY(QString Odata READ writeOnly WRITE setOdata STORED false DESIGNABLE false)
+  Q_PROPERTY(QString Idata READ Idata STORED false DESIGNABLE false)
+  Q_PROPERTY(short CommPort READ CommPort WRITE setCommPort STORED false DESIGNABLE false)
+  Q_PROPERTY(short PortOpen READ PortOpen WRITE setPortOpen STORED false DESIGNABLE false)
+  Q_PROPERTY(bool DTREnable READ DTREnable WRITE setDTREnable STORED false DESIGNABLE false)
+  Q_PROPERTY(bool RTSEnable READ RTSEnable WRITE setRTSEnable STORED false DESIGNABLE false)
   Q_PROPERTY(QString Latitude READ Latitude WRITE setLatitude)
   Q_PROPERTY(QString Longitude READ Longitude WRITE setLongitude)
   Q_PROPERTY(QString LatHemisphere READ LatHemisphere WRITE setLatHemisphere)
   Q_PROPERTY(QString LongHemisphere READ LongHemisphere WRITE setLongHemisphere)
-  Q_PROPERTY(short TimeZone READ TimeZone WRITE setTimeZone)
+  // A 16-bit integer (the accessors take short); an int to the meta-object,
+  // whose users (Qt Designer, .ui files) know no short.
+  Q_PROPERTY(int TimeZone READ TimeZone WRITE setTimeZone)
 
  public:
   explicit vxcomm(QWidget* parent = nullptr);
@@ -100,6 +103,10 @@ class vxcomm : public QWidget, public _vxcomm, public vx::LateBinding {
   // Instances alive in this process; the plugin may unload at none.
   static int liveInstances();
 
+  // What a design environment shows of the control on a form; at run time
+  // the control hides itself.
+  QSize sizeHint() const override { return {32, 32}; }
+
  signals:
   void OnComm();
   void PropertyChanged(const QString& name);
@@ -113,6 +120,7 @@ class vxcomm : public QWidget, public _vxcomm, public vx::LateBinding {
 
  private:
   QString writeOnly() const { return {}; }
+  void paintEvent(QPaintEvent* event) override;
   void Initialize();
   void MSComm1_OnComm();
   void writeToReceiver(std::string_view bytes);

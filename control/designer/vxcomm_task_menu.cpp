@@ -1,0 +1,121 @@
+#include "vxcomm_task_menu.h"
+
+#include <QAction>
+#include <QDialogButtonBox>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QVBoxLayout>
+#include <QtDesigner/QDesignerFormWindowCursorInterface>
+#include <QtDesigner/QDesignerFormWindowInterface>
+
+#include "vx_error.h"
+#include "vxcomm.h"
+#include "vxpp.h"
+
+namespace {
+
+// The stored settings, in the page's order.
+constexpr const char* kSettings[] = {"TimeZone", "LongHemisphere", "LatHemisphere", "Longitude", "Latitude"};
+
+void copySettings(const QObject& from, QObject& to) {
+  for (const char* name : kSettings) to.setProperty(name, from.property(name));
+}
+
+// Sets what `edited` holds on `target` through the form's cursor (undoable,
+// marking the form modified); a setting back at its default is reset, so
+// that the form does not store it, as the control's own persistence omits it.
+void setOnForm(vxcomm& target, const vxcomm& edited) {
+  QDesignerFormWindowInterface* form = QDesignerFormWindowInterface::findFormWindow(&target);
+  const vxcomm defaults;
+  if (form != nullptr) form->beginCommand("Edit vxcomm properties");
+  for (const char* name : kSettings) {
+    const QVariant value = edited.property(name);
+    if (value == target.property(name)) continue;
+    if (form == nullptr) {
+      target.setProperty(name, value);
+    } else if (value == defaults.property(name)) {
+      form->cursor()->resetWidgetProperty(&target, name);
+    } else {
+      form->cursor()->setWidgetProperty(&target, name, value);
+    }
+  }
+  if (form != nullptr) form->endCommand();
+}
+
+}  // namespace
+
+VxcommPropertiesDialog::VxcommPropertiesDialog(const QList<vxcomm*>& selection, QWidget* parent)
+    : QDialog(parent), page_(new vxpp(this)),
+      buttons_(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel | QDialogButtonBox::Apply)) {
+  for (vxcomm* control : selection) selection_ << control;
+  setWindowTitle("vxcomm Properties");
+  auto* layout = new QVBoxLayout(this);
+  layout->addWidget(page_);
+  layout->addWidget(buttons_);
+  layout->setSizeConstraint(QLayout::SetFixedSize);
+
+  page_->setSelectedControls(QList<QObject*>(selection.begin(), selection.end()));
+  page_->PropertyPage_SelectionChanged();
+  page_->setChanged(false);  // filled in, nothing to apply yet
+
+  QPushButton* applyButton = buttons_->button(QDialogButtonBox::Apply);
+  applyButton->setEnabled(false);
+  connect(page_, &vxpp::ChangedChanged, applyButton, &QPushButton::setEnabled);
+  connect(applyButton, &QPushButton::clicked, this, [this] {
+    if (applyAndReport()) page_->setChanged(false);
+  });
+  connect(buttons_, &QDialogButtonBox::accepted, this, [this] {
+    if (!page_->Changed() || applyAndReport()) accept();
+  });
+  connect(buttons_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+}
+
+bool VxcommPropertiesDialog::applyAndReport() {
+  const QString failure = apply();
+  if (!failure.isEmpty()) QMessageBox::warning(this, "vxpp", failure);
+  return failure.isEmpty();
+}
+
+QString VxcommPropertiesDialog::apply() {
+  if (selection_.isEmpty() || selection_.first().isNull()) return "The control is no longer on the form";
+  vxcomm& target = *selection_.first();
+  // The page applies to a stand-in holding the same settings: the control's
+  // own conversions decide, and what it took before any failure goes to the form.
+  vxcomm standIn;
+  copySettings(target, standIn);
+  const QList<QObject*> selection = page_->SelectedControls();
+  page_->setSelectedControls({&standIn});
+  QString failure;
+  try {
+    page_->PropertyPage_ApplyChanges();
+  } catch (const vx::Error& error) {
+    failure = QString::fromStdString(error.description()) + " (error " + QString::number(error.number()) + ")";
+  }
+  page_->setSelectedControls(selection);
+  setOnForm(target, standIn);
+  return failure;
+}
+
+VxcommTaskMenu::VxcommTaskMenu(vxcomm* control, QObject* parent)
+    : QObject(parent), control_(control), editAction_(new QAction("Edit Properties...", this)) {
+  connect(editAction_, &QAction::triggered, this, &VxcommTaskMenu::editProperties);
+}
+
+void VxcommTaskMenu::editProperties() {
+  QList<vxcomm*> selection{control_};
+  if (QDesignerFormWindowInterface* form = QDesignerFormWindowInterface::findFormWindow(control_)) {
+    QDesignerFormWindowCursorInterface* cursor = form->cursor();
+    for (int i = 0; i < cursor->selectedWidgetCount(); ++i) {
+      auto* other = qobject_cast<vxcomm*>(cursor->selectedWidget(i));
+      if (other != nullptr && other != control_) selection << other;
+    }
+  }
+  VxcommPropertiesDialog dialog(selection, control_->window());
+  dialog.exec();
+}
+
+QObject* VxcommTaskMenuFactory::createExtension(QObject* object, const QString& iid, QObject* parent) const {
+  if (iid != Q_TYPEID(QDesignerTaskMenuExtension)) return nullptr;
+  if (auto* control = qobject_cast<vxcomm*>(object)) return new VxcommTaskMenu(control, parent);
+  return nullptr;
+}

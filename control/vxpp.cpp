@@ -1,0 +1,90 @@
+#include "vxpp.h"
+
+#include <QLabel>
+#include <QLineEdit>
+
+#include "late_binding.h"
+#include "variant_conversions.h"
+#include "vx_error.h"
+
+namespace {
+
+constexpr int kTwipsPerPixel = 15;
+
+QRect fromTwips(int left, int top, int width, int height) {
+  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
+}
+
+vx::LateBinding& bindingOf(QObject* control) {
+  auto* binding = qobject_cast<vx::LateBinding*>(control);
+  if (binding == nullptr) throw vx::Error(vx::kNotAutomationObject, "Class does not support Automation", "vxpp");
+  return *binding;
+}
+
+}  // namespace
+
+vxpp::vxpp(QWidget* parent) : QWidget(parent) {
+  setWindowTitle("vxpp");
+  setFixedSize(fromTwips(0, 0, 4488, 2172).size());
+  // The fields were laid out for an 8-point sans serif at 96 dpi: captions fit at this size.
+  QFont pageFont = font();
+  pageFont.setPixelSize(10);
+  setFont(pageFont);
+  const auto label = [this](const char* caption, int left, int top, int width, int height) {
+    auto* widget = new QLabel(caption, this);
+    widget->setGeometry(fromTwips(left, top, width, height));
+    return widget;
+  };
+  const auto field = [this](int left, int top, int width, int height) {
+    auto* widget = new QLineEdit(this);
+    widget->setGeometry(fromTwips(left, top, width, height));
+    connect(widget, &QLineEdit::textChanged, this, [this] { setChanged(true); });
+    return widget;
+  };
+  // Created in tab order; labels take no focus.
+  lblLatitude = label("Latitude:    (DD.DDDD)", 90, 120, 2700, 240);
+  txtLatitude = field(90, 370, 2700, 330);
+  lblLongitude = label("Longitude:    (DD.DDDD)", 90, 770, 2700, 240);
+  txtLongitude = field(90, 1020, 2700, 330);
+  lblLatHemisphere = label("LatHemisphere:", 3000, 120, 1380, 240);
+  txtLatHemisphere = field(3000, 370, 405, 330);
+  lblLongHemisphere = label("LongHemisphere:", 3000, 720, 1380, 240);
+  txtLongHemisphere = field(3000, 1020, 420, 330);
+  lblTimeZone = label("TimeZone:  (West is positive)", 90, 1680, 2325, 240);
+  txtTimeZone = field(2520, 1680, 405, 330);
+  setTabOrder(txtLatitude, txtLongitude);
+  setTabOrder(txtLongitude, txtLatHemisphere);
+  setTabOrder(txtLatHemisphere, txtLongHemisphere);
+  setTabOrder(txtLongHemisphere, txtTimeZone);
+}
+
+void vxpp::setChanged(bool changed) {
+  if (changed == changed_) return;
+  changed_ = changed;
+  emit ChangedChanged(changed);
+}
+
+QList<QPair<const char*, QLineEdit*>> vxpp::fields() const {
+  return {{"TimeZone", txtTimeZone},
+          {"LongHemisphere", txtLongHemisphere},
+          {"LatHemisphere", txtLatHemisphere},
+          {"Longitude", txtLongitude},
+          {"Latitude", txtLatitude}};
+}
+
+void vxpp::PropertyPage_SelectionChanged() {
+  if (selected_.isEmpty()) return;
+  vx::LateBinding& control = bindingOf(selected_.first());
+  for (const auto& [name, field] : fields()) {
+    const QVariant value = control.invoke(control.dispatchIdOf(name), vx::DispatchKind::kPropertyGet, {});
+    field->setText(vx::toText(value));  // a change like the user's: it sets the flag
+  }
+}
+
+void vxpp::PropertyPage_ApplyChanges() {
+  if (selected_.isEmpty()) return;
+  vx::LateBinding& control = bindingOf(selected_.first());
+  for (const auto& [name, field] : fields()) {
+    control.invoke(control.dispatchIdOf(name), vx::DispatchKind::kPropertyPut, {field->text()});
+  }
+}

@@ -1,0 +1,77 @@
+// The control in Qt Designer and in forms made with it: the plugin loads,
+// names and creates vxcomm; the page dialog applies through the form; a
+// saved form gives a program a control with those settings.
+#include <gtest/gtest.h>
+
+#include <QBuffer>
+#include <QLineEdit>
+#include <QMetaProperty>
+#include <QPluginLoader>
+#include <QUiLoader>
+#include <QtUiPlugin/QDesignerCustomWidgetInterface>
+#include <memory>
+
+#include "qt_printers.h"
+#include "vxcomm.h"
+#include "vxcomm_task_menu.h"
+#include "vxpp.h"
+
+namespace vx {
+namespace {
+
+TEST(DesignerPlugin, LoadsNamesItsWidgetAndCreatesTheControl) {
+  QPluginLoader loader(KESTRUNE_PLUGIN_DIR "/designer/libvxdesigner.so");
+  auto* plugin = qobject_cast<QDesignerCustomWidgetInterface*>(loader.instance());
+  ASSERT_NE(plugin, nullptr) << loader.errorString().toStdString();
+  EXPECT_EQ(plugin->name(), "vxcomm");
+  EXPECT_EQ(plugin->group(), "Kestrune");
+  EXPECT_FALSE(plugin->icon().isNull());
+  EXPECT_TRUE(plugin->domXml().contains("class=\"vxcomm\""));
+  std::unique_ptr<QWidget> widget(plugin->createWidget(nullptr));
+  EXPECT_NE(qobject_cast<vxcomm*>(widget.get()), nullptr);
+  // Designer lists the designable properties: the five stored settings, not the run-time ones.
+  const QMetaObject& meta = *widget->metaObject();
+  for (const char* shown : {"Latitude", "Longitude", "LatHemisphere", "LongHemisphere", "TimeZone"}) {
+    EXPECT_TRUE(meta.property(meta.indexOfProperty(shown)).isDesignable()) << shown;
+  }
+  for (const char* hidden : {"Idata", "Odata", "PortOpen", "CommPort", "CommEvent", "DTREnable", "RTSEnable"}) {
+    EXPECT_FALSE(meta.property(meta.indexOfProperty(hidden)).isDesignable()) << hidden;
+  }
+}
+
+TEST(DesignerPlugin, PageDialogAppliesToTheFirstSelectedAndKeepsWhatWasTakenBeforeAFailure) {
+  vxcomm first, second;
+  VxcommPropertiesDialog dialog({&first, &second});
+  EXPECT_EQ(dialog.page()->txtLongitude->text(), "71.2544");
+  dialog.page()->txtTimeZone->setText("-2");
+  dialog.page()->txtLongitude->setText("not a number");
+  EXPECT_EQ(dialog.apply(), "Type mismatch (error 13)");  // the control refused the longitude
+  EXPECT_EQ(first.TimeZone(), -2);
+  EXPECT_EQ(first.Longitude(), "71.2544");
+  EXPECT_EQ(second.TimeZone(), 5);
+}
+
+TEST(DesignerPlugin, SavedFormGivesAProgramAControlWithItsSettings) {
+  QByteArray form = R"(<ui version="4.0"><class>Form</class><widget class="QWidget" name="Form">
+      <widget class="vxcomm" name="vxcomm1">
+        <property name="Latitude"><string>33.9</string></property>
+        <property name="LatHemisphere"><string>S</string></property>
+        <property name="Longitude"><string>151.2</string></property>
+        <property name="LongHemisphere"><string>E</string></property>
+        <property name="TimeZone"><number>-10</number></property>
+      </widget></widget></ui>)";
+  QBuffer buffer(&form);
+  QUiLoader loader;
+  loader.addPluginPath(KESTRUNE_PLUGIN_DIR "/designer");
+  std::unique_ptr<QWidget> window(loader.load(&buffer));
+  ASSERT_NE(window, nullptr) << loader.errorString().toStdString();
+  auto* control = window->findChild<vxcomm*>("vxcomm1");
+  ASSERT_NE(control, nullptr);
+  EXPECT_EQ(QStringList({control->Latitude(), control->LatHemisphere(), control->Longitude(),
+                         control->LongHemisphere(), QString::number(control->TimeZone())}),
+            QStringList({"33.9", "S", "151.2", "E", "-10"}));
+  EXPECT_TRUE(control->isHidden());  // at run time the control shows nothing
+}
+
+}  // namespace
+}  // namespace vx

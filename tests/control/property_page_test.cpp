@@ -1,0 +1,104 @@
+// The property page vxpp: what a developer sees, and how it reads and
+// applies the five stored settings of the first selected control.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QSignalSpy>
+#include <memory>
+
+#include "control_loader.h"
+#include "error_expectations.h"
+#include "qt_printers.h"
+#include "type_library.h"
+#include "vxcomm.h"
+#include "vxpp.h"
+
+namespace vx {
+namespace {
+
+struct PageFields {
+  const char* timeZone;
+  const char* longHemisphere;
+  const char* latHemisphere;
+  const char* longitude;
+  const char* latitude;
+};
+
+void fill(vxpp& page, const PageFields& fields) {
+  page.txtTimeZone->setText(fields.timeZone);
+  page.txtLongHemisphere->setText(fields.longHemisphere);
+  page.txtLatHemisphere->setText(fields.latHemisphere);
+  page.txtLongitude->setText(fields.longitude);
+  page.txtLatitude->setText(fields.latitude);
+}
+
+QStringList settingsOf(const vxcomm& control) {
+  return {QString::number(control.TimeZone()), control.LongHemisphere(), control.LatHemisphere(),
+          control.Longitude(), control.Latitude()};
+}
+
+TEST(PropertyPage, ShowsItsFieldsWhereTheyBelong) {
+  std::unique_ptr<QWidget> created(createControl(QString::fromLatin1(typelib::kVxppClassId.data(),
+                                                                      typelib::kVxppClassId.size())));
+  auto* page = qobject_cast<vxpp*>(created.get());
+  ASSERT_NE(page, nullptr);
+  EXPECT_EQ(page->windowTitle(), "vxpp");
+  EXPECT_EQ(page->size(), QSize(299, 144));
+  EXPECT_EQ(page->lblLatitude->text(), "Latitude:    (DD.DDDD)");
+  EXPECT_EQ(page->lblLongitude->text(), "Longitude:    (DD.DDDD)");
+  EXPECT_EQ(page->lblTimeZone->text(), "TimeZone:  (West is positive)");
+  EXPECT_EQ(page->lblLongHemisphere->geometry(), QRect(200, 48, 92, 16));
+  EXPECT_EQ(page->txtTimeZone->geometry(), QRect(168, 112, 27, 22));
+  const QWidget* order[] = {page->txtLatitude, page->txtLongitude, page->txtLatHemisphere, page->txtLongHemisphere,
+                            page->txtTimeZone};
+  // Tab goes from box to box; the labels take no focus.
+  const auto nextTabStop = [](const QWidget* widget) {
+    do widget = widget->nextInFocusChain();
+    while (!(widget->focusPolicy() & Qt::TabFocus));
+    return widget;
+  };
+  for (std::size_t i = 0; i + 1 < std::size(order); ++i) EXPECT_EQ(nextTabStop(order[i]), order[i + 1]) << i;
+}
+
+TEST(PropertyPage, SelectionChangedFillsTheFieldsFromTheFirstControlAndSetsTheFlag) {
+  vxpp page;
+  vxcomm first, second;
+  second.setLatitude("10");
+  QSignalSpy flag(&page, &vxpp::ChangedChanged);
+  page.setSelectedControls({&first, &second});
+  page.PropertyPage_SelectionChanged();
+  EXPECT_EQ(QStringList({page.txtLatitude->text(), page.txtLongitude->text(), page.txtLatHemisphere->text(),
+                         page.txtLongHemisphere->text(), page.txtTimeZone->text()}),
+            QStringList({"42.4413", "71.2544", "N", "W", "5"}));
+  EXPECT_TRUE(page.Changed());
+  ASSERT_EQ(flag.count(), 1);
+  EXPECT_TRUE(flag.at(0).at(0).toBool());
+}
+
+TEST(PropertyPage, ApplyWritesTheFirstControlInOrderAndStopsAtAFailure) {
+  struct Case {
+    PageFields fields;
+    int error;
+    QStringList first;  // TimeZone, LongHemisphere, LatHemisphere, Longitude, Latitude afterwards
+  };
+  const Case cases[] = {
+      {{"-1", "E", "S", "151.2", "33.9"}, 0, {"-1", "E", "S", "151.2", "33.9"}},
+      {{"five", "E", "S", "151.2", "33.9"}, kTypeMismatch, {"5", "W", "N", "71.2544", "42.4413"}},
+      {{"99999", "E", "S", "151.2", "33.9"}, kOverflow, {"5", "W", "N", "71.2544", "42.4413"}},
+      {{"-1", "E", "S", "east", "33.9"}, kTypeMismatch, {"-1", "E", "S", "71.2544", "42.4413"}},
+  };
+  for (const Case& c : cases) {
+    vxpp page;
+    vxcomm first, second;
+    page.setSelectedControls({&first, &second});
+    fill(page, c.fields);
+    EXPECT_EQ(test::errorNumberOf([&] { page.PropertyPage_ApplyChanges(); }), c.error) << c.fields.timeZone;
+    EXPECT_EQ(settingsOf(first), c.first);
+    EXPECT_EQ(settingsOf(second), QStringList({"5", "W", "N", "71.2544", "42.4413"}));  // never the others
+    EXPECT_TRUE(page.Changed());  // the page does not clear its flag
+  }
+}
+
+}  // namespace
+}  // namespace vx
