@@ -9,7 +9,8 @@ if(NOT installed EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${installed}")
 endif()
 foreach(file bin/kestrune bin/vxinit bin/vxdecode bin/earthmate-sim share/applications/kestrune.desktop
-             share/icons/hicolor/48x48/apps/kestrune.png share/icons/hicolor/scalable/apps/kestrune.svg)
+             share/icons/hicolor/48x48/apps/kestrune.png share/icons/hicolor/scalable/apps/kestrune.svg
+             share/man/man1/kestrune.1)
   if(NOT EXISTS "${PREFIX}/${file}")
     message(FATAL_ERROR "not installed: ${file}")
   endif()

@@ -92,6 +92,11 @@ TEST_F(ProgramFlow, WholeProgramAgainstTheSimulatorRemembersTheFix) {
   whenShown<frmConfirm>([](frmConfirm& location) { location.cmdContinue->click(); });
   whenShown<frmConnect>([](frmConnect& monitor) { monitor.chkExit->click(); });
   runUntilEnded([](frmMain& w) { w.cmdContinue->click(); });
+  // The port is free and the receiver still sends, initialised: the next
+  // host (vxinit here, gpsd in use) reads it at once without waking it again.
+  const vx::test::ProgramResult next = vx::test::runProgram(VXINIT_PATH, {"--port", "1", "--count", "2", "--timeout", "10"});
+  EXPECT_EQ(next.exitCode, 0) << next.err;
+  EXPECT_EQ(next.err.find("wake reply"), std::string::npos) << next.err;
   simulator.signal(SIGTERM);
   const vx::test::ProgramResult result = simulator.wait(10);
 
@@ -102,6 +107,7 @@ TEST_F(ProgramFlow, WholeProgramAgainstTheSimulatorRemembersTheFix) {
                             "\nLatHem=N\nLongHem=E\nComPort=1\nAutoExit=1\n");
   EXPECT_TRUE(std::regex_match(settings().value_or(""), expected)) << settings().value_or("");
   EXPECT_NE(result.err.find("init #1"), std::string::npos) << result.err;
+  EXPECT_EQ(result.err.find("init #2"), std::string::npos) << result.err;  // one initialisation only
 }
 
 }  // namespace

@@ -3,8 +3,10 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <unistd.h>
 
 #include <QFileInfo>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <regex>
@@ -238,6 +240,34 @@ TEST_F(EndToEnd, ReceiverWokenEarlierIsReadAtOnceAndNotWokenAgain) {
   EXPECT_EQ(log.err.find("init #"), std::string::npos) << log.err;
 }
 
+// The Linux GPS stack: vxinit initialises the receiver and leaves it
+// sending; gpsd then takes the device over and serves the fix.
+TEST_F(EndToEnd, GpsdServesTheFixOnceVxinitHasInitialisedTheReceiver) {
+  const QString gpsd = QStandardPaths::findExecutable("gpsd", {"/usr/sbin", "/usr/local/sbin", "/usr/bin"});
+  const QString gpspipe = QStandardPaths::findExecutable("gpspipe");
+  if (gpsd.isEmpty() || gpspipe.isEmpty()) GTEST_SKIP() << "gpsd and gpspipe (Debian's gpsd, gpsd-clients) are not installed";
+  auto simulator = startSimulator({"--speed", "10"});
+  const std::string device = QFileInfo(config.path() + "/vx/com1").symLinkTarget().toStdString();
+  const ProgramResult init = vxinit(with({"--until-fix", "--timeout", "30"}, kGoodInit));
+  ASSERT_EQ(init.exitCode, 0) << init.err;
+
+  const std::string port = std::to_string(20000 + ::getpid() % 20000);
+  RunningProgram daemon(gpsd.toStdString(), {"-N", "-n", "-S", port, device});
+  ProgramResult watched;
+  for (int attempt = 0; attempt < 20 && watched.out.find("\"class\":\"TPV\"") == std::string::npos; ++attempt) {
+    test::processEventsFor(std::chrono::milliseconds(250));  // until gpsd listens
+    watched = test::runProgram(gpspipe.toStdString(), {"-w", "-n", "12", "127.0.0.1:" + port}, {}, 20);
+  }
+  daemon.signal(SIGTERM);
+  daemon.wait(10);
+  const ProgramResult log = stop(simulator);
+
+  // A 3D fix at the simulator's position, 52.0626 N 5.1385 E.
+  const std::regex fix(R"("class":"TPV".*"mode":3.*"lat":52\.06\d*,"lon":5\.13\d*)");
+  EXPECT_TRUE(std::regex_search(watched.out, fix)) << watched.out;
+  EXPECT_EQ(count(log.err, "init #"), 1) << log.err;
+}
+
 TEST(EarthmateSimArguments, BadArgumentsPrintUsageAndExitTwo) {
   const std::vector<std::vector<std::string>> bad{
       {"--link", "0"},  {"--at", "52"},      {"--at", "95,5"},      {"--speed", "0"},   {"--speed", "1e-7"},
@@ -245,7 +275,7 @@ TEST(EarthmateSimArguments, BadArgumentsPrintUsageAndExitTwo) {
   for (const auto& args : bad) {
     const auto result = test::runProgram(SIM_PATH, args, {}, 10);
     EXPECT_EQ(result.exitCode, 2) << args[0];
-    EXPECT_NE(result.err.find("usage: earthmate-sim"), std::string::npos);
+    EXPECT_NE(result.err.find("Usage: earthmate-sim"), std::string::npos);
   }
 }
 

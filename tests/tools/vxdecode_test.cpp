@@ -76,7 +76,7 @@ TEST(Vxdecode, BadArgumentsPrintUsageAndExitTwo) {
     withSample.insert(withSample.begin(), kSample);
     const auto result = vxdecode(withSample);
     EXPECT_EQ(result.exitCode, 2) << args.front();
-    EXPECT_NE(result.err.find("usage: vxdecode"), std::string::npos) << args.front();
+    EXPECT_NE(result.err.find("Usage: vxdecode"), std::string::npos) << args.front();
     EXPECT_EQ(result.out, "");
   }
 }

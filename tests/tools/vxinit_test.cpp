@@ -139,7 +139,7 @@ TEST(VxinitArguments, BadArgumentsPrintUsageAndExitTwo) {
   for (const auto& args : bad) {
     const auto result = test::runProgram(VXINIT_PATH, args);
     EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(args);
-    EXPECT_NE(result.err.find("usage: vxinit"), std::string::npos);
+    EXPECT_NE(result.err.find("Usage: vxinit"), std::string::npos);
   }
 }
 

@@ -20,21 +20,37 @@ namespace {
 
 namespace fs = std::filesystem;
 
-constexpr const char* kUsage =
-    "usage: earthmate-sim [--link N] [--at LAT,LON] [--warm S] [--cold S] [--speed F]\n"
-    "                     [--chunk N] [--burst] [--junk P] [--hangup-after S] [--awake]\n"
-    "                     [--duration S] [--seed N] [--verbose]\n"
-    "Plays an Earthmate receiver on a pseudo-terminal and prints the device's path.\n"
-    "--link N points ~/.config/vx/comN at it (removed again on exit; a link to a device\n"
-    "that exists is never replaced). The receiver sends\n"
-    "\"EARTHA\" every 0.5 s until the host answers, then messages 1000, 1002 and 1003\n"
-    "once a second. Its true position is --at (default 52.0626,5.1385); a valid\n"
-    "initialisation gives a fix after --warm seconds (default 8), otherwise the fix\n"
-    "comes --cold seconds after power-up (default 45). --speed (0.01 to 1000) runs the\n"
-    "clock faster;\n"
-    "--chunk, --burst, --junk, --hangup-after and --awake inject faults; --verbose logs\n"
-    "every message sent. Exits 0 after --duration or --hangup-after, 1 on failure, 2 on\n"
-    "bad arguments, 128 + the signal's number after SIGHUP, SIGINT or SIGTERM.\n";
+// The help text; the manual page earthmate-sim(1) is made from it.
+const std::string kUsage =
+    "Usage: earthmate-sim [OPTION]...\n"
+    "Play an Earthmate GPS receiver on a pseudo-terminal and print the device's\n"
+    "path. The receiver sends \"EARTHA\" every 0.5 s until the host answers, then\n"
+    "messages 1000, 1002 and 1003 once a second; it checks and logs the\n"
+    "initialisation message it receives, and finds its fix after --warm seconds\n"
+    "when that was right, else --cold seconds after power-up.\n"
+    "\n"
+    "  --link N          make the device serial port N: ~/.config/vx/comN links to\n"
+    "                    it until the simulator ends (a link to a device that exists\n"
+    "                    is never replaced)\n"
+    "  --at LAT,LON      the true position in signed degrees (default 52.0626,5.1385)\n"
+    "  --warm S          seconds to the fix after a right initialisation (default 8)\n"
+    "  --cold S          seconds to the fix without one (default 45)\n"
+    "  --speed F         run the clock F times faster, 0.01 to 1000 (default 1)\n"
+    "  --chunk N         write in pieces of N bytes\n"
+    "  --burst           write each second's messages at once\n"
+    "  --junk P          with probability P, random bytes after a message\n"
+    "  --hangup-after S  close the line after S seconds\n"
+    "  --awake           woken earlier: binary from the start, no \"EARTHA\"\n"
+    "  --duration S      end after S seconds\n"
+    "  --seed N          the seed of the random faults and noise\n"
+    "  --verbose         log every message sent\n"
+    "  -h, --help        show this help and exit\n"
+    "\n"
+    "Exit status:\n"
+    "  0    --duration or --hangup-after ended it\n"
+    "  1    no pseudo-terminal, or the port link cannot be made\n"
+    "  2    bad arguments\n"
+    "  129, 130, 143  SIGHUP, SIGINT or SIGTERM ended it (128 + the signal)\n";
 
 // Slower, and the simulator's clock would hardly move; faster, and a second
 // of the receiver would take less time than writing it.

@@ -11,19 +11,36 @@
 #include <string>
 
 #include "cli.h"
+#include "link_settings.h"
 #include "number_text.h"
 #include "receiver_link.h"
 
 namespace {
 
-constexpr const char* kUsage =
-    "usage: vxdecode [FILE|-] [--chunk N] [--awake] [--clock \"YYYY-MM-DD HH:MM:SS\"] [--tz H]\n"
-    "                [--lat TEXT] [--lat-hem N|S] [--lon TEXT] [--lon-hem E|W]\n"
-    "Feeds FILE (or standard input) through the receiver link in chunks of N bytes\n"
-    "(default 64) and prints each sentence, and each write to the receiver as \"TX\"\n"
-    "and its bytes in hexadecimal, as the input arrives. Exits 0 at the end of the\n"
-    "input, 1 when it cannot be read or the output cannot be written, 2 on bad\n"
-    "arguments.\n";
+// The help text; the manual page vxdecode(1) is made from it.
+const std::string kUsage = std::string() +
+    "Usage: vxdecode [FILE|-] [OPTION]...\n"
+    "Decode a recording of an Earthmate receiver's serial output (FILE, or standard\n"
+    "input) as the receiver link control would see it live, and print each NMEA\n"
+    "sentence and each write to the receiver (\"TX\" and its bytes in hexadecimal)\n"
+    "as the input arrives.\n"
+    "\n"
+    "  --chunk N         feed the input in reads of at most N bytes (default 64)\n"
+    "  --awake           start in binary mode, as for a receiver woken earlier\n"
+    "  --clock TIME      the local time the wake reply reads, \"YYYY-MM-DD HH:MM:SS\"\n"
+    "                    (default: now)\n"
+    "  --tz HOURS        hours to add to local time to get UTC (default " + std::to_string(vx::kDefaultTimeZone) + ")\n"
+    "  --lat TEXT        latitude for the initialisation (default " + vx::kDefaultLatitude + ")\n"
+    "  --lat-hem N|S     its hemisphere (default " + vx::kDefaultLatHemisphere + ")\n"
+    "  --lon DEGREES     longitude for the initialisation (default " + vx::kDefaultLongitude + ")\n"
+    "  --lon-hem E|W     its hemisphere (default " + vx::kDefaultLongHemisphere + ")\n"
+    "  -h, --help        show this help and exit\n"
+    "\n"
+    "Exit status:\n"
+    "  0    the input was decoded to its end\n"
+    "  1    the input cannot be read, or the output cannot be written\n"
+    "  2    bad arguments\n"
+    "  141  the reader of the output went away\n";
 
 struct Options {
   std::string path = "-";

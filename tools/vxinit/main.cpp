@@ -17,6 +17,7 @@
 #include <iostream>
 
 #include "cli.h"
+#include "link_settings.h"
 #include "console_host.h"
 #include "control_loader.h"
 #include "number_text.h"
@@ -29,17 +30,34 @@ constexpr int kExitTimeout = 3;
 constexpr double kLongestTimeout = 2147483;  // seconds: the event loop times at most 2^31 - 1 ms
 constexpr long kLargestTimeDifference = 14;  // hours: no place on Earth is further from UTC
 
-constexpr const char* kUsage =
-    "usage: vxinit (--port N | --device PATH) [--lat 42.4413] [--lat-hem N|S] [--lon 71.2544]\n"
-    "              [--lon-hem E|W] [--tz 5] [--until-fix] [--count N] [--timeout S]\n"
-    "Wakes the receiver on serial port N (the device ~/.config/vx/comN points to, else\n"
-    "/dev/ttyS<N-1>) or on the device PATH, initialises it with the UTC time and the\n"
-    "position (degrees: latitude 0 to 90, longitude 0 to 180), and prints each NMEA\n"
-    "sentence as it arrives. --tz is the time difference in hours (-14 to 14), positive\n"
-    "west of Greenwich. Exits 0 at the first valid fix (--until-fix) or after N\n"
-    "sentences (--count), 3 when --timeout S seconds pass first, 1 when the port cannot\n"
-    "be used or the output cannot be written, 2 on bad arguments, 128 + the signal's\n"
-    "number after SIGHUP, SIGINT or SIGTERM (129, 130, 143), which close the port.\n";
+// The help text; the manual page vxinit(1) is made from it.
+const std::string kUsage = std::string() +
+    "Usage: vxinit (--port N | --device PATH) [OPTION]...\n"
+    "Wake an Earthmate GPS receiver, initialise it with the UTC time and your\n"
+    "approximate position, and print each NMEA sentence it reports.\n"
+    "\n"
+    "  --port N          use serial port N: the device ~/.config/vx/comN links to,\n"
+    "                    else /dev/ttyS<N-1>\n"
+    "  --device PATH     use the serial device PATH\n"
+    "  --lat DEGREES     latitude, 0 to 90 (default " + vx::kDefaultLatitude + ")\n"
+    "  --lat-hem N|S     hemisphere of the latitude (default " + vx::kDefaultLatHemisphere + ")\n"
+    "  --lon DEGREES     longitude, 0 to 180 (default " + vx::kDefaultLongitude + ")\n"
+    "  --lon-hem E|W     hemisphere of the longitude (default " + vx::kDefaultLongHemisphere + ")\n"
+    "  --tz HOURS        hours to add to local time to get UTC, -14 to 14: positive\n"
+    "                    west of Greenwich, 5 for New York in winter, -1 for\n"
+    "                    Amsterdam (default " + std::to_string(vx::kDefaultTimeZone) + ")\n"
+    "  --until-fix       exit at the first valid fix\n"
+    "  --count N         exit after N sentences\n"
+    "  --timeout S       give up after S seconds\n"
+    "  -h, --help        show this help and exit\n"
+    "\n"
+    "Exit status:\n"
+    "  0    the first valid fix (--until-fix), or N sentences (--count)\n"
+    "  1    the port cannot be used, its device went away, or the output failed\n"
+    "  2    bad arguments\n"
+    "  3    --timeout ran out first\n"
+    "  129, 130, 143  SIGHUP, SIGINT or SIGTERM closed the port (128 + the signal)\n"
+    "  141  the reader of the output went away; the port was closed\n";
 
 struct Options {
   vx::ConsoleOptions console;
