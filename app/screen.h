@@ -1,7 +1,6 @@
 // What the three screens share: the caption "Kestrune", the program icon,
 // a menu bar with the single item "&About...", a fixed client area of
-// 4875 x 3075 twips with controls placed in twips (15 to a pixel at 96
-// logical dots per inch; Qt scales on high-density screens), default and
+// 4875 x 3075 twips with controls placed in twips (twips.h), default and
 // cancel buttons, and unloading.
 //
 // A screen unloads once: Form_Unload runs, the window closes and a modal
@@ -10,17 +9,15 @@
 #pragma once
 
 #include <QDialog>
-#include <QRect>
+
+#include "twips.h"
 
 class QAction;
 class QPushButton;
 
 namespace kestrune {
 
-inline constexpr int kTwipsPerPixel = 15;
-inline QRect fromTwips(int left, int top, int width, int height) {
-  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
-}
+using vx::fromTwips;
 
 class Screen : public QDialog {
   Q_OBJECT

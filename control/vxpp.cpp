@@ -4,16 +4,11 @@
 #include <QLineEdit>
 
 #include "late_binding.h"
+#include "twips.h"
 #include "variant_conversions.h"
 #include "vx_error.h"
 
 namespace {
-
-constexpr int kTwipsPerPixel = 15;
-
-QRect fromTwips(int left, int top, int width, int height) {
-  return {left / kTwipsPerPixel, top / kTwipsPerPixel, width / kTwipsPerPixel, height / kTwipsPerPixel};
-}
 
 vx::LateBinding& bindingOf(QObject* control) {
   auto* binding = qobject_cast<vx::LateBinding*>(control);
@@ -25,19 +20,19 @@ vx::LateBinding& bindingOf(QObject* control) {
 
 vxpp::vxpp(QWidget* parent) : QWidget(parent) {
   setWindowTitle("vxpp");
-  setFixedSize(fromTwips(0, 0, 4488, 2172).size());
+  setFixedSize(vx::fromTwips(0, 0, 4488, 2172).size());
   // The fields were laid out for an 8-point sans serif at 96 dpi: captions fit at this size.
   QFont pageFont = font();
   pageFont.setPixelSize(10);
   setFont(pageFont);
   const auto label = [this](const char* caption, int left, int top, int width, int height) {
     auto* widget = new QLabel(caption, this);
-    widget->setGeometry(fromTwips(left, top, width, height));
+    widget->setGeometry(vx::fromTwips(left, top, width, height));
     return widget;
   };
   const auto field = [this](int left, int top, int width, int height) {
     auto* widget = new QLineEdit(this);
-    widget->setGeometry(fromTwips(left, top, width, height));
+    widget->setGeometry(vx::fromTwips(left, top, width, height));
     connect(widget, &QLineEdit::textChanged, this, [this] { setChanged(true); });
     return widget;
   };
