@@ -53,10 +53,10 @@ frmConfirm::frmConfirm(QWidget* owner) : Screen(owner) {
   Label4 = place<QLabel>(360, 2070, 720, 195, "Serial Port");
   comPort = makeList(place<QComboBox>(2400, 2010, 615, 315));
   comPort->setToolTip("The serial port number, where you Earthmate is plugged in to. Eg. 1 or 2 etc.");
-  cmdContinue = placeButton("&Continue >>", 2400, 2520, 1095, 375);
-  cmdExit = placeButton("&Exit", 3600, 2520, 1095, 375);
+  cmdContinue = place<QPushButton>(2400, 2520, 1095, 375, "&Continue >>");
+  cmdExit = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
   for (QLabel* label : {Label1, Label2, Label3, Label4}) label->adjustSize();  // sized to their text
-  setDefaultButton(cmdContinue);
+  cmdContinue->setDefault(true);
   setCancelButton(cmdExit);
 
   for (QWidget* box : {static_cast<QWidget*>(txtLat), static_cast<QWidget*>(txtLong), static_cast<QWidget*>(txtTZ),

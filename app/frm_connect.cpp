@@ -74,8 +74,8 @@ frmConnect::frmConnect(frmConfirm* location) : Screen(location), location_(locat
     row.value = place<QLabel>(1200, row.top, 3495, 255);
   }
   chkExit = place<TickBox>(120, 2640, 3255, 255, kAutoExitAtRest);
-  cmdExit = placeButton("&Exit", 3600, 2520, 1095, 375);
-  setDefaultButton(cmdExit);
+  cmdExit = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
+  cmdExit->setDefault(true);
   setCancelButton(cmdExit);
   connect(cmdExit, &QPushButton::clicked, this, &frmConnect::cmdExit_Click);
   Form_Load();

@@ -19,9 +19,9 @@ frmMain::frmMain() : Screen(nullptr) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
-  cmdContinue = placeButton("&Continue >>", 2400, 2520, 1095, 375);
-  cmdExit = placeButton("&Exit", 3600, 2520, 1095, 375);
-  setDefaultButton(cmdContinue);
+  cmdContinue = place<QPushButton>(2400, 2520, 1095, 375, "&Continue >>");
+  cmdExit = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
+  cmdContinue->setDefault(true);
   setCancelButton(cmdExit);
   connect(cmdContinue, &QPushButton::clicked, this, &frmMain::cmdContinue_Click);
   connect(cmdExit, &QPushButton::clicked, this, &frmMain::cmdExit_Click);

@@ -42,12 +42,6 @@ Screen::Screen(QWidget* owner) : QDialog(owner), client_(new QWidget(this)) {
   layout->setSizeConstraint(QLayout::SetFixedSize);
 }
 
-QPushButton* Screen::placeButton(const QString& caption, int left, int top, int width, int height) {
-  return place<QPushButton>(left, top, width, height, caption);
-}
-
-void Screen::setDefaultButton(QPushButton* button) { button->setDefault(true); }
-
 void Screen::unload() {
   if (unloaded_) return;
   unloaded_ = true;

@@ -37,8 +37,6 @@ class Screen : public QDialog {
     widget->setGeometry(fromTwips(left, top, width, height));
     return widget;
   }
-  QPushButton* placeButton(const QString& caption, int left, int top, int width, int height);
-  void setDefaultButton(QPushButton* button);
   void setCancelButton(QPushButton* button) { cancelButton_ = button; }
 
   virtual void Form_Unload() {}

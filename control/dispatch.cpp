@@ -16,7 +16,6 @@ namespace {
 QVariant convertTo(QMetaType type, const QVariant& argument) {
   switch (type.id()) {
     case QMetaType::Double: return toDouble(argument);
-    case QMetaType::Short: return QVariant::fromValue<short>(toInt16(argument));
     case QMetaType::Bool: return toBool(argument);
     case QMetaType::QString: return toText(argument);
     case QMetaType::QByteArray: return toByteText(argument);

@@ -59,12 +59,16 @@ void vxpp::setChanged(bool changed) {
   emit ChangedChanged(changed);
 }
 
+const QList<const char*>& vxpp::settingNames() {
+  static const QList<const char*> names{"TimeZone", "LongHemisphere", "LatHemisphere", "Longitude", "Latitude"};
+  return names;
+}
+
 QList<QPair<const char*, QLineEdit*>> vxpp::fields() const {
-  return {{"TimeZone", txtTimeZone},
-          {"LongHemisphere", txtLongHemisphere},
-          {"LatHemisphere", txtLatHemisphere},
-          {"Longitude", txtLongitude},
-          {"Latitude", txtLatitude}};
+  const QList<QLineEdit*> boxes{txtTimeZone, txtLongHemisphere, txtLatHemisphere, txtLongitude, txtLatitude};
+  QList<QPair<const char*, QLineEdit*>> fields;
+  for (qsizetype i = 0; i < boxes.size(); ++i) fields.append({settingNames()[i], boxes[i]});
+  return fields;
 }
 
 void vxpp::PropertyPage_SelectionChanged() {

@@ -47,11 +47,14 @@ class vxpp : public QWidget {
   void PropertyPage_SelectionChanged();
   void PropertyPage_ApplyChanges();
 
+  // The five settings the page edits, in the order it reads and applies them.
+  static const QList<const char*>& settingNames();
+
  signals:
   void ChangedChanged(bool changed);
 
  private:
-  // The fields and their properties, in the order of apply and of reading.
+  // The fields and their properties, in the order of settingNames().
   QList<QPair<const char*, QLineEdit*>> fields() const;
 
   QList<QObject*> selected_;

@@ -14,11 +14,8 @@
 
 namespace {
 
-// The stored settings, in the page's order.
-constexpr const char* kSettings[] = {"TimeZone", "LongHemisphere", "LatHemisphere", "Longitude", "Latitude"};
-
 void copySettings(const QObject& from, QObject& to) {
-  for (const char* name : kSettings) to.setProperty(name, from.property(name));
+  for (const char* name : vxpp::settingNames()) to.setProperty(name, from.property(name));
 }
 
 // Sets what `edited` holds on `target` through the form's cursor (undoable,
@@ -28,7 +25,7 @@ void setOnForm(vxcomm& target, const vxcomm& edited) {
   QDesignerFormWindowInterface* form = QDesignerFormWindowInterface::findFormWindow(&target);
   const vxcomm defaults;
   if (form != nullptr) form->beginCommand("Edit vxcomm properties");
-  for (const char* name : kSettings) {
+  for (const char* name : vxpp::settingNames()) {
     const QVariant value = edited.property(name);
     if (value == target.property(name)) continue;
     if (form == nullptr) {

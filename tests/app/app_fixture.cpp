@@ -3,8 +3,6 @@
 #include <fstream>
 #include <sstream>
 
-#include "port_link.h"
-
 namespace kestrune::test {
 
 void AppTest::writeSettings(const std::string& contents) const {
@@ -18,7 +16,5 @@ std::optional<std::string> AppTest::settings() const {
   contents << in.rdbuf();
   return contents.str();
 }
-
-void AppTest::linkPort(int port, const std::string& device) const { vx::linkPort(port, device); }
 
 }  // namespace kestrune::test

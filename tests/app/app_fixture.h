@@ -36,8 +36,6 @@ class AppTest : public ::testing::Test {
   void writeSettings(const std::string& contents) const;
   // The settings file's contents; nothing when there is no file.
   std::optional<std::string> settings() const;
-  // Makes port `port` name `device` in the configuration folder.
-  void linkPort(int port, const std::string& device) const;
 
   QTemporaryDir config;
   RecordedMessages messages;

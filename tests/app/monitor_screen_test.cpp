@@ -12,6 +12,7 @@
 #include "frm_confirm.h"
 #include "frm_connect.h"
 #include "late_bound.h"
+#include "port_link.h"
 #include "pty_receiver.h"
 #include "receiver_messages.h"
 #include "tick_box.h"
@@ -27,7 +28,7 @@ const QString kGsa = "$GPGSA,A,3,01,02,03,04,05,,,,,,,,1.80,1.00,1.50*00";
 class MonitorScreen : public AppTest {
  protected:
   MonitorScreen() {
-    linkPort(1, receiver.devicePath());
+    vx::linkPort(1, receiver.devicePath());
     location.txtLat->setText("37.8136");
     location.txtLong->setText("144.67");
     location.comLat->setCurrentIndex(1);  // S
@@ -73,7 +74,7 @@ TEST_F(MonitorScreen, LoadFailuresAreReportedAndLeaveThePortClosed) {
     const char* timeZone;
     const char* text;
   };
-  linkPort(3, "/nonexistent/gps");
+  vx::linkPort(3, "/nonexistent/gps");
   const Case cases[] = {
       {"3", "-10",
        "Unable to connect to Earthmate on port number 3 is not correct!\r\n\r\nCheck the cable and the port number. "

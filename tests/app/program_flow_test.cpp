@@ -17,6 +17,7 @@
 #include "frm_confirm.h"
 #include "frm_connect.h"
 #include "frm_main.h"
+#include "port_link.h"
 #include "pty_receiver.h"
 #include "run_program.h"
 #include "tick_box.h"
@@ -73,7 +74,7 @@ TEST_F(ProgramFlow, EnterOpensTheLocationScreenWhoseExitEndsTheProgram) {
 }
 
 TEST_F(ProgramFlow, ClosingTheMonitorEndsTheProgramWithoutWriting) {
-  linkPort(1, "/nonexistent/gps");
+  vx::linkPort(1, "/nonexistent/gps");
   whenShown<frmConfirm>([](frmConfirm& location) { location.cmdContinue->click(); });
   whenShown<frmConnect>([](frmConnect& monitor) { monitor.close(); });
   runUntilEnded([](frmMain& w) { w.cmdContinue->click(); });
