@@ -7,10 +7,12 @@
 #include <QPushButton>
 
 #include "about_box.h"
+#include "computer_zone.h"
 #include "frm_connect.h"
 #include "global.h"
 #include "location_rules.h"
 #include "message_boxes.h"
+#include "port_list.h"
 #include "settings_keys.h"
 #include "typed_character.h"
 
@@ -20,7 +22,8 @@ namespace {
 bool isDigitOrPoint(int c) { return (c >= '0' && c <= '9') || c == '.'; }
 
 // A drop-down list whose edit field takes no typed character (see eventFilter).
-QComboBox* makeList(QComboBox* list) {
+template <typename List>
+List* makeList(List* list) {
   list->setEditable(true);
   list->setInsertPolicy(QComboBox::NoInsert);
   list->setCompleter(nullptr);
@@ -51,7 +54,7 @@ frmConfirm::frmConfirm(QWidget* owner) : Screen(owner) {
   txtTZ = place<QLineEdit>(2400, 1530, 975, 285);
   txtTZ->setToolTip("The time difference from GMT. Eg. London is 0, New York is -7 and Sydney is +10 etc.");
   Label4 = place<QLabel>(360, 2070, 720, 195, "Serial Port");
-  comPort = makeList(place<QComboBox>(2400, 2010, 615, 315));
+  comPort = makeList(place<PortList>(2400, 2010, 615, 315));
   comPort->setToolTip("The serial port number, where you Earthmate is plugged in to. Eg. 1 or 2 etc.");
   cmdContinue = place<QPushButton>(2400, 2520, 1095, 375, "&Continue >>");
   cmdExit = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
@@ -59,10 +62,14 @@ frmConfirm::frmConfirm(QWidget* owner) : Screen(owner) {
   cmdContinue->setDefault(true);
   setCancelButton(cmdExit);
 
-  for (QWidget* box : {static_cast<QWidget*>(txtLat), static_cast<QWidget*>(txtLong), static_cast<QWidget*>(txtTZ),
-                       static_cast<QWidget*>(comLat->lineEdit()), static_cast<QWidget*>(comLong->lineEdit()),
-                       static_cast<QWidget*>(comPort->lineEdit())}) {
+  for (QWidget* box : {static_cast<QWidget*>(txtLat), static_cast<QWidget*>(txtLong), static_cast<QWidget*>(txtTZ)}) {
     box->installEventFilter(this);
+  }
+  // A list with the focus hands typed keys to its edit field directly, past
+  // any filter there: the list itself is filtered too.
+  for (QComboBox* list : lists()) {
+    list->installEventFilter(this);
+    list->lineEdit()->installEventFilter(this);
   }
   setTabOrder(txtLat, comLat);
   setTabOrder(comLat, txtLong);
@@ -81,12 +88,15 @@ frmConfirm::frmConfirm(QWidget* owner) : Screen(owner) {
 void frmConfirm::Form_Load() {
   comLat->addItems({"N", "S"});
   comLong->addItems({"E", "W"});
-  comPort->addItems({"1", "2", "3", "4"});
-  for (QComboBox* list : {comLat, comLong, comPort}) list->setCurrentIndex(0);
+  comPort->fill();
+  for (QComboBox* list : lists()) list->setCurrentIndex(0);
   txtLat->setText(ReadSetting(kSettingsFile, kSettingsSection, key::kLat));
   txtLong->setText(ReadSetting(kSettingsFile, kSettingsSection, key::kLong));
   // The file holds the user's own entry, east of Greenwich positive: shown as it is.
-  txtTZ->setText(ReadSetting(kSettingsFile, kSettingsSection, key::kTZ));
+  // Without one, the computer's own difference, which gives the receiver the exact time.
+  const QString storedTimeDifference = ReadSetting(kSettingsFile, kSettingsSection, key::kTZ);
+  txtTZ->setText(storedTimeDifference.isEmpty() ? timeDifferenceText(computerZone().utcOffsetSeconds)
+                                                : storedTimeDifference);
   selectStored(comLat, ReadSetting(kSettingsFile, kSettingsSection, key::kLatHem));
   selectStored(comLong, ReadSetting(kSettingsFile, kSettingsSection, key::kLongHem));
   selectStored(comPort, ReadSetting(kSettingsFile, kSettingsSection, key::kComPort));
@@ -122,10 +132,23 @@ void frmConfirm::txtTZ_KeyPress(int& KeyAscii) {
 void frmConfirm::cmdContinue_Click() {
   if (!isValidLatitude(txtLat->text())) return warn("Please enter a valid number for latitude.");
   if (!isValidLongitude(txtLong->text())) return warn("Please enter a valid number for Longitude.");
+  if (!isValidTimeDifference(txtTZ->text())) {
+    return warn("Please enter a valid time difference from UTC: hours east of Greenwich, from -14 to 14.");
+  }
+  offerComputersTimeDifference();
   txtTZ->setText(negatedTimeDifference(txtTZ->text()));
   hide();
   frmConnect monitor(this);
   monitor.exec();
+}
+
+void frmConfirm::offerComputersTimeDifference() {
+  const ComputerZone zone = computerZone();
+  if (matchesOffset(txtTZ->text(), zone.utcOffsetSeconds)) return;
+  const QString question = zoneQuestion(zone.utcOffsetSeconds, zone.name, txtTZ->text());
+  if (messageBoxes().ask(this, {MessageIcon::kQuestion, kProgramTitle, question})) {
+    txtTZ->setText(timeDifferenceText(zone.utcOffsetSeconds));
+  }
 }
 
 void frmConfirm::cmdExit_Click() { unload(); }

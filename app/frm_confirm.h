@@ -5,6 +5,7 @@
 // loaded, hidden, while the monitor runs: the monitor reads its boxes.
 #pragma once
 
+#include "port_list.h"
 #include "screen.h"
 
 class QComboBox;
@@ -29,7 +30,7 @@ class frmConfirm : public Screen {
   QLabel* Label3;
   QLineEdit* txtTZ;
   QLabel* Label4;
-  QComboBox* comPort;
+  PortList* comPort;
   QPushButton* cmdContinue;
   QPushButton* cmdExit;
 
@@ -45,8 +46,11 @@ class frmConfirm : public Screen {
   void txtLong_KeyPress(int& KeyAscii);
   void txtTZ_KeyPress(int& KeyAscii);
   void discardAll(int& KeyAscii) { KeyAscii = 0; }
+  QList<QComboBox*> lists() const { return {comLat, comLong, comPort}; }
   void cmdExit_Click();
   void warn(const QString& text);
+  // Offers the computer's own time difference when the box holds another.
+  void offerComputersTimeDifference();
 };
 
 }  // namespace kestrune

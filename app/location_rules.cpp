@@ -1,7 +1,9 @@
 #include "location_rules.h"
 
 #include <cmath>
+#include <cstdlib>
 
+#include "link_settings.h"
 #include "number_text.h"
 
 namespace kestrune {
@@ -16,6 +18,34 @@ bool beginsWithNumberUpTo(const QString& text, double highest) {
 
 bool isValidLatitude(const QString& text) { return beginsWithNumberUpTo(text, 90); }
 bool isValidLongitude(const QString& text) { return beginsWithNumberUpTo(text, 180); }
+
+bool isValidTimeDifference(const QString& text) {
+  const QString trimmed = text.trimmed();
+  if (trimmed.isEmpty() || trimmed == "-") return true;  // read as 0, as the box always took them
+  const auto number = vx::numberAtStart(trimmed.toStdString());
+  return number && std::fabs(*number) <= vx::kLargestTimeDifference;
+}
+
+QString timeDifferenceText(int utcOffsetSeconds) {
+  return QString::fromStdString(vx::generalNumber(utcOffsetSeconds / 3600.0));
+}
+
+bool matchesOffset(const QString& text, int utcOffsetSeconds) {
+  return std::fabs(vx::leadingNumber(text.toStdString()) - utcOffsetSeconds / 3600.0) < 1e-9;
+}
+
+QString zoneQuestion(int utcOffsetSeconds, const QString& zoneName, const QString& entered) {
+  const QString hours = timeDifferenceText(std::abs(utcOffsetSeconds));
+  QString clock = "This computer's clock is ";
+  if (utcOffsetSeconds == 0) {
+    clock += "on UTC";
+  } else {
+    clock += hours + (hours == "1" ? " hour " : " hours ") + (utcOffsetSeconds > 0 ? "ahead of" : "behind") + " UTC";
+  }
+  if (!zoneName.isEmpty()) clock += " (" + zoneName + ")";
+  const QString shown = entered.trimmed().isEmpty() ? QString("empty") : entered.trimmed();
+  return clock + ", but the time difference entered is " + shown + ". Use " + timeDifferenceText(utcOffsetSeconds) + "?";
+}
 
 QString negatedTimeDifference(const QString& text) {
   const double number = vx::leadingNumber(text.toStdString());

@@ -15,6 +15,24 @@ namespace kestrune {
 bool isValidLatitude(const QString& text);
 bool isValidLongitude(const QString& text);
 
+// The time difference box holds hours east of UTC: nothing (read as 0), a
+// lone "-", or a text that begins with a number from -14 to 14. "nan",
+// "abc" and "99999" do not pass.
+bool isValidTimeDifference(const QString& text);
+
+// A zone's offset from UTC in the box's convention, hours east as plain
+// decimal text: "2" for Amsterdam in summer, "5.5" for India, "-3.5" for
+// Newfoundland, "5.75" for Nepal.
+QString timeDifferenceText(int utcOffsetSeconds);
+
+// Whether the box's number is exactly the zone's offset.
+bool matchesOffset(const QString& text, int utcOffsetSeconds);
+
+// The question put when the box disagrees with the computer's zone:
+// "This computer's clock is 2 hours ahead of UTC (Europe/Amsterdam), but
+// the time difference entered is 1. Use 2?"
+QString zoneQuestion(int utcOffsetSeconds, const QString& zoneName, const QString& entered);
+
 // The negated number as plain decimal text, with no zero before the point
 // of a magnitude below 1: "10" gives "-10", "-7" "7", "0.5" "-.5", "09"
 // "-9", "5-" "-5"; a text whose number is 0 ("", "-", "0.0") gives "0".

@@ -8,16 +8,25 @@ namespace {
 class ModalMessageBoxes : public MessageBoxes {
  public:
   void show(QWidget* owner, const Message& message) override {
-    QMessageBox box(owner);
-    box.setWindowTitle(message.title);
-    box.setText(message.text);
-    box.setStandardButtons(QMessageBox::Ok);
-    switch (message.icon) {
-      case MessageIcon::kNone: box.setIcon(QMessageBox::NoIcon); break;
-      case MessageIcon::kWarning: box.setIcon(QMessageBox::Warning); break;
-      case MessageIcon::kError: box.setIcon(QMessageBox::Critical); break;
-    }
+    QMessageBox box(iconOf(message.icon), message.title, message.text, QMessageBox::Ok, owner);
     box.exec();
+  }
+
+  bool ask(QWidget* owner, const Message& message) override {
+    QMessageBox box(iconOf(message.icon), message.title, message.text, QMessageBox::Yes | QMessageBox::No, owner);
+    box.setDefaultButton(QMessageBox::Yes);
+    return box.exec() == QMessageBox::Yes;
+  }
+
+ private:
+  static QMessageBox::Icon iconOf(MessageIcon icon) {
+    switch (icon) {
+      case MessageIcon::kWarning: return QMessageBox::Warning;
+      case MessageIcon::kError: return QMessageBox::Critical;
+      case MessageIcon::kQuestion: return QMessageBox::Question;
+      case MessageIcon::kNone: break;
+    }
+    return QMessageBox::NoIcon;
   }
 };
 

@@ -8,7 +8,7 @@ class QWidget;
 
 namespace kestrune {
 
-enum class MessageIcon { kNone, kWarning, kError };
+enum class MessageIcon { kNone, kWarning, kError, kQuestion };
 
 struct Message {
   MessageIcon icon;
@@ -21,6 +21,8 @@ class MessageBoxes {
   virtual ~MessageBoxes() = default;
   // Shows a message with an OK button only and returns when it is closed.
   virtual void show(QWidget* owner, const Message& message) = 0;
+  // Asks a question with Yes (the default) and No; true for Yes.
+  virtual bool ask(QWidget* owner, const Message& message) = 0;
 };
 
 // The service in use: modal QMessageBoxes unless replaced.

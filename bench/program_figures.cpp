@@ -71,6 +71,10 @@ class PrintedMessages : public kestrune::MessageBoxes {
   void show(QWidget*, const kestrune::Message& message) override {
     std::fprintf(stderr, "message: %s\n", qPrintable(message.text));
   }
+  bool ask(QWidget* owner, const kestrune::Message& message) override {
+    show(owner, message);
+    return false;  // keep what the figures' settings file says
+  }
 };
 
 class FirstPaint : public QObject {

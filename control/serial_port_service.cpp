@@ -3,11 +3,11 @@
 #include <unistd.h>
 
 #include <QFile>
-#include <QFileInfo>
 #include <QPointer>
 
 #include "comm_events.h"
 #include "port_link.h"
+#include "serial_devices.h"
 #include "vx_error.h"
 
 namespace vx {
@@ -32,11 +32,7 @@ SerialPortService::SerialPortService(QObject* parent) : QObject(parent) {
 
 SerialPortService::~SerialPortService() { close(); }
 
-QString SerialPortService::devicePath(int port) {
-  const QFileInfo link(QString::fromStdString(portLinkPath(port)));
-  if (link.isSymLink()) return link.symLinkTarget();
-  return QString::fromStdString(defaultDevicePath(port));
-}
+QString SerialPortService::devicePath(int port) { return QString::fromStdString(portDevicePath(port)); }
 
 void SerialPortService::setCommPort(short port) {
   if (port < 1) {
@@ -105,7 +101,10 @@ void SerialPortService::failToOpen(const QString& device) {
       break;
   }
   port_.clearError();
-  throw Error(kPortCannotOpen, "cannot open " + device.toStdString() + ": " + reason, kSource);
+  std::string description = "cannot open " + device.toStdString() + ": " + reason;
+  const QString advice = adapterAdvice(commPort_, device, usbSerialAdapters());
+  if (!advice.isEmpty()) description += ". " + advice.toStdString();
+  throw Error(kPortCannotOpen, description, kSource);
 }
 
 void SerialPortService::close() {

@@ -19,12 +19,16 @@ std::chrono::sys_seconds toSysSeconds(const DateTime& t) {
 
 }  // namespace
 
-DateTime systemLocalTime() {
+LocalTime systemLocalTime() {
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
-  return fromTm(local);
+  return {fromTm(local), static_cast<int>(local.tm_gmtoff)};
 }
+
+int hoursToUtc(int utcOffsetSeconds) { return static_cast<int>(std::nearbyint(-utcOffsetSeconds / 3600.0)); }
+
+int systemHoursToUtc() { return hoursToUtc(*systemLocalTime().utcOffsetSeconds); }
 
 DateTime systemUtc() {
   const std::time_t now = std::time(nullptr);
@@ -49,5 +53,11 @@ double secondsBetween(const DateTime& a, const DateTime& b) {
 }
 
 DateTime toUtc(const DateTime& local, int hoursToUtc) { return addSeconds(local, hoursToUtc * 3600.0); }
+
+DateTime utcForReceiver(const LocalTime& now, int hoursToUtcSetting) {
+  const std::optional<int>& offset = now.utcOffsetSeconds;
+  if (offset && hoursToUtc(*offset) == hoursToUtcSetting) return addSeconds(now.time, -*offset);
+  return toUtc(now.time, hoursToUtcSetting);
+}
 
 }  // namespace vx

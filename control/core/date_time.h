@@ -3,6 +3,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 
 namespace vx {
 
@@ -17,12 +18,35 @@ struct DateTime {
   friend bool operator==(const DateTime&, const DateTime&) = default;
 };
 
-// Supplies the local date and time; injected so that tests and tools fix it.
-using LocalClock = std::function<DateTime()>;
+// A reading of the local clock: the local date and time and, where the
+// clock knows it, how many seconds the computer's zone is ahead of UTC at
+// that moment (negative west of Greenwich; summer time included). A bare
+// date and time converts to a reading whose zone is unknown.
+struct LocalTime {
+  LocalTime(DateTime time = {}, std::optional<int> utcOffsetSeconds = std::nullopt)
+      : time(time), utcOffsetSeconds(utcOffsetSeconds) {}
 
-// The system's local date and time, and the UTC date and time.
-DateTime systemLocalTime();
+  DateTime time;
+  std::optional<int> utcOffsetSeconds;
+};
+
+// Supplies the local time; injected so that tests and tools fix both the
+// time and the zone.
+using LocalClock = std::function<LocalTime()>;
+
+// The system's local date and time with its zone's current offset, and the
+// UTC date and time.
+LocalTime systemLocalTime();
 DateTime systemUtc();
+
+// A zone's offset from UTC as a time difference in the control's
+// convention: whole hours to add to local time to get UTC (positive west
+// of Greenwich), halves going to the even neighbour as the TimeZone
+// property rounds. India (+5:30) gives -6, Newfoundland (-3:30) 4.
+int hoursToUtc(int utcOffsetSeconds);
+
+// The computer's own current time difference, in the same convention.
+int systemHoursToUtc();
 
 // The calendar arithmetic, through the real calendar (months, leap years):
 // `start` moved by whole seconds (a fraction is dropped towards the past),
@@ -34,5 +58,11 @@ double secondsBetween(const DateTime& a, const DateTime& b);
 // to add to local time to get UTC, positive west of Greenwich). The day
 // carries through the real calendar: months, leap years and years.
 DateTime toUtc(const DateTime& local, int hoursToUtc);
+
+// UTC for the initialisation message. When the time difference is the one
+// of the clock's own zone, the clock's exact offset gives UTC to the
+// second, half-hour and 45-minute zones included; any other difference is
+// one the host chose on purpose, and is added to local time as it stands.
+DateTime utcForReceiver(const LocalTime& now, int hoursToUtc);
 
 }  // namespace vx

@@ -16,6 +16,15 @@ std::string portLinkPath(int port) { return portLinkFolder() + "/com" + std::to_
 
 std::string defaultDevicePath(int port) { return "/dev/ttyS" + std::to_string(port - 1); }
 
+std::string portDevicePath(int port) {
+  namespace fs = std::filesystem;
+  const fs::path link = portLinkPath(port);
+  std::error_code error;
+  const fs::path target = fs::read_symlink(link, error);
+  if (error) return defaultDevicePath(port);
+  return (target.is_absolute() ? target : link.parent_path() / target).lexically_normal().string();
+}
+
 void linkPort(int port, const std::string& device) {
   namespace fs = std::filesystem;
   const fs::path link = portLinkPath(port);

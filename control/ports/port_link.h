@@ -16,6 +16,10 @@ std::string portLinkPath(int port);
 // The device of port `port` when it has no link.
 std::string defaultDevicePath(int port);
 
+// The device port `port` opens: where its link points (even where nothing
+// is there any more), else defaultDevicePath().
+std::string portDevicePath(int port);
+
 // Makes port `port` name `device`: the link in portLinkFolder() (made as
 // needed) points at it, replacing a link that was there. Fails with
 // std::filesystem::filesystem_error naming the path and the reason.

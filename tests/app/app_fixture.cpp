@@ -1,9 +1,16 @@
 #include "app_fixture.h"
 
+#include <time.h>
+
 #include <fstream>
 #include <sstream>
 
 namespace kestrune::test {
+
+void AppTest::setComputerZone(const char* zone) {
+  zone != nullptr ? qputenv("TZ", zone) : qunsetenv("TZ");
+  tzset();
+}
 
 void AppTest::writeSettings(const std::string& contents) const {
   std::ofstream(settingsPath(), std::ios::binary) << contents;

@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 
+#include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QTimer>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -15,10 +18,29 @@
 
 namespace kestrune::test {
 
+// Runs `step` on the modal screen of type T once it is showing.
+template <typename T>
+void whenShown(std::function<void(T&)> step) {
+  auto* poll = new QTimer;
+  QObject::connect(poll, &QTimer::timeout, [poll, step] {
+    if (auto* screen = qobject_cast<T*>(QApplication::activeModalWidget()); screen != nullptr && screen->isVisible()) {
+      poll->deleteLater();
+      step(*screen);
+    }
+  });
+  poll->start(10);
+}
+
 class RecordedMessages : public MessageBoxes {
  public:
   void show(QWidget*, const Message& message) override { shown.push_back(message); }
+  bool ask(QWidget*, const Message& message) override {
+    asked.push_back(message);
+    return answerYes;
+  }
   std::vector<Message> shown;
+  std::vector<Message> asked;  // questions, answered with answerYes
+  bool answerYes = false;
 };
 
 class AppTest : public ::testing::Test {
@@ -30,7 +52,11 @@ class AppTest : public ::testing::Test {
   ~AppTest() override {
     setMessageBoxes(nullptr);
     qunsetenv("XDG_CONFIG_HOME");
+    setComputerZone(nullptr);
   }
+
+  // The computer's time zone for this test (a TZ value, "Asia/Kolkata").
+  void setComputerZone(const char* zone);
 
   std::string settingsPath() const { return (config.path() + "/Kestrune.ini").toStdString(); }
   void writeSettings(const std::string& contents) const;

@@ -25,19 +25,6 @@
 namespace kestrune::test {
 namespace {
 
-// Runs `step` on the modal screen of type T once it is showing.
-template <typename T>
-void whenShown(std::function<void(T&)> step) {
-  auto* poll = new QTimer;
-  QObject::connect(poll, &QTimer::timeout, [poll, step] {
-    if (auto* screen = qobject_cast<T*>(QApplication::activeModalWidget()); screen != nullptr && screen->isVisible()) {
-      poll->deleteLater();
-      step(*screen);
-    }
-  });
-  poll->start(10);
-}
-
 class ProgramFlow : public AppTest {
  protected:
   void SetUp() override { writeSettings("[Settings]\nLat=52.06\nLong=5.14\nComPort=1\n"); }

@@ -4,6 +4,7 @@
 
 #include "date_time.h"
 #include "receiver_bytes.h"
+#include "receiver_link.h"
 #include "transcript.h"
 
 namespace vx {
@@ -85,6 +86,53 @@ TEST(UtcFromLocalTime, CarriesTheDayThroughTheRealCalendar) {
   EXPECT_EQ(toUtc({2026, 1, 1, 0, 0, 0}, -24), (DateTime{2025, 12, 31, 0, 0, 0}));
   EXPECT_EQ(toUtc({2026, 1, 1, 0, 0, 0}, -25), (DateTime{2025, 12, 30, 23, 0, 0}));
   EXPECT_EQ(toUtc({2026, 1, 1, 0, 0, 0}, 48), (DateTime{2026, 1, 3, 0, 0, 0}));
+}
+
+// The receiver gets the clock's exact UTC whenever TimeZone is the zone's
+// own difference (rounded as the property rounds), and local time plus
+// TimeZone hours when a host chose another difference.
+TEST(UtcForReceiver, IsExactWhenTimeZoneIsTheComputersOwn) {
+  constexpr int kHour = 3600;
+  struct Case {
+    const char* zone;
+    int offset;     // seconds ahead of UTC
+    int timeZone;   // the control's setting
+    DateTime utc;   // what the receiver gets for local 2026-12-07 12:00:00
+  };
+  const Case cases[] = {
+      {"UTC", 0, 0, {2026, 12, 7, 12, 0, 0}},
+      {"Amsterdam in summer", 2 * kHour, -2, {2026, 12, 7, 10, 0, 0}},
+      {"New York in winter", -5 * kHour, 5, {2026, 12, 7, 17, 0, 0}},
+      {"India, +5:30", 5 * kHour + 1800, -6, {2026, 12, 7, 6, 30, 0}},
+      {"Newfoundland, -3:30", -3 * kHour - 1800, 4, {2026, 12, 7, 15, 30, 0}},
+      {"Nepal, +5:45", 5 * kHour + 2700, -6, {2026, 12, 7, 6, 15, 0}},
+      {"Chatham, +12:45, across midnight", 12 * kHour + 2700, -13, {2026, 12, 6, 23, 15, 0}},
+      {"Kiribati, +14, across midnight", 14 * kHour, -14, {2026, 12, 6, 22, 0, 0}},
+      // A difference other than the zone's own is the host's choice: added as it stands.
+      {"India, TimeZone set to -5", 5 * kHour + 1800, -5, {2026, 12, 7, 7, 0, 0}},
+      {"Amsterdam, TimeZone left at 5", 1 * kHour, 5, {2026, 12, 7, 17, 0, 0}},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(utcForReceiver({{2026, 12, 7, 12, 0, 0}, c.offset}, c.timeZone), c.utc) << c.zone;
+  }
+  // No zone known (a fixed local time): always local time plus TimeZone hours.
+  EXPECT_EQ(utcForReceiver(DateTime{2026, 12, 7, 12, 0, 0}, 0), (DateTime{2026, 12, 7, 12, 0, 0}));
+  EXPECT_EQ(hoursToUtc(5 * kHour + 1800), -6);  // halves to the even neighbour
+  EXPECT_EQ(hoursToUtc(-9 * kHour - 1800), 10);
+}
+
+TEST(UtcForReceiver, ReachesTheInitialisationMessageAcrossMidnightUtc) {
+  // Local 00:20 on 1 January 2027 in India is 18:50 on 31 December 2026 UTC.
+  std::string sent;
+  ReceiverLink link([] { return LocalTime({2027, 1, 1, 0, 20, 5}, 5 * 3600 + 1800); },
+                    [&](std::string_view bytes) { sent = bytes; });
+  link.settings().timeZone = -6;
+  const auto keepGoing = [] { return true; };
+  link.receive(test::kLine + test::kLine + test::kLine, keepGoing);
+  link.receive("line before binary\r\n" + test::kSync, keepGoing);
+  const auto content = decodeInitMessage(sent);
+  ASSERT_TRUE(content);
+  EXPECT_EQ(content->utc, (DateTime{2026, 12, 31, 18, 50, 5}));
 }
 
 }  // namespace

@@ -4,7 +4,7 @@ namespace vx::test {
 
 DateTime workedExampleClock() { return {2026, 12, 5, 22, 30, 15}; }
 
-Recorder::Recorder(DateTime clock)
+Recorder::Recorder(LocalTime clock)
     : link_([clock] { return clock; },
             [this](std::string_view bytes) { transcript_.push_back("TX " + hexBytes(bytes)); }) {}
 

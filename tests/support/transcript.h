@@ -21,7 +21,7 @@ DateTime workedExampleClock();
 
 class Recorder {
  public:
-  explicit Recorder(DateTime clock = workedExampleClock());
+  explicit Recorder(LocalTime clock = workedExampleClock());
 
   ReceiverLink& link() { return link_; }
   const ReceiverLink& link() const { return link_; }

@@ -21,6 +21,18 @@ namespace {
 
 }  // namespace
 
+bool isHelpOrVersion(std::string_view arg) { return arg == "-h" || arg == "--help" || arg == "--version"; }
+
+void answerHelpOrVersion(std::string_view arg, std::string_view tool, std::string_view usage) {
+  if (arg == "--version") {
+    std::cout << tool << " (Kestrune) " << KESTRUNE_VERSION << "\n";
+  } else {
+    std::cout << usage;
+  }
+  std::cout.flush();
+  std::exit(std::cout ? kExitOk : kExitFailure);
+}
+
 void requireStandardOutput() {
   if (::fcntl(STDOUT_FILENO, F_GETFD) < 0) failOutput(errno);
   std::signal(SIGPIPE, SIG_IGN);

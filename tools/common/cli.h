@@ -30,6 +30,11 @@ class OutputError : public std::runtime_error {
   bool readerGone_;
 };
 
+// True for the options every tool answers by printing and ending with 0:
+// -h, --help (the usage) and --version (the tool's name and version).
+bool isHelpOrVersion(std::string_view arg);
+[[noreturn]] void answerHelpOrVersion(std::string_view arg, std::string_view tool, std::string_view usage);
+
 // Fails with OutputError when standard output is not open at all: what the
 // tool writes must never land in a descriptor opened later for something
 // else. Also makes a reader that goes away a failed write, not a signal.

@@ -45,6 +45,7 @@ const std::string kUsage =
     "  --seed N          the seed of the random faults and noise\n"
     "  --verbose         log every message sent\n"
     "  -h, --help        show this help and exit\n"
+    "      --version     show the version and exit\n"
     "\n"
     "Exit status:\n"
     "  0    --duration or --hangup-after ended it\n"
@@ -112,9 +113,8 @@ Options parse(int argc, char** argv) {
       sim.seed = static_cast<uint32_t>(vx::cli::integerIn(args.value(arg), 0, 0xFFFFFFFF, "--seed"));
     } else if (arg == "--verbose") {
       sim.verbose = true;
-    } else if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
-      std::exit(vx::cli::kExitOk);
+    } else if (vx::cli::isHelpOrVersion(arg)) {
+      vx::cli::answerHelpOrVersion(arg, "earthmate-sim", kUsage);
     } else {
       throw vx::cli::UsageError("unexpected argument \"" + std::string(arg) + "\"");
     }

@@ -35,6 +35,7 @@ const std::string kUsage = std::string() +
     "  --lon DEGREES     longitude for the initialisation (default " + vx::kDefaultLongitude + ")\n"
     "  --lon-hem E|W     its hemisphere (default " + vx::kDefaultLongHemisphere + ")\n"
     "  -h, --help        show this help and exit\n"
+    "      --version     show the version and exit\n"
     "\n"
     "Exit status:\n"
     "  0    the input was decoded to its end\n"
@@ -72,9 +73,8 @@ Options parse(int argc, char** argv) {
       options.settings.longitude = vx::cli::number(args.value(arg), "--lon");
     } else if (arg == "--lon-hem") {
       options.settings.longHemisphere = vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem");
-    } else if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
-      std::exit(vx::cli::kExitOk);
+    } else if (vx::cli::isHelpOrVersion(arg)) {
+      vx::cli::answerHelpOrVersion(arg, "vxdecode", kUsage);
     } else if ((arg == "-" || !arg.starts_with("-")) && !havePath) {
       options.path = std::string(arg);
       havePath = true;

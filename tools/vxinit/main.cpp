@@ -22,17 +22,18 @@
 #include "control_loader.h"
 #include "number_text.h"
 #include "port_link.h"
+#include "serial_devices.h"
 #include "vx_error.h"
 
 namespace {
 
 constexpr int kExitTimeout = 3;
 constexpr double kLongestTimeout = 2147483;  // seconds: the event loop times at most 2^31 - 1 ms
-constexpr long kLargestTimeDifference = 14;  // hours: no place on Earth is further from UTC
 
 // The help text; the manual page vxinit(1) is made from it.
 const std::string kUsage = std::string() +
     "Usage: vxinit (--port N | --device PATH) [OPTION]...\n"
+    "  or:  vxinit --list-ports\n"
     "Wake an Earthmate GPS receiver, initialise it with the UTC time and your\n"
     "approximate position, and print each NMEA sentence it reports.\n"
     "\n"
@@ -45,11 +46,16 @@ const std::string kUsage = std::string() +
     "  --lon-hem E|W     hemisphere of the longitude (default " + vx::kDefaultLongHemisphere + ")\n"
     "  --tz HOURS        hours to add to local time to get UTC, -14 to 14: positive\n"
     "                    west of Greenwich, 5 for New York in winter, -1 for\n"
-    "                    Amsterdam (default " + std::to_string(vx::kDefaultTimeZone) + ")\n"
+    "                    Amsterdam in winter (default: this computer's own\n"
+    "                    difference, summer time included, which gives the\n"
+    "                    receiver the exact UTC time in every zone)\n"
     "  --until-fix       exit at the first valid fix\n"
     "  --count N         exit after N sentences\n"
     "  --timeout S       give up after S seconds\n"
+    "  --list-ports      show the devices of ports 1 to 4, whether each is there,\n"
+    "                    and the USB serial adapters plugged in, then exit\n"
     "  -h, --help        show this help and exit\n"
+    "      --version     show the version and exit\n"
     "\n"
     "Exit status:\n"
     "  0    the first valid fix (--until-fix), or N sentences (--count)\n"
@@ -65,8 +71,31 @@ struct Options {
   double timeout = 0;
 };
 
+// Ports 1 to 4 and the USB serial adapters, for a user choosing a port.
+[[noreturn]] void listPorts() {
+  const QList<vx::SerialAdapter> adapters = vx::usbSerialAdapters();
+  for (int port = 1; port <= vx::kListedPorts; ++port) {
+    std::cout << "port " << vx::describePort(port, adapters).toStdString() << "\n";
+  }
+  if (adapters.isEmpty()) {
+    std::cout << "No USB serial adapter is plugged in.\n";
+  } else {
+    std::cout << "USB serial adapters:\n";
+    for (const vx::SerialAdapter& adapter : adapters) {
+      std::cout << "  " << adapter.device.toStdString() << "  " << adapter.description.toStdString() << "\n";
+    }
+    std::cout << "To make " << adapters.first().device.toStdString() << " port 1: ln -sf "
+              << adapters.first().device.toStdString() << " " << vx::portLinkPath(1) << "\n";
+  }
+  std::cout.flush();
+  std::exit(std::cout ? vx::cli::kExitOk : vx::cli::kExitFailure);
+}
+
 Options parse(int argc, char** argv) {
   Options options;
+  // The computer's own difference gives the receiver the exact UTC time (the
+  // control takes the clock's offset to the second when the two agree).
+  options.console.timeZone = vx::systemHoursToUtc();
   vx::cli::Arguments args(argc, argv);
   const auto text = [&](std::string_view option) { return QString::fromStdString(std::string(args.value(option))); };
   // A position goes to the control as text, as the user wrote it, once checked to be a number.
@@ -96,7 +125,7 @@ Options parse(int argc, char** argv) {
       options.console.longHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem"));
     } else if (arg == "--tz") {
       options.console.timeZone = static_cast<int>(
-          vx::cli::integerIn(args.value(arg), -kLargestTimeDifference, kLargestTimeDifference, "--tz"));
+          vx::cli::integerIn(args.value(arg), -vx::kLargestTimeDifference, vx::kLargestTimeDifference, "--tz"));
     } else if (arg == "--until-fix") {
       options.console.untilFix = true;
     } else if (arg == "--count") {
@@ -106,9 +135,10 @@ Options parse(int argc, char** argv) {
       if (!(options.timeout > 0 && options.timeout <= kLongestTimeout)) {
         throw vx::cli::UsageError("--timeout must be a number of seconds above 0 and at most 2147483");
       }
-    } else if (arg == "--help" || arg == "-h") {
-      std::cout << kUsage;
-      std::exit(vx::cli::kExitOk);
+    } else if (arg == "--list-ports") {
+      listPorts();
+    } else if (vx::cli::isHelpOrVersion(arg)) {
+      vx::cli::answerHelpOrVersion(arg, "vxinit", kUsage);
     } else {
       throw vx::cli::UsageError("unexpected argument \"" + std::string(arg) + "\"");
     }

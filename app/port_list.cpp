@@ -1,0 +1,46 @@
+#include "port_list.h"
+
+#include <QAbstractItemView>
+#include <QStyledItemDelegate>
+
+#include "serial_devices.h"
+
+namespace kestrune {
+namespace {
+
+// Draws an entry as its description where it has one; its text stays the port number.
+class DescribedEntry : public QStyledItemDelegate {
+ public:
+  using QStyledItemDelegate::QStyledItemDelegate;
+
+ protected:
+  void initStyleOption(QStyleOptionViewItem* option, const QModelIndex& index) const override {
+    QStyledItemDelegate::initStyleOption(option, index);
+    const QString description = index.data(Qt::ToolTipRole).toString();
+    if (!description.isEmpty()) option->text = description;
+  }
+};
+
+}  // namespace
+
+PortList::PortList(QWidget* parent) : QComboBox(parent) { view()->setItemDelegate(new DescribedEntry(view())); }
+
+void PortList::fill() {
+  for (int port = 1; port <= vx::kListedPorts; ++port) addItem(QString::number(port));
+  describeEntries();
+}
+
+void PortList::showPopup() {
+  describeEntries();
+  QComboBox::showPopup();
+}
+
+void PortList::describeEntries() {
+  const QList<vx::SerialAdapter> adapters = vx::usbSerialAdapters();
+  for (int entry = 0; entry < count(); ++entry) {
+    setItemData(entry, vx::describePort(itemText(entry).toInt(), adapters), Qt::ToolTipRole);
+  }
+  view()->setMinimumWidth(view()->sizeHintForColumn(0) + 8);  // the descriptions are wider than the list
+}
+
+}  // namespace kestrune

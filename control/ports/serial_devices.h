@@ -1,0 +1,32 @@
+// What stands behind the serial ports, told for people: the device each
+// port opens and whether it is there, the USB serial adapters plugged in,
+// and the command that makes one of them a port. Used where a port is
+// chosen (the program's port list, vxinit --list-ports) and where it
+// fails to open.
+#pragma once
+
+#include <QList>
+#include <QString>
+
+namespace vx {
+
+// The ports a user chooses from: 1 to 4.
+inline constexpr int kListedPorts = 4;
+
+struct SerialAdapter {
+  QString device;       // /dev/ttyUSB0
+  QString description;  // what the adapter says of itself; may be empty
+};
+
+// The USB serial adapters present now (ttyUSB, ttyACM and the like).
+QList<SerialAdapter> usbSerialAdapters();
+
+// "1: /dev/ttyUSB0 (USB serial adapter)", "2: /dev/ttyS1 (no device)".
+QString describePort(int port, const QList<SerialAdapter>& adapters);
+
+// For a port that failed to open: the adapters present other than the
+// device tried, and the one command that makes the first of them port
+// `port`. Empty when there is no other adapter.
+QString adapterAdvice(int port, const QString& deviceTried, const QList<SerialAdapter>& adapters);
+
+}  // namespace vx
