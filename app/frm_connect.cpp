@@ -6,6 +6,8 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QTimer>
+#include <algorithm>
 #include <cmath>
 
 #include "about_box.h"
@@ -13,9 +15,11 @@
 #include "frm_confirm.h"
 #include "global.h"
 #include "late_bound.h"
+#include "comm_events.h"
 #include "location_rules.h"
 #include "message_boxes.h"
 #include "number_text.h"
+#include "port_link.h"
 #include "private_profile.h"
 #include "sentence_items.h"
 #include "settings_keys.h"
@@ -29,9 +33,14 @@ constexpr const char* kLoadModule = "frmConnect!Form_Load";
 constexpr const char* kSentenceModule = "vxcomm1_OnComm";
 constexpr const char* kExitModule = "cmdExit_click";
 
+constexpr int kRowHeightTwips = 255;
+
 constexpr const char* kAutoExitAtRest = "Auto exit on a fix";
 constexpr const char* kAutoExitNotCounting = "Auto exit on fix";
 constexpr int kValidFixesBeforeExit = 30;
+constexpr const char* kSilenceHint =
+    "Nothing from the receiver for 10 seconds. Is it switched on, are its batteries charged, is this "
+    "the right port, and is no other program (gpsd, say) reading it?";
 
 // The check box value a stored AutoExit stands for: its leading number to
 // the nearest whole, halves to even; anything but 0, 1 or 2 reads as 0, so
@@ -58,7 +67,7 @@ void attempt(Step step) {
 
 }  // namespace
 
-frmConnect::frmConnect(frmConfirm* location) : Screen(location), location_(location) {
+frmConnect::frmConnect(frmConfirm* location) : Screen(location), location_(location), silence_(new QTimer(this)) {
   // Each row: a caption label at the left, the value label beside it, empty until data arrives.
   struct Row {
     QLabel*& caption;
@@ -70,14 +79,20 @@ frmConnect::frmConnect(frmConfirm* location) : Screen(location), location_(locat
                          Row{Label3, labUTC, 765, "UTC Time:"}, Row{Label2, labCoord, 1080, "Co-ord:"},
                          Row{Label6, labQuality, 1440, "Quality: "}, Row{Label5, labSat, 1800, "Satellites:"},
                          Row{Label8, labPrec, 2160, "Precision:"}}) {
-    row.caption = place<QLabel>(120, row.top, 855, 255, row.text);
-    row.value = place<QLabel>(1200, row.top, 3495, 255);
+    row.caption = place<QLabel>(120, row.top, 855, kRowHeightTwips, row.text);
+    row.value = place<QLabel>(1200, row.top, 3495, kRowHeightTwips);
   }
   chkExit = place<TickBox>(120, 2640, 3255, 255, kAutoExitAtRest);
   cmdExit = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
   cmdExit->setDefault(true);
   setCancelButton(cmdExit);
   connect(cmdExit, &QPushButton::clicked, this, &frmConnect::cmdExit_Click);
+  labStatus->setWordWrap(true);
+  labStatus->setAutoFillBackground(true);  // covers the rows below while it wraps
+  silence_->setObjectName("silence");
+  silence_->setSingleShot(true);
+  silence_->setInterval(kSilenceHintMs);
+  connect(silence_, &QTimer::timeout, this, &frmConnect::showSilenceHint);
   Form_Load();
 }
 
@@ -85,7 +100,7 @@ frmConnect::~frmConnect() = default;
 
 void frmConnect::Form_Load() {
   try {
-    labStatus->setText("Idle");
+    setStatus("Idle");
     chkExit->setValue(storedAutoExit(ReadSetting(kSettingsFile, kSettingsSection, key::kAutoExit)));
     connectToReceiver();
   } catch (const vx::Error& error) {
@@ -102,6 +117,7 @@ void frmConnect::connectToReceiver() {
   vxcomm1->setObjectName("vxcomm1");
   control_ = std::make_unique<vx::LateBound>(vxcomm1);
   connect(vxcomm1, SIGNAL(OnComm()), this, SLOT(vxcomm1_OnComm()));
+  connect(vxcomm1, SIGNAL(CommError(short, QString)), this, SLOT(onReceiverLost(short, QString)));
 
   vx::LateBound& control = *control_;
   // Four characters of each coordinate reach the control: 37.8136 as "37.8".
@@ -125,7 +141,8 @@ void frmConnect::connectToReceiver() {
     ++switchedOn;
     control.put("PortOpen", -1);
   }
-  if (switchedOn == 3) labStatus->setText("Attempting to connect to the GPS...");
+  if (switchedOn == 3) setStatus("Attempting to connect to the GPS...");
+  silence_->start();
 }
 
 void frmConnect::vxcomm1_OnComm() {
@@ -134,7 +151,8 @@ void frmConnect::vxcomm1_OnComm() {
   try {
     QString sentence = control_->get("Idata").toString();
     const QString untouched = sentence;
-    labStatus->setText("Receiving data...");
+    if (!sentence.isEmpty() && !lost_) silence_->start();
+    setStatus("Receiving data...");
     if (sentence.left(6) == "$GPRMC" && showPositionSentence(sentence)) return;
     if (untouched.left(6) == "$GPGSA") showSatelliteSentence(sentence);
 
@@ -232,6 +250,29 @@ void frmConnect::Form_Unload() {
   attempt([&] {
     if (control.get("DTREnable").toBool()) control.put("DTREnable", false);
   });
+}
+
+void frmConnect::onReceiverLost(short event, const QString& description) {
+  // The control closed the port: no sentence follows. The last fix stays on
+  // the labels and Exit still remembers it; only the countdown ends.
+  lost_ = true;
+  silence_->stop();
+  autoExitCount_ = 0;
+  chkExit->setText(kAutoExitAtRest);
+  const QString device = QString::fromStdString(vx::portDevicePath(location_->comPort->currentText().toInt()));
+  setStatus(event == vx::kComEventDeviceLost ? "Receiver lost: " + device + " went away"
+                                             : "Receiver lost: " + description);
+}
+
+void frmConnect::showSilenceHint() {
+  if (!lost_) setStatus(kSilenceHint);
+}
+
+void frmConnect::setStatus(const QString& text) {
+  labStatus->setText(text);
+  const int rowHeight = vx::fromTwips(0, 0, 0, kRowHeightTwips).height();
+  labStatus->resize(labStatus->width(), std::max(rowHeight, labStatus->heightForWidth(labStatus->width())));
+  labStatus->raise();
 }
 
 void frmConnect::mnuAbout_Click() { showAbout(this, screenAboutText()); }

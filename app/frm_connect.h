@@ -20,6 +20,7 @@
 #include "screen.h"
 
 class QLabel;
+class QTimer;
 
 namespace vx {
 class LateBound;
@@ -56,6 +57,9 @@ class frmConnect : public Screen {
   QPushButton* cmdExit;
   QWidget* vxcomm1 = nullptr;  // the control; nullptr when it could not be created
 
+  // How long an open port may stay silent before the status says so.
+  static constexpr int kSilenceHintMs = 10000;
+
   // The fields, as the last "$GPRMC" sentence left them.
   const QString& lastStatus() const { return lastStatus_; }
   int autoExitCount() const { return autoExitCount_; }
@@ -63,6 +67,8 @@ class frmConnect : public Screen {
  public slots:
   void vxcomm1_OnComm();
   void cmdExit_Click();
+  // The control lost its line (the device went away, the port closed under it).
+  void onReceiverLost(short event, const QString& description);
 
  protected:
   void Form_Unload() override;
@@ -75,6 +81,9 @@ class frmConnect : public Screen {
   bool showPositionSentence(QString& sentence);
   void showSatelliteSentence(QString sentence);
   void writeSettings();
+  // The status line; a long text wraps over the rows below it.
+  void setStatus(const QString& text);
+  void showSilenceHint();
 
   frmConfirm* location_;
   std::unique_ptr<vx::LateBound> control_;
@@ -84,6 +93,8 @@ class frmConnect : public Screen {
   QString lastLongHem_;
   QString lastStatus_;
   int32_t autoExitCount_ = 0;
+  QTimer* silence_;  // runs while the port is open and no sentence has come for a while
+  bool lost_ = false;
 };
 
 }  // namespace kestrune

@@ -46,6 +46,11 @@ void Screen::unload() {
   if (unloaded_) return;
   unloaded_ = true;
   Form_Unload();
+  // A box still open over this screen (its About box, say, when the automatic
+  // exit fires) closes with it: its modal loop would keep the program alive.
+  for (QDialog* box : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {
+    if (box->isVisible()) box->reject();
+  }
   done(QDialog::Rejected);
 }
 

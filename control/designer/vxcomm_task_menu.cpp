@@ -52,11 +52,10 @@ VxcommPropertiesDialog::VxcommPropertiesDialog(const QList<vxcomm*>& selection, 
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   page_->setSelectedControls(QList<QObject*>(selection.begin(), selection.end()));
-  page_->PropertyPage_SelectionChanged();
-  page_->setChanged(false);  // filled in, nothing to apply yet
+  page_->PropertyPage_SelectionChanged();  // filling counts as a change: Apply starts enabled
 
   QPushButton* applyButton = buttons_->button(QDialogButtonBox::Apply);
-  applyButton->setEnabled(false);
+  applyButton->setEnabled(page_->Changed());
   connect(page_, &vxpp::ChangedChanged, applyButton, &QPushButton::setEnabled);
   connect(applyButton, &QPushButton::clicked, this, [this] {
     if (applyAndReport()) page_->setChanged(false);

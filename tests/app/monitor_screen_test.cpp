@@ -1,6 +1,7 @@
 // The connection and fix monitor screen, with the real control on a
 // pseudo-terminal linked as port 1; sentences are fed through the
 // control's addmsg and OnComm, or as receiver messages on the line.
+#include <QAction>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -66,6 +67,62 @@ TEST_F(MonitorScreen, LoadHandsTheEntriesToTheControlAndOpensThePort) {
   EXPECT_EQ(get(*monitor, "PortOpen").toInt(), 0);
   EXPECT_FALSE(get(*monitor, "DTREnable").toBool());
   EXPECT_EQ(settings(), "[Settings]\nAutoExit=0\n");
+}
+
+// A receiver that goes away is shown; the last fix stays and Exit keeps it.
+TEST_F(MonitorScreen, ALostReceiverIsShownAndItsLastFixKept) {
+  auto monitor = open("1");
+  feed(*monitor, rmc("A"));
+  ASSERT_EQ(monitor->chkExit->text(), "Auto exiting in... 29 seconds.");
+  receiver.hangUp();
+  const QString lost = "Receiver lost: " + QString::fromStdString(receiver.devicePath()) + " went away";
+  ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->labStatus->text() == lost; }));
+  EXPECT_EQ(monitor->labCoord->text(), "33.802057 S, 151.205760 E");
+  EXPECT_EQ(monitor->chkExit->text(), "Auto exit on a fix");
+  EXPECT_EQ(monitor->autoExitCount(), 0);
+  EXPECT_EQ(get(*monitor, "PortOpen").toInt(), 0);
+  monitor->cmdExit->click();
+  EXPECT_TRUE(monitor->isUnloaded());
+  EXPECT_NE(settings()->find("Lat=33.802057\n"), std::string::npos);
+}
+
+// An open port that stays silent gets a hint naming the likely causes; the
+// next sentence takes it away.
+TEST_F(MonitorScreen, ASilentReceiverGetsAHintUntilASentenceArrives) {
+  auto monitor = open();
+  auto* silence = monitor->findChild<QTimer*>("silence");
+  ASSERT_NE(silence, nullptr);
+  EXPECT_EQ(silence->interval(), frmConnect::kSilenceHintMs);
+  ASSERT_TRUE(silence->isActive());
+  silence->start(20);  // not ten seconds in a test
+  ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->labStatus->text().startsWith("Nothing from the receiver"); }));
+  EXPECT_TRUE(monitor->labStatus->text().contains("gpsd"));
+  EXPECT_GT(monitor->labStatus->height(), monitor->labCoord->height());  // wrapped, not cut
+  feed(*monitor, kGsa);
+  EXPECT_EQ(monitor->labStatus->text(), "Receiving data...");
+  EXPECT_EQ(monitor->labStatus->height(), monitor->labCoord->height());
+  EXPECT_TRUE(silence->isActive());  // watching again
+}
+
+// The automatic exit ends the screen at once, even with its About box open.
+TEST_F(MonitorScreen, AutomaticExitClosesAnOpenAboutBox) {
+  auto monitor = open("1");
+  setMessageBoxes(nullptr);  // a real About box, with a modal loop of its own
+  QTimer::singleShot(0, [&] {  // runs inside that loop
+    for (int fix = 1; fix <= 31 && !monitor->isUnloaded(); ++fix) feed(*monitor, rmc("A"));
+  });
+  bool leftOpen = false;
+  QTimer guard;
+  guard.setSingleShot(true);
+  QObject::connect(&guard, &QTimer::timeout, [&] {
+    leftOpen = true;
+    if (QWidget* box = QApplication::activeModalWidget()) box->close();
+  });
+  guard.start(5000);
+  monitor->show();
+  monitor->findChild<QAction*>("mnuAbout")->trigger();  // returns when the About box closes
+  EXPECT_TRUE(monitor->isUnloaded());
+  EXPECT_FALSE(leftOpen);
 }
 
 TEST_F(MonitorScreen, LoadFailuresAreReportedAndLeaveThePortClosed) {

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QBuffer>
+#include <QDialogButtonBox>
+#include <QPushButton>
 #include <QLineEdit>
 #include <QMetaProperty>
 #include <QPluginLoader>
@@ -43,6 +45,9 @@ TEST(DesignerPlugin, PageDialogAppliesToTheFirstSelectedAndKeepsWhatWasTakenBefo
   vxcomm first, second;
   VxcommPropertiesDialog dialog({&first, &second});
   EXPECT_EQ(dialog.page()->txtLongitude->text(), "71.2544");
+  // Filling counts as a change on the page, and the dialog keeps its flag: Apply starts enabled.
+  EXPECT_TRUE(dialog.page()->Changed());
+  EXPECT_TRUE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Apply)->isEnabled());
   dialog.page()->txtTimeZone->setText("-2");
   dialog.page()->txtLongitude->setText("not a number");
   EXPECT_EQ(dialog.apply(), "Type mismatch (error 13)");  // the control refused the longitude

@@ -10,6 +10,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "date_time.h"
+#include "init_message.h"
 #include "receiver_bytes.h"
 #include "receiver_messages.h"
 #include "pty_receiver.h"
@@ -69,6 +71,29 @@ TEST_F(Vxinit, RunsUntilTheFirstValidFix) {
   EXPECT_NE(result.err.find("vxinit: initialisation sent: init #1: "), std::string::npos) << result.err;
   // The message carries the upper half of each angle: about 0.04 degree steps.
   EXPECT_NE(result.err.find(" UTC, 52.04 N 5.14 E\n"), std::string::npos) << result.err;
+}
+
+// Without --tz the time difference is the computer's own, so the receiver
+// gets the exact UTC time even where the zone is half an hour off.
+TEST_F(Vxinit, WithoutTzTheReceiverGetsTheExactUtcTime) {
+  qputenv("TZ", "Asia/Kolkata");
+  auto vxinit = start({"--device", receiver.devicePath(), "--count", "1", "--timeout", "20"});
+  qunsetenv("TZ");
+  wakeUp();
+  receiver.write(position(1, 1) + position(2, 1));
+  const auto init = decodeInitMessage(receiver.read(54));
+  ASSERT_TRUE(init);
+  EXPECT_LE(std::abs(secondsBetween(systemUtc(), init->utc)), 60);
+  EXPECT_EQ(vxinit->wait(20).exitCode, 0);
+}
+
+TEST_F(Vxinit, ListsThePortsAndTheirDevices) {
+  receiver.linkAsPort(2);
+  const auto result = test::runProgram(VXINIT_PATH, {"--list-ports"});
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_NE(result.out.find("port 2: " + receiver.devicePath() + " (serial device)\n"), std::string::npos)
+      << result.out;
+  EXPECT_NE(result.out.find("port 4: /dev/ttyS3 ("), std::string::npos) << result.out;
 }
 
 TEST_F(Vxinit, StopsAfterCountSentencesOnALinkedPort) {

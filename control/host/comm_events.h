@@ -1,4 +1,5 @@
-// Codes of the serial port's communication events, as CommEvent reads them.
+// Codes of the serial port's communication events, as CommEvent reads them
+// and CommError hands them to hosts.
 // The codes of the serial-communications control hosts know are kept; the
 // events it had no code for get codes of their own above 1100.
 #pragma once
