@@ -5,6 +5,8 @@
 #include <QKeyEvent>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
 #include <QVBoxLayout>
 
 #include "global.h"
@@ -59,6 +61,38 @@ void Screen::reject() { unload(); }
 void Screen::closeEvent(QCloseEvent* event) {
   unload();  // the close box unloads, shown or not
   event->accept();
+}
+
+void Screen::showEvent(QShowEvent* event) {
+  QDialog::showEvent(event);
+  if (!event->spontaneous()) centre();
+}
+
+bool Screen::event(QEvent* event) {
+  const bool framed = event->type() == QEvent::Move || event->type() == QEvent::WindowActivate;
+  if (framed && !frameKnown_ && isVisible() && frameGeometry() != geometry()) {
+    frameKnown_ = true;
+    centre();
+  }
+  return QDialog::event(event);
+}
+
+QMargins Screen::frameGuess() const {
+  const auto marginsOf = [](const QWidget* window) {
+    const QRect frame = window->frameGeometry(), client = window->geometry();
+    return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                    frame.bottom() - client.bottom());
+  };
+  if (frameKnown_ || parentWidget() == nullptr) return marginsOf(this);
+  return marginsOf(parentWidget()->window());
+}
+
+void Screen::centre() {
+  const QRect area = parentWidget() != nullptr ? parentWidget()->window()->frameGeometry()
+                                               : screen()->availableGeometry();
+  QRect frame(QPoint(), size().grownBy(frameGuess()));
+  frame.moveCenter(area.center());
+  move(frame.topLeft());  // a window's position is that of its frame
 }
 
 void Screen::keyPressEvent(QKeyEvent* event) {

@@ -6,6 +6,11 @@
 // A screen unloads once: Form_Unload runs, the window closes and a modal
 // showing of it returns. The close box unloads; Esc clicks the cancel
 // button where there is one.
+//
+// A screen opens centred on its owner, or on the screen when it has none,
+// frame included. Qt places a window before the window manager has framed
+// it, guessing the frame: the screen takes its owner's frame as the guess,
+// and centres itself once more as soon as its own frame is known.
 #pragma once
 
 #include <QDialog>
@@ -45,11 +50,18 @@ class Screen : public QDialog {
   void reject() override;
   void closeEvent(QCloseEvent* event) override;
   void keyPressEvent(QKeyEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+  bool event(QEvent* event) override;
 
  private:
   QWidget* client_;
+  // Centres the window, frame included, on its owner or else on the screen.
+  void centre();
+  QMargins frameGuess() const;
+
   QPushButton* cancelButton_ = nullptr;
   bool unloaded_ = false;
+  bool frameKnown_ = false;
 };
 
 }  // namespace kestrune

@@ -1,6 +1,5 @@
 #include "serial_devices.h"
 
-#include <QDir>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QStringList>
@@ -8,6 +7,15 @@
 #include "port_link.h"
 
 namespace vx {
+namespace {
+
+// The device a path leads to through links; the path itself where nothing is there.
+QString resolved(const QString& path) {
+  const QString target = QFileInfo(path).canonicalFilePath();
+  return target.isEmpty() ? path : target;
+}
+
+}  // namespace
 
 QList<SerialAdapter> usbSerialAdapters() {
   QList<SerialAdapter> adapters;
@@ -24,21 +32,19 @@ QString describePort(int port, const QList<SerialAdapter>& adapters) {
   const QString device = QString::fromStdString(portDevicePath(port));
   QString what = "no device";
   if (QFileInfo::exists(device)) {
-    const QString target = QFileInfo(device).canonicalFilePath();
     what = "serial device";
     for (const SerialAdapter& adapter : adapters) {
-      if (QFileInfo(adapter.device).canonicalFilePath() == target) what = "USB serial adapter";
+      if (resolved(adapter.device) == resolved(device)) what = "USB serial adapter";
     }
   }
   return QString("%1: %2 (%3)").arg(port).arg(device, what);
 }
 
 QString adapterAdvice(int port, const QString& deviceTried, const QList<SerialAdapter>& adapters) {
-  const QString tried = QFileInfo(deviceTried).canonicalFilePath();
   QStringList others;
   QString first;
   for (const SerialAdapter& adapter : adapters) {
-    if (!tried.isEmpty() && QFileInfo(adapter.device).canonicalFilePath() == tried) continue;
+    if (resolved(adapter.device) == resolved(deviceTried)) continue;
     if (first.isEmpty()) first = adapter.device;
     others << (adapter.description.isEmpty() ? adapter.device : adapter.device + " (" + adapter.description + ")");
   }

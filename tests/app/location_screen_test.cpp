@@ -42,6 +42,15 @@ TEST_F(LocationScreen, ShowsItsControlsWhereTheyBelong) {
   }
 }
 
+TEST_F(LocationScreen, OpensCentredOnItsOwner) {
+  QWidget owner;
+  owner.setGeometry(100, 80, 600, 400);
+  owner.show();
+  frmConfirm screen(&owner);
+  screen.show();
+  EXPECT_LE((screen.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 1);
+}
+
 TEST_F(LocationScreen, LoadsTheRememberedSettings) {
   struct Case {
     const char* file;
