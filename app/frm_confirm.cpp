@@ -13,6 +13,7 @@
 #include "location_rules.h"
 #include "message_boxes.h"
 #include "port_list.h"
+#include "private_profile.h"
 #include "settings_keys.h"
 #include "typed_character.h"
 
@@ -100,6 +101,16 @@ void frmConfirm::Form_Load() {
   selectStored(comLat, ReadSetting(kSettingsFile, kSettingsSection, key::kLatHem));
   selectStored(comLong, ReadSetting(kSettingsFile, kSettingsSection, key::kLongHem));
   selectStored(comPort, ReadSetting(kSettingsFile, kSettingsSection, key::kComPort));
+  tellIfSettingsFileUnusable();
+}
+
+// Once per run (this screen loads once): a settings file that is there but
+// cannot be used reads as empty and is left alone, and the user should know.
+void frmConfirm::tellIfSettingsFileUnusable() {
+  const std::string problem = settingsFileProblem(kSettingsFile);
+  if (problem.empty()) return;
+  warn(QString("Kestrune cannot read its settings file %1: %2. Your settings will not be saved.")
+           .arg(QString::fromStdString(profilePath(kSettingsFile)), QString::fromStdString(problem)));
 }
 
 bool frmConfirm::eventFilter(QObject* watched, QEvent* event) {

@@ -42,6 +42,7 @@ class frmConfirm : public Screen {
 
  private:
   void Form_Load();
+  void tellIfSettingsFileUnusable();
   void txtLat_KeyPress(int& KeyAscii);
   void txtLong_KeyPress(int& KeyAscii);
   void txtTZ_KeyPress(int& KeyAscii);

@@ -1,6 +1,8 @@
 #include "private_profile.h"
 
 #include <fcntl.h>
+#include <pthread.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -33,10 +35,17 @@ bool sameName(std::string_view a, std::string_view b) {
          });
 }
 
-// One line of the file, its line ending included, as it stands.
+// One line of the file, its line ending (LF, CR LF or a lone CR) included, as it stands.
 struct Line {
   std::string text;
 
+  std::string_view ending() const {
+    const std::string_view all = text;
+    if (all.ends_with("\r\n")) return all.substr(all.size() - 2);
+    if (all.ends_with('\n') || all.ends_with('\r')) return all.substr(all.size() - 1);
+    return {};
+  }
+  bool ended() const { return !ending().empty(); }
   std::string_view content() const { return trim(text); }
   std::optional<std::string_view> sectionName() const {
     const std::string_view line = content();
@@ -59,25 +68,88 @@ struct Line {
   }
 };
 
-std::optional<std::string> readFile(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream contents;
-  contents << in.rdbuf();
-  return contents.str();
+constexpr std::string_view kByteOrderMark = "\xEF\xBB\xBF";
+// No settings file of this program comes near this; a larger one is not read.
+constexpr off_t kLargestFile = 1 << 20;
+
+// The file as read: missing (reads as empty), read, or there but unusable.
+struct FileRead {
+  std::optional<std::string> contents;  // nothing when missing or unusable
+  std::string problem;                  // why an existing file cannot be used
+};
+
+std::string readAll(int fd, off_t size, std::string& problem) {
+  std::string contents(static_cast<std::size_t>(size), '\0');
+  std::size_t done = 0;
+  while (done < contents.size()) {
+    const ssize_t n = ::read(fd, contents.data() + done, contents.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) problem = std::strerror(errno);
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  contents.resize(done);  // a file that shrank meanwhile
+  return contents;
 }
 
-std::vector<Line> splitLines(const std::string& contents) {
-  std::vector<Line> lines;
-  std::size_t start = 0;
-  while (start < contents.size()) {
-    const std::size_t end = contents.find('\n', start);
-    const std::size_t next = end == std::string::npos ? contents.size() : end + 1;
-    lines.push_back({contents.substr(start, next - start)});
-    start = next;
+// Only a regular file of at most kLargestFile bytes is read; opening never
+// waits (a pipe in the file's place) and a device is never read.
+FileRead readFile(const std::string& path) {
+  FileRead result;
+  const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) {
+    if (errno != ENOENT) result.problem = std::strerror(errno);
+    return result;
   }
-  return lines;
+  struct stat file {};
+  if (::fstat(fd, &file) != 0) {
+    result.problem = std::strerror(errno);
+  } else if (S_ISDIR(file.st_mode)) {
+    result.problem = "it is a folder, not a file";
+  } else if (!S_ISREG(file.st_mode)) {
+    result.problem = "it is a device or a pipe, not a file";
+  } else if (file.st_size > kLargestFile) {
+    result.problem = "it is larger than 1 MiB, far more than settings take";
+  } else {
+    std::string contents = readAll(fd, file.st_size, result.problem);
+    if (result.problem.empty()) result.contents = std::move(contents);
+  }
+  ::close(fd);
+  return result;
 }
+
+// The file's lines and what a write keeps of its form: a byte-order mark at
+// the start, and the line ending of its first line.
+struct Profile {
+  std::string byteOrderMark;
+  std::vector<Line> lines;
+  std::string newline = "\n";
+
+  explicit Profile(std::string_view contents) {
+    if (contents.starts_with(kByteOrderMark)) {
+      byteOrderMark = kByteOrderMark;
+      contents.remove_prefix(kByteOrderMark.size());
+    }
+    std::size_t start = 0;
+    while (start < contents.size()) {
+      std::size_t end = contents.find_first_of("\r\n", start);
+      if (end == std::string_view::npos) {
+        end = contents.size();
+      } else {
+        end += contents.substr(end, 2) == "\r\n" ? 2 : 1;
+      }
+      lines.push_back({std::string(contents.substr(start, end - start))});
+      start = end;
+    }
+    if (!lines.empty() && lines.front().ended()) newline = lines.front().ending();
+  }
+
+  std::string text() const {
+    std::string all = byteOrderMark;
+    for (const Line& line : lines) all += line.text;
+    return all;
+  }
+};
 
 // The lines of `section`: [first, last) after its header; nothing when absent.
 struct SectionRange {
@@ -118,10 +190,32 @@ bool makeFolders(const std::string& folder) {
   }
 }
 
+// Holds SIGHUP, SIGINT and SIGTERM while it lives: one that arrives meanwhile
+// takes effect (ending the program as it would have) once the write is
+// whole, so no temporary file is left behind.
+class SignalsHeld {
+ public:
+  SignalsHeld() {
+    sigset_t held;
+    sigemptyset(&held);
+    for (const int signal : {SIGHUP, SIGINT, SIGTERM}) sigaddset(&held, signal);
+    ::pthread_sigmask(SIG_BLOCK, &held, &previous_);
+  }
+  ~SignalsHeld() { ::pthread_sigmask(SIG_SETMASK, &previous_, nullptr); }
+  SignalsHeld(const SignalsHeld&) = delete;
+  SignalsHeld& operator=(const SignalsHeld&) = delete;
+
+ private:
+  sigset_t previous_;
+};
+
 // Writes `contents` to a temporary file beside `path` and renames it over
 // `path`, keeping the permissions of the file it replaces: a reader sees
-// the old file or the new one, never a part of either.
+// the old file or the new one, never a part of either. Only `path` itself
+// is ever read as settings, so a temporary file that a power cut leaves
+// behind is never taken for them.
 bool replaceFile(std::string path, const std::string& contents) {
+  const SignalsHeld held;
   // A settings file that is a link is replaced where the link points.
   if (char resolved[PATH_MAX]; ::realpath(path.c_str(), resolved) != nullptr) path = resolved;
   const std::string folder = path.substr(0, path.rfind('/'));
@@ -163,6 +257,8 @@ bool isWritableEntry(std::string_view section, std::string_view key, std::string
 
 }  // namespace
 
+std::string settingsFileProblem(const std::string& fileName) { return readFile(profilePath(fileName)).problem; }
+
 std::string profilePath(const std::string& fileName) {
   if (fileName.find('/') != std::string::npos) return fileName;
   return configFolder() + "/" + fileName;
@@ -178,11 +274,11 @@ uint32_t GetPrivateProfileStringA(const char* section, const char* key, const ch
   std::string_view result = defaultText != nullptr ? defaultText : "";
   std::string stored;
   if (section != nullptr && key != nullptr && fileName != nullptr) {
-    if (const auto contents = readFile(profilePath(fileName))) {
-      const std::vector<Line> lines = splitLines(*contents);
-      if (const auto range = findSection(lines, section)) {
-        if (const auto index = findKey(lines, *range, key)) {
-          stored = lines[*index].value();
+    if (const FileRead file = readFile(profilePath(fileName)); file.contents) {
+      const Profile profile(*file.contents);
+      if (const auto range = findSection(profile.lines, section)) {
+        if (const auto index = findKey(profile.lines, *range, key)) {
+          stored = profile.lines[*index].value();
           result = stored;
         }
       }
@@ -198,14 +294,15 @@ int WritePrivateProfileStringA(const char* section, const char* key, const char*
   if (section == nullptr || key == nullptr || value == nullptr || fileName == nullptr) return 0;
   if (!isWritableEntry(section, key, value)) return 0;
   const std::string path = profilePath(fileName);
-  const std::optional<std::string> contents = readFile(path);
-  std::vector<Line> lines = splitLines(contents.value_or(""));
-  const bool crlf = !lines.empty() && lines.front().text.ends_with("\r\n");
-  const std::string newline = crlf ? "\r\n" : "\n";
+  const FileRead file = readFile(path);
+  if (!file.problem.empty()) return 0;  // an existing file that cannot be read is never replaced
+  Profile profile(file.contents.value_or(""));
+  std::vector<Line>& lines = profile.lines;
+  const std::string& newline = profile.newline;
 
   // A line added behind a last line without its line ending ends that line first.
   const auto insertLine = [&](std::size_t at, std::string text) {
-    if (at > 0 && !lines[at - 1].text.ends_with('\n')) lines[at - 1].text += newline;
+    if (at > 0 && !lines[at - 1].ended()) lines[at - 1].text += newline;
     lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(at), Line{std::move(text)});
   };
   auto range = findSection(lines, section);
@@ -215,8 +312,7 @@ int WritePrivateProfileStringA(const char* section, const char* key, const char*
   }
   if (const auto index = findKey(lines, *range, key)) {
     const std::string_view name = *lines[*index].keyName();  // keep the name as the file spells it
-    const bool ended = lines[*index].text.ends_with('\n');
-    lines[*index].text = std::string(name) + "=" + value + (ended ? newline : "");
+    lines[*index].text = std::string(name) + "=" + value + std::string(lines[*index].ending());
   } else {
     std::size_t after = range->header + 1;
     for (std::size_t i = range->first; i < range->last; ++i) {
@@ -224,7 +320,5 @@ int WritePrivateProfileStringA(const char* section, const char* key, const char*
     }
     insertLine(after, std::string(trim(key)) + "=" + value + newline);
   }
-  std::string updated;
-  for (const Line& line : lines) updated += line.text;
-  return replaceFile(path, updated) ? 1 : 0;
+  return replaceFile(path, profile.text()) ? 1 : 0;
 }

@@ -4,8 +4,14 @@
 //
 // A file name without a folder resolves in $XDG_CONFIG_HOME (by default
 // ~/.config). Section and key names compare without regard to ASCII case;
-// values are byte text, trimmed of blanks around them. Files with LF and
-// with CR LF line endings are both read, and a write keeps the file's.
+// values are byte text, trimmed of blanks around them. Lines may end in LF,
+// CR LF or a lone CR, and a write keeps the file's ending (its first
+// line's) and a UTF-8 byte-order mark at its start.
+//
+// Only a missing file reads as empty. A file that is there but cannot be
+// used (unreadable, not a regular file, larger than 1 MiB) reads as
+// missing and is never written: both functions give their failure result
+// and leave it byte for byte as it was.
 //
 // Not QSettings: a write here changes one line or adds one, leaving every
 // other section, key, comment and blank line byte for byte as it was, and a
@@ -35,5 +41,9 @@ namespace kestrune {
 
 // The path a private-profile file name stands for.
 std::string profilePath(const std::string& fileName);
+
+// Why the existing file `fileName` cannot be used ("Permission denied", "it
+// is a folder, not a file"); empty when it can, or does not exist.
+std::string settingsFileProblem(const std::string& fileName);
 
 }  // namespace kestrune
