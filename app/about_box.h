@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The About boxes: the welcome screen's names the program's version; the
 // other two screens show the fixed line "Version 1.00." whatever the
 // release.

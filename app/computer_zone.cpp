@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "computer_zone.h"
 
 #include <QTimeZone>

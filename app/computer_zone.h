@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The computer's own time zone as it stands now, summer time included: what
 // the location screen offers as the time difference.
 #pragma once

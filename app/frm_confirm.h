@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The location entry screen: shows the position, time difference and port
 // that the settings file remembers, lets the user correct them, checks the
 // coordinates, turns the time difference into the control's convention

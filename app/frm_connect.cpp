@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "frm_connect.h"
 
 #include <QComboBox>

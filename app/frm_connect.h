@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The connection and fix monitor screen. It creates the receiver link
 // control by its programmatic identifier "vx.vxcomm" and drives it by name
 // through its late-binding interface: on load it hands it the position,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The welcome screen, the program's first and last: Continue opens the
 // location entry screen modally; when that returns, however the screens
 // after it closed, the welcome screen unloads and the program ends.

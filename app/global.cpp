@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "global.h"
 
 #include <string>

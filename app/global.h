@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's shared module: the settings reader, the item splitter and
 // the error report box that the monitor screen's handlers show for a
 // failure they trap.

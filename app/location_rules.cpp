@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "location_rules.h"
 
 #include <cmath>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The rules the location entry screen applies on Continue, apart from the
 // screen: which coordinates pass, and how the time difference turns from
 // the user's convention (east of Greenwich positive) into the control's

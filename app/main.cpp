@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Kestrune: prepares a serially attached Earthmate GPS receiver for a fast
 // first fix. Three screens in a fixed order: welcome, location entry, and
 // connection and fix monitor.

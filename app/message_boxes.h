@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's message boxes go through one replaceable service, so that
 // tests read their texts instead of blocking on a modal window.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The location screen's port list: entries "1" to "4", the text the control
 // receives, each shown in the drop-down with the device it opens and
 // whether that is there ("1: /dev/ttyUSB0 (USB serial adapter)"). The

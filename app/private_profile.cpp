@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "private_profile.h"
 
 #include <fcntl.h>

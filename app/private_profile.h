@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The private-profile (INI) file operations Kestrune keeps its settings
 // with, under the names and with the arguments of the platform functions it
 // was written against.

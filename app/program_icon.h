@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program icon, in 16, 32 and 48 pixels, that every window carries.
 #pragma once
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the three screens share: the caption "Kestrune", the program icon,
 // a menu bar with the single item "&About...", a fixed client area of
 // 4875 x 3075 twips with controls placed in twips (twips.h), default and

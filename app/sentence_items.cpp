@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sentence_items.h"
 
 #include <QRegularExpression>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the monitor screen makes of the items of a $GPRMC sentence.
 #pragma once
 

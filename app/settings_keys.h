@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The keys of the settings file's section "Settings", in the order the
 // monitor screen's exit routine writes them.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The automatic-exit check box with its three values: 0 unticked, 1
 // ticked, 2 greyed. The user only ticks and unticks; greyed comes from the
 // stored setting, and a click on a greyed box ticks it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "typed_character.h"
 
 #include <QKeyEvent>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The character a key press types, as a key-press handler sees it: the
 // character code (8 for Backspace, control codes for Ctrl with a letter),
 // or nothing for keys that type no character (arrows, Delete,

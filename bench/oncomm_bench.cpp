@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control on a real pseudo-terminal:
 // - latency from writing the last byte of a message and the next sync byte
 //   into the pty master to the control's OnComm signal;

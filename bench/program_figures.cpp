@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A measured run of the program's own figures, as a user meets them:
 //  - from process start to the welcome screen painted;
 //  - the CPU the program uses while a screen waits for input;

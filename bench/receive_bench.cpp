@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Throughput of the receive path over a real recording replayed 1000 times
 // (about 5 MB), fed in reads of 1, 16 and 4096 bytes and as one burst.
 #include <benchmark/benchmark.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Late binding by dispatch id: what a host that knows the control only by
 // its type library calls. Each id of type_library.h maps to the member of
 // the same name on the control's meta-object; arguments are converted as

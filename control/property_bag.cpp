@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "property_bag.h"
 
 namespace vx {

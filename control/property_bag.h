@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Property bags: where a host keeps the settings of a placed control. A
 // value equal to its default is not written, and a value the bag does not
 // hold reads back as the default the reader gives.

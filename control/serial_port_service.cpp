@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "serial_port_service.h"
 
 #include <unistd.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The serial port service: one serial port with the operations the control
 // uses, on QSerialPort. The line settings are fixed: 9600 baud, 8 data bits,
 // no parity, 1 stop bit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The facts of the control's type library: the fixed identifiers, the
 // members of the dispatch interface _vxcomm in slot order with their
 // dispatch ids, and what a design environment shows of them.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "variant_conversions.h"
 
 #include <cmath>

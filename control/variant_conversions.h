@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Conversions of values crossing the control's dispatch interface, with the
 // component runtime's errors: 13 (type mismatch) for a value that is not a
 // number where one is needed, 6 (overflow) for one out of range, 5 for a

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "vx_plugin.h"
 
 #include "type_library.h"

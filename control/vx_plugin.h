@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The library vx as a Qt plugin: its metadata (vx.json, generated from
 // type_library.h) names the classes it holds with their programmatic and
 // class identifiers, so a host finds it without loading it first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "vxcomm.h"
 
 #include <QPainter>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vxcomm: the receiver link control.
 //
 // It owns the serial port (MSComm1), wakes and initialises the receiver by

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // _vxcomm: the typed interface of the control vxcomm, in the slot order of
 // its dispatch interface (each property's read accessor before its write
 // accessor). A host that holds only a QObject gets it with

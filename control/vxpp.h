@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vxpp: the property page of the control vxcomm. A design environment
 // shows it for the controls a developer selected; it edits their five
 // stored settings as plain text fields: filled from the first selected

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Field codecs of the receiver's binary messages and the angle and length
 // conversions. Byte text is a std::string_view whose chars carry one byte
 // each; fields are little-endian, and only the leading bytes a codec needs

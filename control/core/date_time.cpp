@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "date_time.h"
 
 #include <chrono>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Calendar date and time of day, as the clock reports them and as the
 // initialisation message carries them.
 #pragma once

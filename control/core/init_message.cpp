@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "init_message.h"
 
 #include <cmath>

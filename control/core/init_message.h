@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The initialisation message (id 1200) that tells the receiver the UTC date
 // and time and its approximate position: 21 data words behind the header,
 // 54 bytes on the wire. The wake reply fills in the time and position;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The five settings the receiver is initialised from, as the host gave them,
 // and their defaults (those of a new control, and of a stored one that lacks
 // a value).

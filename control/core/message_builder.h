@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Builds binary messages in the receiver's format: 16-bit little-endian
 // words, the sync word 0xFF 0x81, id, data word count, flags and header
 // checksum, then the data words and their checksum. Each checksum makes the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // NMEA 0183 sentences synthesised from the receiver's binary messages.
 //
 // A message text is the whole message as received: header and data, one

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Numbers to text and back, independent of the process locale: the serial
 // protocol and the settings always use "." as the decimal point.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The receive buffer: bytes received and not yet consumed.
 //
 // Consuming from the front only moves an offset; the storage is compacted

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "receiver_link.h"
 
 #include <cstring>

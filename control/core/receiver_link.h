@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The receiver link: everything between the serial bytes and the sentences,
 // with no I/O of its own.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "receiver_messages.h"
 
 #include "nmea_sentences.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The binary messages a receiver of this family sends, built from field
 // values: the counterpart of nmea_sentences.h, for the tools that play the
 // receiver's side and for tests. Word numbers are those of the message.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "sentence_queue.h"
 
 #include <utility>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The sentence queue: finished sentences waiting for the host, in order.
 //
 // 99 slots used in rotation (slot numbers 1 to 99), a write and a read

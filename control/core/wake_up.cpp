@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "wake_up.h"
 
 #include <limits>

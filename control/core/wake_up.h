@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Waking the receiver and initialising it.
 //
 // After power-up the receiver announces itself with text lines beginning

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "vxcomm_designer_plugin.h"
 
 #include <QExtensionManager>

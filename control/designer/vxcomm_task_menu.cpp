@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "vxcomm_task_menu.h"
 
 #include <QAction>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // "Edit Properties..." on the context menu of a vxcomm in Qt Designer: the
 // property page vxpp in a dialog with OK, Cancel and Apply, for the
 // selected instances. Apply goes through Designer's form cursor, so that

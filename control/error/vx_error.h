@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Errors raised by the control and its core: a number that hosts compare,
 // a description for people and the source that raised it.
 #pragma once

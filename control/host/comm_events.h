@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Codes of the serial port's communication events, as CommEvent reads them
 // and CommError hands them to hosts.
 // The codes of the serial-communications control hosts know are kept; the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The class object of the control library: what a host gets from the vx
 // plugin and asks for controls. Header only, so that hosts need not link
 // the library to create its controls.

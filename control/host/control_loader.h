@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Creating a control by its programmatic identifier ("vx.vxcomm") or its
 // class id, as a host that does not link the control library does: the
 // plugin that names the class in its metadata is found in the "vx" folder

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control's late-binding interface, as a host that knows the control
 // only by its programmatic identifier uses it: member names resolve to
 // dispatch ids through the control's type library (case does not count),

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "late_bound.h"
 
 #include "vx_error.h"

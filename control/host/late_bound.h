@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A control driven by name, as a late-bound host drives it: each access
 // resolves the member name through the control's type library and goes
 // through its late-binding interface, so values are converted and errors

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Twips, the unit window layouts are given in: 1440 to the inch, so 15 to a
 // pixel at 96 logical dots per inch (Qt scales logical pixels on
 // high-density screens).

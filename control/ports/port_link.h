@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Where serial port N lives. Users point the link
 // $XDG_CONFIG_HOME/vx/com<N> (default ~/.config/vx/com<N>) at their device,
 // a USB adapter say; without a link, port N is /dev/ttyS<N-1>.

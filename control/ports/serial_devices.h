@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What stands behind the serial ports, told for people: the device each
 // port opens and whether it is there, the USB serial adapters plugged in,
 // and the command that makes one of them a port. Used where a port is

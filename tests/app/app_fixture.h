@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the program's tests share: a private configuration folder (settings
 // file and port links) and the message boxes recorded instead of shown.
 #pragma once

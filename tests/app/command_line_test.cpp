@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Every program answers --help and --version on the terminal, with or
 // without a display, and exits 0.
 #include <gtest/gtest.h>

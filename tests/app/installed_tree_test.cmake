@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Installs the build under a fresh prefix and runs the installed programs
 # with no plugin path set: each must find the control library by itself.
 # vxinit on a port with no device must fail with the port's error (8012),

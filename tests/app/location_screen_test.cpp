@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The location entry screen: what it loads, what it lets the user type,
 // and what Continue checks and hands on.
 #include <QClipboard>

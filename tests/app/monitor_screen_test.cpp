@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The connection and fix monitor screen, with the real control on a
 // pseudo-terminal linked as port 1; sentences are fed through the
 // control's addmsg and OnComm, or as receiver messages on the line.

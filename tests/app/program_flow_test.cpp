@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The chain of modal screens and the program's end, and the whole program
 // in-process against earthmate-sim linked as port 1.
 #include <signal.h>

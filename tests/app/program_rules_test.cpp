@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The program's rules apart from its screens: item splitting, the checks
 // and conversion of Continue, the monitor's item formats, report texts.
 #include <gtest/gtest.h>

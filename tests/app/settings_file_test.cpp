@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The settings file: the private-profile read and write, and ReadSetting.
 #include <signal.h>
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Creating the control by its programmatic identifier or class id, as a
 // host that does not link the library does.
 #include <gtest/gtest.h>

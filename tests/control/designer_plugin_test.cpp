@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control in Qt Designer and in forms made with it: the plugin loads,
 // names and creates vxcomm; the page dialog applies through the form; a
 // saved form gives a program a control with those settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The five stored settings through both property bags.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The property page vxpp: what a developer sees, and how it reads and
 // applies the five stored settings of the first selected control.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the user is told about the devices behind the ports.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control against a scripted receiver on a real pseudo-terminal.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The control's properties and methods: defaults, conversions, the
 // property-changed notification, late binding by name and by dispatch id.
 #include <gtest/gtest.h>

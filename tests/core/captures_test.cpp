@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The receive path against real recordings of receivers of this family.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "codecs.h"
 
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "nmea_sentences.h"
 
 #include <gtest/gtest.h>

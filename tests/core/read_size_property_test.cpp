@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Property: the same bytes give the same sentences and writes, in the same
 // order, however the input is cut into reads.
 #include <gtest/gtest.h>

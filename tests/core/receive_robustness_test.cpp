@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Arbitrary and mutated input through the receive path: no crash, no
 // undefined behaviour (this runs under the sanitizers in CI) and a buffer
 // that stays bounded.

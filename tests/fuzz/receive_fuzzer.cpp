@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // libFuzzer entry for the receive path: the first byte chooses the read
 // size and the starting mode, the rest is the serial input.
 #include <cstddef>

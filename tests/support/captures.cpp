@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "captures.h"
 
 #include <cstdlib>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The receiver recordings beside the repository. Tests that need one skip
 // with a clear message where the folder is absent, as on a fresh clone.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The number of the vx::Error a call raises, or 0 when it raises none.
 #pragma once
 

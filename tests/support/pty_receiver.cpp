@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "pty_receiver.h"
 
 #include <fcntl.h>

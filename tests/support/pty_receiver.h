@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // A scripted receiver on the master side of a real pseudo-terminal. The
 // slave side is what the control opens; linkAsPort(N) makes it port N in a
 // private configuration folder (XDG_CONFIG_HOME points there while this

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GoogleTest printers for Qt types, so failures show texts, not bytes.
 #pragma once
 

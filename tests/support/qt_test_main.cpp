@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // GoogleTest main for tests that need a Qt application (widgets offscreen).
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Bytes the receiver and the control exchange, shared by the tests: the
 // power-up line (which is also the wake reply), the first byte of a sync
 // pair, and the initialisation message of the worked example (5 December

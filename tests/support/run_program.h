@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs one of the project's programs as a user would, and collects its exit
 // code and what it printed.
 #pragma once

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Runs bytes through a receiver link and records what comes out, in order:
 // each write to the receiver as "TX" and its bytes in hexadecimal, each
 // sentence as itself. Two runs over the same bytes compare as transcripts.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The simulated receiver's model and its reading of what the host sends.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vxinit against earthmate-sim over a real pseudo-terminal linked as a port:
 // the whole system as a user runs it, without the hardware.
 #include <gtest/gtest.h>

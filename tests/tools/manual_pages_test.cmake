@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: MIT
 # Each manual page names every option its program accepts: the options are
 # read from the program's own --help and looked up in the page.
 foreach(tool vxinit vxdecode earthmate-sim)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vxdecode run as a user runs it: output, exit codes and messages.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vxinit run as a user runs it, against a scripted receiver on a pty.
 #include <gtest/gtest.h>
 

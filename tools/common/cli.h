@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Small helpers shared by the command-line tools: argument values and the
 // exit codes the tools agree on.
 #pragma once

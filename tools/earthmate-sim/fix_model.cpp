@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "fix_model.h"
 
 #include <cmath>

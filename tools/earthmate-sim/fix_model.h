@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // What the simulated receiver knows and reports: the true position and
 // time, whether and when it has a fix, and each second's messages.
 //

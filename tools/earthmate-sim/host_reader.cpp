@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 #include "host_reader.h"
 
 #include "message_builder.h"

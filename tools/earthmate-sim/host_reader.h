@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // Reads what the host sends the simulated receiver: the wake reply
 // "EARTHA" CR LF while asleep, then binary messages, of which only a valid
 // initialisation message (id 1200, 21 data words, both checksums right)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // earthmate-sim: a stand-in Earthmate receiver on a pseudo-terminal, so that
 // the control can be run, shown and tested without the hardware.
 #include <fcntl.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The simulated receiver on the master side of a pseudo-terminal: its
 // power-up text, its binary output once a second, what it reads from the
 // host, and the faults tests ask for. Single-threaded: one poll loop.

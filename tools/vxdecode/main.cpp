@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vxdecode: decodes a recording of the receiver's serial output offline,
 // as the control would see it live, and prints the sentences and every
 // write to the receiver in the order they happen.

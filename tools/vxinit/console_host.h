@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // The console host of the receiver link control: configures a control
 // created by its programmatic identifier, opens the port, prints each
 // sentence as it arrives and reports on stderr what the control sends to

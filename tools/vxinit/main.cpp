@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: MIT
 // vxinit: initialises a receiver from a terminal, for headless machines and
 // scripts. Creates the control by "vx.vxcomm", opens the port, prints each
 // sentence as it arrives.
