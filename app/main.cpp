@@ -44,7 +44,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName("Kestrune");
   QApplication::setApplicationVersion(kestrune::kVersionText);
-  QApplication::setDesktopFileName("kestrune");
+  QApplication::setDesktopFileName(kestrune::kAppId);
   QApplication::setWindowIcon(kestrune::programIcon());
 
   kestrune::frmMain welcome;

@@ -9,7 +9,7 @@ execute_process(COMMAND "${CMAKE_COMMAND}" --install "${BUILD_DIR}" --prefix "${
 if(NOT installed EQUAL 0)
   message(FATAL_ERROR "cmake --install failed: ${installed}")
 endif()
-foreach(file bin/kestrune bin/vxinit bin/vxdecode bin/earthmate-sim share/applications/kestrune.desktop
+foreach(file bin/kestrune bin/vxinit bin/vxdecode bin/earthmate-sim share/applications/${APP_ID}.desktop share/metainfo/${APP_ID}.metainfo.xml
              share/icons/hicolor/48x48/apps/kestrune.png share/icons/hicolor/scalable/apps/kestrune.svg
              share/man/man1/kestrune.1)
   if(NOT EXISTS "${PREFIX}/${file}")
