@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "about_box.h"
 
-#include "global.h"
+
 #include "message_boxes.h"
 #include "version.h"
 

@@ -6,7 +6,7 @@
 #include <cstring>
 #include <iostream>
 
-#include "frm_main.h"
+#include "welcome_screen.h"
 #include "program_icon.h"
 #include "version.h"
 
@@ -47,8 +47,8 @@ int main(int argc, char** argv) {
   QApplication::setDesktopFileName(kestrune::kAppId);
   QApplication::setWindowIcon(kestrune::programIcon());
 
-  kestrune::frmMain welcome;
-  QObject::connect(&welcome, &kestrune::frmMain::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
+  kestrune::WelcomeScreen welcome;
+  QObject::connect(&welcome, &kestrune::WelcomeScreen::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);
   welcome.show();
   return app.exec();
 }

@@ -9,6 +9,10 @@ class QWidget;
 
 namespace kestrune {
 
+// The program title: every window's caption, and the title of every message
+// box without one of its own.
+inline constexpr const char* kProgramTitle = "Kestrune";
+
 enum class MessageIcon { kNone, kWarning, kError, kQuestion };
 
 struct Message {

@@ -10,7 +10,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "global.h"
+#include "message_boxes.h"
 #include "program_icon.h"
 
 namespace kestrune {
@@ -33,8 +33,8 @@ Screen::Screen(QWidget* owner) : QDialog(owner), client_(new QWidget(this)) {
   auto* menuBar = new QMenuBar(this);
   menuBar->setNativeMenuBar(false);  // the menu belongs to the window, on every desktop
   QAction* about = menuBar->addAction("&About...");
-  about->setObjectName("mnuAbout");
-  connect(about, &QAction::triggered, this, [this] { mnuAbout_Click(); });
+  about->setObjectName("aboutAction");
+  connect(about, &QAction::triggered, this, [this] { showAboutBox(); });
 
   client_->setFixedSize(fromTwips(0, 0, kClientWidthTwips, kClientHeightTwips).size());
   auto* layout = new QVBoxLayout(this);
@@ -48,7 +48,7 @@ Screen::Screen(QWidget* owner) : QDialog(owner), client_(new QWidget(this)) {
 void Screen::unload() {
   if (unloaded_) return;
   unloaded_ = true;
-  Form_Unload();
+  onUnload();
   // A box still open over this screen (its About box, say, when the automatic
   // exit fires) closes with it: its modal loop would keep the program alive.
   for (QDialog* box : findChildren<QDialog*>(Qt::FindDirectChildrenOnly)) {

@@ -4,7 +4,7 @@
 // 4875 x 3075 twips with controls placed in twips (twips.h), default and
 // cancel buttons, and unloading.
 //
-// A screen unloads once: Form_Unload runs, the window closes and a modal
+// A screen unloads once: onUnload runs, the window closes and a modal
 // showing of it returns. The close box unloads; Esc clicks the cancel
 // button where there is one.
 //
@@ -45,8 +45,8 @@ class Screen : public QDialog {
   }
   void setCancelButton(QPushButton* button) { cancelButton_ = button; }
 
-  virtual void Form_Unload() {}
-  virtual void mnuAbout_Click() = 0;
+  virtual void onUnload() {}
+  virtual void showAboutBox() = 0;
 
   void reject() override;
   void closeEvent(QCloseEvent* event) override;

@@ -3,10 +3,22 @@
 
 #include <QRegularExpression>
 
-#include "global.h"
+#include "error_report.h"
 #include "vx_error.h"
 
 namespace kestrune {
+
+QString stripNextItem(QString& text, const QString& delimiter) {
+  const qsizetype found = delimiter.isEmpty() ? -1 : text.indexOf(delimiter, 0, Qt::CaseSensitive);
+  if (found < 0) {
+    QString item;
+    item.swap(text);
+    return item;
+  }
+  QString item = text.left(found);
+  text = text.mid(found + 1);
+  return item;
+}
 
 QString decimalDegrees(const QString& coordinate) {
   if (coordinate.size() < 7) {

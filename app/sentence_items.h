@@ -6,6 +6,12 @@
 
 namespace kestrune {
 
+// Takes the next item off the front of `text`: what stands before the
+// first `delimiter` (all of `text` when there is none), and leaves in
+// `text` what follows the delimiter's first character. Items are handed
+// back as they stand; an empty text gives empty items for ever.
+QString stripNextItem(QString& text, const QString& delimiter);
+
 // A receiver coordinate, ddmm.mmmm or dddmm.mmmm, as decimal degrees with
 // six decimals: "3348.1234" gives "33.802057", "00007.6561" "0.127602".
 // An item shorter than 7 characters is error 5; one that is not digits

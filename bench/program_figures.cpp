@@ -22,9 +22,9 @@
 #include <sstream>
 #include <string>
 
-#include "frm_confirm.h"
-#include "frm_connect.h"
-#include "frm_main.h"
+#include "location_screen.h"
+#include "monitor_screen.h"
+#include "welcome_screen.h"
 #include "message_boxes.h"
 
 namespace {
@@ -94,7 +94,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   PrintedMessages messages;
   kestrune::setMessageBoxes(&messages);
-  kestrune::frmMain welcome;
+  kestrune::WelcomeScreen welcome;
   FirstPaint painted;
   welcome.installEventFilter(&painted);
   welcome.show();
@@ -110,17 +110,17 @@ int main(int argc, char** argv) {
   QProcess simulator;
   simulator.start(SIM_PATH, {"--link", "1", "--speed", "4"});
   while (!QFileInfo(config.path() + "/vx/com1").isSymLink()) runFor(50);
-  kestrune::frmConfirm location(&welcome);
-  location.txtLat->setText("52.06");
-  location.txtLong->setText("5.14");
-  location.txtTZ->setText("0");
-  kestrune::frmConnect monitor(&location);
+  kestrune::LocationScreen location(&welcome);
+  location.latitudeEdit->setText("52.06");
+  location.longitudeEdit->setText("5.14");
+  location.timeDifferenceEdit->setText("0");
+  kestrune::MonitorScreen monitor(&location);
   monitor.show();
   runFor(8000);
   std::printf("resident memory with the monitor open and receiving: %.1f MB (status \"%s\", quality \"%s\")\n",
-              static_cast<double>(residentKilobytes()) / 1024, qPrintable(monitor.labStatus->text()),
-              qPrintable(monitor.labQuality->text()));
-  monitor.cmdExit_Click();
+              static_cast<double>(residentKilobytes()) / 1024, qPrintable(monitor.statusValue->text()),
+              qPrintable(monitor.qualityValue->text()));
+  monitor.onExitClicked();
   simulator.terminate();
   simulator.waitForFinished();
   return 0;

@@ -9,32 +9,32 @@
 #include <QTest>
 
 #include "app_fixture.h"
-#include "frm_confirm.h"
-#include "frm_connect.h"
+#include "location_screen.h"
+#include "monitor_screen.h"
 #include "location_rules.h"
 #include "port_link.h"
 
 namespace kestrune::test {
 namespace {
 
-using LocationScreen = AppTest;
+using LocationScreenTest = AppTest;
 
-TEST_F(LocationScreen, ShowsItsControlsWhereTheyBelong) {
-  frmConfirm screen(nullptr);
+TEST_F(LocationScreenTest, ShowsItsControlsWhereTheyBelong) {
+  LocationScreen screen(nullptr);
   EXPECT_EQ(screen.windowTitle(), "Kestrune");
   EXPECT_EQ(screen.clientArea()->size(), QSize(325, 205));
-  EXPECT_EQ(screen.txtLat->geometry(), QRect(160, 41, 65, 19));
-  EXPECT_EQ(screen.comPort->geometry(), QRect(160, 134, 41, 21));
-  EXPECT_EQ(screen.cmdExit->geometry(), QRect(240, 168, 73, 25));
-  EXPECT_EQ(screen.txtLat->toolTip(), "Your latitude. Eg. 37.3567");
-  EXPECT_EQ(screen.txtLong->toolTip(), "Your longitude. Eg. 144.67");
-  EXPECT_TRUE(screen.cmdContinue->isDefault());
-  // Tab walks the boxes and lists top to bottom, then the buttons, from txtLat on.
+  EXPECT_EQ(screen.latitudeEdit->geometry(), QRect(160, 41, 65, 19));
+  EXPECT_EQ(screen.portList->geometry(), QRect(160, 134, 41, 21));
+  EXPECT_EQ(screen.exitButton->geometry(), QRect(240, 168, 73, 25));
+  EXPECT_EQ(screen.latitudeEdit->toolTip(), "Your latitude. Eg. 37.3567");
+  EXPECT_EQ(screen.longitudeEdit->toolTip(), "Your longitude. Eg. 144.67");
+  EXPECT_TRUE(screen.continueButton->isDefault());
+  // Tab walks the boxes and lists top to bottom, then the buttons, from latitudeEdit on.
   screen.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
-  EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(screen.txtLat));
-  const QWidget* expected[] = {screen.comLat, screen.txtLong, screen.comLong, screen.txtTZ,
-                               screen.comPort, screen.cmdContinue, screen.cmdExit, screen.txtLat};
+  EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(screen.latitudeEdit));
+  const QWidget* expected[] = {screen.latitudeHemisphereList, screen.longitudeEdit, screen.longitudeHemisphereList, screen.timeDifferenceEdit,
+                               screen.portList, screen.continueButton, screen.exitButton, screen.latitudeEdit};
   for (const QWidget* next : expected) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QWidget* focused = QApplication::focusWidget();
@@ -43,21 +43,21 @@ TEST_F(LocationScreen, ShowsItsControlsWhereTheyBelong) {
   }
 }
 
-TEST_F(LocationScreen, OpensCentredOnItsOwner) {
+TEST_F(LocationScreenTest, OpensCentredOnItsOwner) {
   QWidget owner;
   owner.setGeometry(100, 80, 600, 400);
   owner.show();
-  frmConfirm screen(&owner);
+  LocationScreen screen(&owner);
   screen.show();
   EXPECT_LE((screen.frameGeometry().center() - owner.frameGeometry().center()).manhattanLength(), 1);
 }
 
-TEST_F(LocationScreen, LoadsTheRememberedSettings) {
+TEST_F(LocationScreenTest, LoadsTheRememberedSettings) {
   struct Case {
     const char* file;
     const char* lat;
     const char* tz;
-    const char* lists;  // comLat, comLong, comPort
+    const char* lists;  // latitudeHemisphereList, longitudeHemisphereList, portList
   };
   // Without a stored TZ, the box starts with the computer's own difference, hours east.
   setComputerZone("Asia/Kolkata");
@@ -69,46 +69,46 @@ TEST_F(LocationScreen, LoadsTheRememberedSettings) {
   };
   for (const Case& c : cases) {
     writeSettings(c.file);
-    frmConfirm screen(nullptr);
-    EXPECT_EQ(screen.txtLat->text(), c.lat) << c.file;
-    EXPECT_EQ(screen.txtTZ->text(), c.tz) << c.file;
-    EXPECT_EQ(screen.comLat->currentText() + screen.comLong->currentText() + screen.comPort->currentText(), c.lists)
+    LocationScreen screen(nullptr);
+    EXPECT_EQ(screen.latitudeEdit->text(), c.lat) << c.file;
+    EXPECT_EQ(screen.timeDifferenceEdit->text(), c.tz) << c.file;
+    EXPECT_EQ(screen.latitudeHemisphereList->currentText() + screen.longitudeHemisphereList->currentText() + screen.portList->currentText(), c.lists)
         << c.file;
-    EXPECT_EQ(screen.comPort->count(), 4);
+    EXPECT_EQ(screen.portList->count(), 4);
   }
 }
 
-TEST_F(LocationScreen, FiltersTypedCharactersButLetsPasteThrough) {
-  frmConfirm screen(nullptr);
+TEST_F(LocationScreenTest, FiltersTypedCharactersButLetsPasteThrough) {
+  LocationScreen screen(nullptr);
   const auto typeInto = [](QWidget* box, const QString& text) {
     for (QChar c : text) QTest::keyClick(box, c.toLatin1());
   };
-  typeInto(screen.txtLat, "4a2.+5-");
-  EXPECT_EQ(screen.txtLat->text(), "42.5");
-  QTest::keyClick(screen.txtLat, Qt::Key_Backspace);
-  EXPECT_EQ(screen.txtLat->text(), "42.");
-  screen.txtTZ->clear();
-  typeInto(screen.txtTZ, "-x9.5+");
-  EXPECT_EQ(screen.txtTZ->text(), "-9.5");
-  typeInto(screen.comPort->lineEdit(), "7a");
-  EXPECT_EQ(screen.comPort->currentText(), "1");
+  typeInto(screen.latitudeEdit, "4a2.+5-");
+  EXPECT_EQ(screen.latitudeEdit->text(), "42.5");
+  QTest::keyClick(screen.latitudeEdit, Qt::Key_Backspace);
+  EXPECT_EQ(screen.latitudeEdit->text(), "42.");
+  screen.timeDifferenceEdit->clear();
+  typeInto(screen.timeDifferenceEdit, "-x9.5+");
+  EXPECT_EQ(screen.timeDifferenceEdit->text(), "-9.5");
+  typeInto(screen.portList->lineEdit(), "7a");
+  EXPECT_EQ(screen.portList->currentText(), "1");
 
   // Ctrl+V is a control character and discarded; Shift+Insert types none and pastes.
-  screen.txtLong->clear();
+  screen.longitudeEdit->clear();
   QApplication::clipboard()->setText("12ab");
-  QTest::keyClick(screen.txtLong, Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(screen.txtLong->text(), "");
-  QTest::keyClick(screen.txtLong, Qt::Key_Insert, Qt::ShiftModifier);
-  EXPECT_EQ(screen.txtLong->text(), "12ab");
+  QTest::keyClick(screen.longitudeEdit, Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(screen.longitudeEdit->text(), "");
+  QTest::keyClick(screen.longitudeEdit, Qt::Key_Insert, Qt::ShiftModifier);
+  EXPECT_EQ(screen.longitudeEdit->text(), "12ab");
 }
 
 // A list with the focus takes keys itself and hands them to its edit field
 // directly: typing, wherever Tab leaves the focus, changes no list.
-TEST_F(LocationScreen, ListsTakeNoTypedCharacterWhereverTheFocusIs) {
-  frmConfirm screen(nullptr);
+TEST_F(LocationScreenTest, ListsTakeNoTypedCharacterWhereverTheFocusIs) {
+  LocationScreen screen(nullptr);
   screen.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
-  for (QComboBox* list : {screen.comLat, screen.comLong, static_cast<QComboBox*>(screen.comPort)}) {
+  for (QComboBox* list : {screen.latitudeHemisphereList, screen.longitudeHemisphereList, static_cast<QComboBox*>(screen.portList)}) {
     const QString before = list->currentText();
     list->setFocus(Qt::TabFocusReason);
     for (const char* keys : {"wWsSeE", "93nN"}) {
@@ -119,25 +119,25 @@ TEST_F(LocationScreen, ListsTakeNoTypedCharacterWhereverTheFocusIs) {
   }
 }
 
-TEST_F(LocationScreen, PortEntriesNameTheirDevices) {
+TEST_F(LocationScreenTest, PortEntriesNameTheirDevices) {
   vx::linkPort(2, "/dev/null");
   vx::linkPort(3, "/nonexistent/ttyUSB9");
-  frmConfirm screen(nullptr);
-  EXPECT_EQ(screen.comPort->itemText(1), "2");  // the text the control receives
-  EXPECT_EQ(screen.comPort->itemData(1, Qt::ToolTipRole).toString(), "2: /dev/null (serial device)");
-  EXPECT_EQ(screen.comPort->itemData(2, Qt::ToolTipRole).toString(), "3: /nonexistent/ttyUSB9 (no device)");
-  EXPECT_EQ(screen.comPort->itemData(3, Qt::ToolTipRole).toString(), "4: /dev/ttyS3 (no device)");
+  LocationScreen screen(nullptr);
+  EXPECT_EQ(screen.portList->itemText(1), "2");  // the text the control receives
+  EXPECT_EQ(screen.portList->itemData(1, Qt::ToolTipRole).toString(), "2: /dev/null (serial device)");
+  EXPECT_EQ(screen.portList->itemData(2, Qt::ToolTipRole).toString(), "3: /nonexistent/ttyUSB9 (no device)");
+  EXPECT_EQ(screen.portList->itemData(3, Qt::ToolTipRole).toString(), "4: /dev/ttyS3 (no device)");
 }
 
 // After the coordinates, Continue checks the time difference and offers the
 // computer's own when the box holds another; the file keeps the user's entry.
-TEST_F(LocationScreen, ContinueOffersTheComputersTimeDifference) {
+TEST_F(LocationScreenTest, ContinueOffersTheComputersTimeDifference) {
   struct Case {
     const char* zone;
     const char* entered;
     bool answerYes;
     const char* question;  // "" when none is asked
-    const char* handedOn;  // txtTZ after Continue: the control's convention
+    const char* handedOn;  // timeDifferenceEdit after Continue: the control's convention
   };
   const Case cases[] = {
       {"Asia/Kolkata", "5.5", false, "", "-5.5"},
@@ -156,15 +156,15 @@ TEST_F(LocationScreen, ContinueOffersTheComputersTimeDifference) {
   vx::linkPort(1, "/nonexistent/tty");  // the monitor opens and is closed at once
   for (const Case& c : cases) {
     setComputerZone(c.zone);
-    frmConfirm screen(nullptr);
-    screen.txtLat->setText("52.06");
-    screen.txtLong->setText("5.14");
-    screen.txtTZ->setText(c.entered);
+    LocationScreen screen(nullptr);
+    screen.latitudeEdit->setText("52.06");
+    screen.longitudeEdit->setText("5.14");
+    screen.timeDifferenceEdit->setText(c.entered);
     messages.asked.clear();
     messages.answerYes = c.answerYes;
-    whenShown<frmConnect>([](frmConnect& monitor) { monitor.cmdExit->click(); });
-    screen.cmdContinue_Click();
-    EXPECT_EQ(screen.txtTZ->text(), c.handedOn) << c.zone << " " << c.entered;
+    whenShown<MonitorScreen>([](MonitorScreen& monitor) { monitor.exitButton->click(); });
+    screen.onContinueClicked();
+    EXPECT_EQ(screen.timeDifferenceEdit->text(), c.handedOn) << c.zone << " " << c.entered;
     if (*c.question != '\0') {
       ASSERT_EQ(messages.asked.size(), 1u) << c.zone << " " << c.entered;
       EXPECT_EQ(messages.asked[0].text, c.question);
@@ -175,27 +175,27 @@ TEST_F(LocationScreen, ContinueOffersTheComputersTimeDifference) {
   }
 }
 
-TEST_F(LocationScreen, ContinueWarnsAboutATimeDifferenceThatIsNoneAndAsksNothing) {
+TEST_F(LocationScreenTest, ContinueWarnsAboutATimeDifferenceThatIsNoneAndAsksNothing) {
   for (const char* entered : {"99999", "nan", "-15", "14.5", "abc", "1e999"}) {
-    frmConfirm screen(nullptr);
-    screen.txtLat->setText("52.06");
-    screen.txtLong->setText("5.14");
-    screen.txtTZ->setText(entered);
+    LocationScreen screen(nullptr);
+    screen.latitudeEdit->setText("52.06");
+    screen.longitudeEdit->setText("5.14");
+    screen.timeDifferenceEdit->setText(entered);
     messages.shown.clear();
     messages.asked.clear();
-    screen.cmdContinue_Click();
+    screen.onContinueClicked();
     ASSERT_EQ(messages.shown.size(), 1u) << entered;
     EXPECT_EQ(messages.shown[0].text,
               "Please enter a valid time difference from UTC: hours east of Greenwich, from -14 to 14.");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::kWarning);
     EXPECT_TRUE(messages.asked.empty());
-    EXPECT_EQ(screen.txtTZ->text(), entered);
+    EXPECT_EQ(screen.timeDifferenceEdit->text(), entered);
     EXPECT_FALSE(screen.isUnloaded());
   }
   for (const char* entered : {"14", "-14", "-", ""}) EXPECT_TRUE(isValidTimeDifference(entered)) << entered;
 }
 
-TEST_F(LocationScreen, ContinueWarnsAboutTheFirstBadCoordinateAndChangesNothing) {
+TEST_F(LocationScreenTest, ContinueWarnsAboutTheFirstBadCoordinateAndChangesNothing) {
   struct Case {
     const char* lat;
     const char* lon;
@@ -208,25 +208,25 @@ TEST_F(LocationScreen, ContinueWarnsAboutTheFirstBadCoordinateAndChangesNothing)
       {"0.18", "180.5", "Please enter a valid number for Longitude."},
   };
   for (const Case& c : cases) {
-    frmConfirm screen(nullptr);
-    screen.txtLat->setText(c.lat);
-    screen.txtLong->setText(c.lon);
-    screen.txtTZ->setText("10");
+    LocationScreen screen(nullptr);
+    screen.latitudeEdit->setText(c.lat);
+    screen.longitudeEdit->setText(c.lon);
+    screen.timeDifferenceEdit->setText("10");
     messages.shown.clear();
-    screen.cmdContinue_Click();
+    screen.onContinueClicked();
     ASSERT_EQ(messages.shown.size(), 1u) << c.lat << " " << c.lon;
     EXPECT_EQ(messages.shown[0].text, c.warning);
     EXPECT_EQ(messages.shown[0].title, "Kestrune");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::kWarning);
-    EXPECT_EQ(screen.txtTZ->text(), "10");
+    EXPECT_EQ(screen.timeDifferenceEdit->text(), "10");
   }
 }
 
-TEST_F(LocationScreen, ExitUnloadsWithoutWritingTheSettingsFile) {
-  for (const auto& leave : {std::function<void(frmConfirm&)>([](frmConfirm& s) { s.cmdExit->click(); }),
-                            std::function<void(frmConfirm&)>([](frmConfirm& s) { QTest::keyClick(&s, Qt::Key_Escape); }),
-                            std::function<void(frmConfirm&)>([](frmConfirm& s) { s.close(); })}) {
-    frmConfirm screen(nullptr);
+TEST_F(LocationScreenTest, ExitUnloadsWithoutWritingTheSettingsFile) {
+  for (const auto& leave : {std::function<void(LocationScreen&)>([](LocationScreen& s) { s.exitButton->click(); }),
+                            std::function<void(LocationScreen&)>([](LocationScreen& s) { QTest::keyClick(&s, Qt::Key_Escape); }),
+                            std::function<void(LocationScreen&)>([](LocationScreen& s) { s.close(); })}) {
+    LocationScreen screen(nullptr);
     screen.show();
     leave(screen);
     EXPECT_TRUE(screen.isUnloaded());

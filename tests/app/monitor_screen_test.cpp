@@ -11,8 +11,8 @@
 #include <cmath>
 
 #include "app_fixture.h"
-#include "frm_confirm.h"
-#include "frm_connect.h"
+#include "location_screen.h"
+#include "monitor_screen.h"
 #include "late_bound.h"
 #include "port_link.h"
 #include "pty_receiver.h"
@@ -27,43 +27,43 @@ QString rmc(const char* status, const char* lat = "3348.1234") {
 }
 const QString kGsa = "$GPGSA,A,3,01,02,03,04,05,,,,,,,,1.80,1.00,1.50*00";
 
-class MonitorScreen : public AppTest {
+class MonitorScreenTest : public AppTest {
  protected:
-  MonitorScreen() {
+  MonitorScreenTest() {
     vx::linkPort(1, receiver.devicePath());
-    location.txtLat->setText("37.8136");
-    location.txtLong->setText("144.67");
-    location.comLat->setCurrentIndex(1);  // S
-    location.txtTZ->setText("-10");       // as Continue leaves it for an entry of 10
+    location.latitudeEdit->setText("37.8136");
+    location.longitudeEdit->setText("144.67");
+    location.latitudeHemisphereList->setCurrentIndex(1);  // S
+    location.timeDifferenceEdit->setText("-10");       // as Continue leaves it for an entry of 10
   }
 
-  std::unique_ptr<frmConnect> open(const std::string& autoExit = "0") {
+  std::unique_ptr<MonitorScreen> open(const std::string& autoExit = "0") {
     writeSettings("[Settings]\nAutoExit=" + autoExit + "\n");
-    return std::make_unique<frmConnect>(&location);
+    return std::make_unique<MonitorScreen>(&location);
   }
-  static QVariant get(frmConnect& monitor, const char* name) { return vx::LateBound(monitor.vxcomm1).get(name); }
+  static QVariant get(MonitorScreen& monitor, const char* name) { return vx::LateBound(monitor.gpsControl).get(name); }
   // One sentence through the control's queue and its OnComm event.
-  static void feed(frmConnect& monitor, const QString& sentence) {
-    vx::LateBound(monitor.vxcomm1).call("addmsg", {sentence});
-    QMetaObject::invokeMethod(monitor.vxcomm1, "OnComm");
+  static void feed(MonitorScreen& monitor, const QString& sentence) {
+    vx::LateBound(monitor.gpsControl).call("addmsg", {sentence});
+    QMetaObject::invokeMethod(monitor.gpsControl, "OnComm");
   }
 
   vx::test::PtyReceiver receiver;
-  frmConfirm location{nullptr};
+  LocationScreen location{nullptr};
 };
 
-TEST_F(MonitorScreen, LoadHandsTheEntriesToTheControlAndOpensThePort) {
+TEST_F(MonitorScreenTest, LoadHandsTheEntriesToTheControlAndOpensThePort) {
   auto monitor = open();
   EXPECT_TRUE(messages.shown.empty());
   EXPECT_EQ(monitor->clientArea()->size(), QSize(325, 205));
-  EXPECT_EQ(monitor->labCoord->geometry(), QRect(80, 72, 233, 17));
+  EXPECT_EQ(monitor->positionValue->geometry(), QRect(80, 72, 233, 17));
   EXPECT_EQ(get(*monitor, "Latitude").toString(), "37.8");  // four characters
   EXPECT_EQ(get(*monitor, "LatHemisphere").toString(), "S");
   EXPECT_EQ(get(*monitor, "Longitude").toString(), "144");  // "144." as a number
   EXPECT_EQ(get(*monitor, "TimeZone").toInt(), -10);
   EXPECT_EQ(get(*monitor, "PortOpen").toInt(), -1);
-  EXPECT_EQ(monitor->labStatus->text(), "Attempting to connect to the GPS...");
-  EXPECT_EQ(monitor->chkExit->text(), "Auto exit on a fix");
+  EXPECT_EQ(monitor->statusValue->text(), "Attempting to connect to the GPS...");
+  EXPECT_EQ(monitor->autoExitBox->text(), "Auto exit on a fix");
   monitor->close();  // the close box: port and lines off, nothing written
   EXPECT_EQ(get(*monitor, "PortOpen").toInt(), 0);
   EXPECT_FALSE(get(*monitor, "DTREnable").toBool());
@@ -71,42 +71,42 @@ TEST_F(MonitorScreen, LoadHandsTheEntriesToTheControlAndOpensThePort) {
 }
 
 // A receiver that goes away is shown; the last fix stays and Exit keeps it.
-TEST_F(MonitorScreen, ALostReceiverIsShownAndItsLastFixKept) {
+TEST_F(MonitorScreenTest, ALostReceiverIsShownAndItsLastFixKept) {
   auto monitor = open("1");
   feed(*monitor, rmc("A"));
-  ASSERT_EQ(monitor->chkExit->text(), "Auto exiting in... 29 seconds.");
+  ASSERT_EQ(monitor->autoExitBox->text(), "Auto exiting in... 29 seconds.");
   receiver.hangUp();
   const QString lost = "Receiver lost: " + QString::fromStdString(receiver.devicePath()) + " went away";
-  ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->labStatus->text() == lost; }));
-  EXPECT_EQ(monitor->labCoord->text(), "33.802057 S, 151.205760 E");
-  EXPECT_EQ(monitor->chkExit->text(), "Auto exit on a fix");
+  ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->statusValue->text() == lost; }));
+  EXPECT_EQ(monitor->positionValue->text(), "33.802057 S, 151.205760 E");
+  EXPECT_EQ(monitor->autoExitBox->text(), "Auto exit on a fix");
   EXPECT_EQ(monitor->autoExitCount(), 0);
   EXPECT_EQ(get(*monitor, "PortOpen").toInt(), 0);
-  monitor->cmdExit->click();
+  monitor->exitButton->click();
   EXPECT_TRUE(monitor->isUnloaded());
   EXPECT_NE(settings()->find("Lat=33.802057\n"), std::string::npos);
 }
 
 // An open port that stays silent gets a hint naming the likely causes; the
 // next sentence takes it away.
-TEST_F(MonitorScreen, ASilentReceiverGetsAHintUntilASentenceArrives) {
+TEST_F(MonitorScreenTest, ASilentReceiverGetsAHintUntilASentenceArrives) {
   auto monitor = open();
   auto* silence = monitor->findChild<QTimer*>("silence");
   ASSERT_NE(silence, nullptr);
-  EXPECT_EQ(silence->interval(), frmConnect::kSilenceHintMs);
+  EXPECT_EQ(silence->interval(), MonitorScreen::kSilenceHintMs);
   ASSERT_TRUE(silence->isActive());
   silence->start(20);  // not ten seconds in a test
-  ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->labStatus->text().startsWith("Nothing from the receiver"); }));
-  EXPECT_TRUE(monitor->labStatus->text().contains("gpsd"));
-  EXPECT_GT(monitor->labStatus->height(), monitor->labCoord->height());  // wrapped, not cut
+  ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->statusValue->text().startsWith("Nothing from the receiver"); }));
+  EXPECT_TRUE(monitor->statusValue->text().contains("gpsd"));
+  EXPECT_GT(monitor->statusValue->height(), monitor->positionValue->height());  // wrapped, not cut
   feed(*monitor, kGsa);
-  EXPECT_EQ(monitor->labStatus->text(), "Receiving data...");
-  EXPECT_EQ(monitor->labStatus->height(), monitor->labCoord->height());
+  EXPECT_EQ(monitor->statusValue->text(), "Receiving data...");
+  EXPECT_EQ(monitor->statusValue->height(), monitor->positionValue->height());
   EXPECT_TRUE(silence->isActive());  // watching again
 }
 
 // The automatic exit ends the screen at once, even with its About box open.
-TEST_F(MonitorScreen, AutomaticExitClosesAnOpenAboutBox) {
+TEST_F(MonitorScreenTest, AutomaticExitClosesAnOpenAboutBox) {
   auto monitor = open("1");
   setMessageBoxes(nullptr);  // a real About box, with a modal loop of its own
   QTimer::singleShot(0, [&] {  // runs inside that loop
@@ -121,12 +121,12 @@ TEST_F(MonitorScreen, AutomaticExitClosesAnOpenAboutBox) {
   });
   guard.start(5000);
   monitor->show();
-  monitor->findChild<QAction*>("mnuAbout")->trigger();  // returns when the About box closes
+  monitor->findChild<QAction*>("aboutAction")->trigger();  // returns when the About box closes
   EXPECT_TRUE(monitor->isUnloaded());
   EXPECT_FALSE(leftOpen);
 }
 
-TEST_F(MonitorScreen, LoadFailuresAreReportedAndLeaveThePortClosed) {
+TEST_F(MonitorScreenTest, LoadFailuresAreReportedAndLeaveThePortClosed) {
   struct Case {
     const char* port;
     const char* timeZone;
@@ -142,46 +142,46 @@ TEST_F(MonitorScreen, LoadFailuresAreReportedAndLeaveThePortClosed) {
       {"1", "1e999", "\"frmConnect!Form_Load\" module!\r\n\r\nErr.Num: (6), Err.Des: (Overflow)"},
   };
   for (const Case& c : cases) {
-    location.comPort->setEditText(c.port);
-    location.txtTZ->setText(c.timeZone);
+    location.portList->setEditText(c.port);
+    location.timeDifferenceEdit->setText(c.timeZone);
     messages.shown.clear();
     auto monitor = open();
     ASSERT_EQ(messages.shown.size(), 1u) << c.port;
     EXPECT_EQ(messages.shown[0].title, "Application Error!");
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::kError);
     EXPECT_TRUE(messages.shown[0].text.contains(c.text)) << messages.shown[0].text.toStdString();
-    EXPECT_EQ(monitor->labStatus->text(), "Idle");
+    EXPECT_EQ(monitor->statusValue->text(), "Idle");
     EXPECT_EQ(get(*monitor, "PortOpen").toInt(), 0);
   }
 }
 
-TEST_F(MonitorScreen, StoredAutoExitSetsTheBoxAndADamagedValueReadsAsUnticked) {
+TEST_F(MonitorScreenTest, StoredAutoExitSetsTheBoxAndADamagedValueReadsAsUnticked) {
   const std::pair<const char*, int> cases[] = {{"1", 1}, {"2", 2}, {"1.5", 2}, {"0.5", 0}, {"", 0},
                                                {"3", 0}, {"-1", 0}, {"x", 0}};
   for (const auto& [stored, value] : cases) {
     auto monitor = open(stored);
-    EXPECT_EQ(monitor->chkExit->value(), value) << stored;
+    EXPECT_EQ(monitor->autoExitBox->value(), value) << stored;
     EXPECT_EQ(get(*monitor, "PortOpen").toInt(), -1) << stored;
     EXPECT_TRUE(messages.shown.empty()) << stored;
   }
 }
 
-TEST_F(MonitorScreen, SentencesFillTheLabels) {
+TEST_F(MonitorScreenTest, SentencesFillTheLabels) {
   auto monitor = open();
   feed(*monitor, rmc("A"));
-  EXPECT_EQ(monitor->labStatus->text(), "Receiving data...");
-  EXPECT_EQ(monitor->labUTC->text(), "12:34:56");
-  EXPECT_EQ(monitor->labUTDate->text(), "2099-12-25");
-  EXPECT_EQ(monitor->labCoord->text(), "33.802057 S, 151.205760 E");
-  EXPECT_EQ(monitor->labQuality->text(), "Acceptable");
-  EXPECT_EQ(monitor->chkExit->text(), "Auto exit on a fix");  // unticked: "on fix", restored at the end
+  EXPECT_EQ(monitor->statusValue->text(), "Receiving data...");
+  EXPECT_EQ(monitor->timeValue->text(), "12:34:56");
+  EXPECT_EQ(monitor->dateValue->text(), "2099-12-25");
+  EXPECT_EQ(monitor->positionValue->text(), "33.802057 S, 151.205760 E");
+  EXPECT_EQ(monitor->qualityValue->text(), "Acceptable");
+  EXPECT_EQ(monitor->autoExitBox->text(), "Auto exit on a fix");  // unticked: "on fix", restored at the end
   feed(*monitor, kGsa);
-  EXPECT_EQ(monitor->labSat->text(), "5 in view");
-  EXPECT_EQ(monitor->labPrec->text(), "1.80");
+  EXPECT_EQ(monitor->satellitesValue->text(), "5 in view");
+  EXPECT_EQ(monitor->precisionValue->text(), "1.80");
   feed(*monitor, rmc("V"));
-  EXPECT_EQ(monitor->labQuality->text(), "Warning, attempting to obtain a fix!");
+  EXPECT_EQ(monitor->qualityValue->text(), "Warning, attempting to obtain a fix!");
   for (const char* ignored : {"$GPGGA,1,2", "$gprmc,123456,A", ""}) feed(*monitor, ignored);
-  EXPECT_EQ(monitor->labQuality->text(), "Warning, attempting to obtain a fix!");
+  EXPECT_EQ(monitor->qualityValue->text(), "Warning, attempting to obtain a fix!");
   EXPECT_EQ(monitor->lastStatus(), "V");
   EXPECT_TRUE(messages.shown.empty());
 
@@ -192,12 +192,12 @@ TEST_F(MonitorScreen, SentencesFillTheLabels) {
   EXPECT_EQ(monitor->lastStatus(), "A");  // stored before the failure
 }
 
-TEST_F(MonitorScreen, CountsThirtyValidFixesDownAndExitsAtTheThirtyFirst) {
+TEST_F(MonitorScreenTest, CountsThirtyValidFixesDownAndExitsAtTheThirtyFirst) {
   auto monitor = open("1");
   for (int fix = 1; fix <= 30; ++fix) {
     feed(*monitor, rmc("A"));
     feed(*monitor, fix % 2 ? rmc("V") : kGsa);  // neither advances nor resets the count
-    EXPECT_EQ(monitor->chkExit->text(), QString("Auto exiting in... %1 seconds.").arg(30 - fix));
+    EXPECT_EQ(monitor->autoExitBox->text(), QString("Auto exiting in... %1 seconds.").arg(30 - fix));
   }
   EXPECT_FALSE(monitor->isUnloaded());
   feed(*monitor, rmc("A"));
@@ -207,32 +207,32 @@ TEST_F(MonitorScreen, CountsThirtyValidFixesDownAndExitsAtTheThirtyFirst) {
             "[Settings]\nAutoExit=1\nLat=33.802057\nLong=151.205760\nLatHem=S\nLongHem=E\nTZ=10\nComPort=1\n");
 }
 
-TEST_F(MonitorScreen, UntickingResetsTheCountAndGreyedNeverCounts) {
+TEST_F(MonitorScreenTest, UntickingResetsTheCountAndGreyedNeverCounts) {
   auto monitor = open("1");
   for (int fix = 0; fix < 5; ++fix) feed(*monitor, rmc("A"));
-  monitor->chkExit->click();
+  monitor->autoExitBox->click();
   feed(*monitor, kGsa);
-  EXPECT_EQ(monitor->chkExit->text(), "Auto exit on a fix");
+  EXPECT_EQ(monitor->autoExitBox->text(), "Auto exit on a fix");
   EXPECT_EQ(monitor->autoExitCount(), 0);
-  monitor->chkExit->click();
+  monitor->autoExitBox->click();
   feed(*monitor, rmc("A"));
-  EXPECT_EQ(monitor->chkExit->text(), "Auto exiting in... 29 seconds.");
+  EXPECT_EQ(monitor->autoExitBox->text(), "Auto exiting in... 29 seconds.");
   monitor->close();
 
   auto greyed = open("2");
   for (int fix = 0; fix < 40; ++fix) feed(*greyed, rmc("A"));
   EXPECT_FALSE(greyed->isUnloaded());
-  EXPECT_EQ(greyed->chkExit->text(), "Auto exit on fix");
-  greyed->cmdExit->click();
+  EXPECT_EQ(greyed->autoExitBox->text(), "Auto exit on fix");
+  greyed->exitButton->click();
   EXPECT_TRUE(settings()->ends_with("AutoExit=1\nLat=33.802057\nLong=151.205760\nLatHem=S\nLongHem=E\nTZ=10\n"
                                     "ComPort=1\n"));
 }
 
-TEST_F(MonitorScreen, ExitWritesOnlyWhenTheLastPositionWasValid) {
+TEST_F(MonitorScreenTest, ExitWritesOnlyWhenTheLastPositionWasValid) {
   for (const QStringList& sentences : {QStringList{}, QStringList{rmc("A"), rmc("V")}, QStringList{kGsa}}) {
     auto monitor = open();
     for (const QString& sentence : sentences) feed(*monitor, sentence);
-    monitor->cmdExit->click();
+    monitor->exitButton->click();
     EXPECT_TRUE(monitor->isUnloaded());
     EXPECT_EQ(settings(), "[Settings]\nAutoExit=0\n") << sentences.join(" ").toStdString();
   }
@@ -241,20 +241,20 @@ TEST_F(MonitorScreen, ExitWritesOnlyWhenTheLastPositionWasValid) {
 // The owner may destroy the screen the moment it closes: inside the
 // sentence handler's yield, or inside the control's own OnComm. Nothing
 // may be used after it is freed (AddressSanitizer watches).
-TEST_F(MonitorScreen, ClosingDuringTheYieldLeavesTheOuterHandlerNothingToTouch) {
-  frmConnect* monitor = open().release();
+TEST_F(MonitorScreenTest, ClosingDuringTheYieldLeavesTheOuterHandlerNothingToTouch) {
+  MonitorScreen* monitor = open().release();
   QObject::connect(monitor, &QDialog::finished, [monitor] { delete monitor; });
-  QPointer<frmConnect> watched(monitor);
-  QMetaObject::invokeMethod(monitor, &frmConnect::cmdExit_Click, Qt::QueuedConnection);  // runs in the yield
+  QPointer<MonitorScreen> watched(monitor);
+  QMetaObject::invokeMethod(monitor, &MonitorScreen::onExitClicked, Qt::QueuedConnection);  // runs in the yield
   feed(*monitor, rmc("A"));
   EXPECT_TRUE(watched.isNull());
   EXPECT_NE(settings()->find("Lat=33.802057"), std::string::npos);
 }
 
-TEST_F(MonitorScreen, AutomaticExitFromInsideTheControlsOwnEvent) {
-  frmConnect* monitor = open("1").release();
+TEST_F(MonitorScreenTest, AutomaticExitFromInsideTheControlsOwnEvent) {
+  MonitorScreen* monitor = open("1").release();
   QObject::connect(monitor, &QDialog::finished, [monitor] { delete monitor; });
-  QPointer<frmConnect> watched(monitor);
+  QPointer<MonitorScreen> watched(monitor);
   vx::ReceiverPosition fix;
   fix.latitude = static_cast<int32_t>(std::lround(52.06 * M_PI / 180 * 1e8));
   fix.longitude = static_cast<int32_t>(std::lround(5.14 * M_PI / 180 * 1e8));

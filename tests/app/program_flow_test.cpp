@@ -15,9 +15,9 @@
 #include <regex>
 
 #include "app_fixture.h"
-#include "frm_confirm.h"
-#include "frm_connect.h"
-#include "frm_main.h"
+#include "location_screen.h"
+#include "monitor_screen.h"
+#include "welcome_screen.h"
 #include "port_link.h"
 #include "pty_receiver.h"
 #include "run_program.h"
@@ -30,9 +30,9 @@ class ProgramFlow : public AppTest {
  protected:
   void SetUp() override { writeSettings("[Settings]\nLat=52.06\nLong=5.14\nComPort=1\n"); }
   // Runs the welcome screen until the program ends; returns the screens shown on the way.
-  void runUntilEnded(const std::function<void(frmMain&)>& start) {
-    frmMain welcome;
-    QSignalSpy ended(&welcome, &frmMain::ended);
+  void runUntilEnded(const std::function<void(WelcomeScreen&)>& start) {
+    WelcomeScreen welcome;
+    QSignalSpy ended(&welcome, &WelcomeScreen::ended);
     welcome.show();
     start(welcome);
     ASSERT_TRUE(vx::test::waitUntil([&] { return ended.count() == 1; }, std::chrono::seconds(60)));
@@ -41,9 +41,9 @@ class ProgramFlow : public AppTest {
 };
 
 TEST_F(ProgramFlow, LeavingTheWelcomeScreenEndsTheProgramWithoutAnotherScreen) {
-  for (const auto& leave : {std::function<void(frmMain&)>([](frmMain& w) { w.cmdExit->click(); }),
-                            std::function<void(frmMain&)>([](frmMain& w) { QTest::keyClick(&w, Qt::Key_Escape); }),
-                            std::function<void(frmMain&)>([](frmMain& w) { w.close(); })}) {
+  for (const auto& leave : {std::function<void(WelcomeScreen&)>([](WelcomeScreen& w) { w.exitButton->click(); }),
+                            std::function<void(WelcomeScreen&)>([](WelcomeScreen& w) { QTest::keyClick(&w, Qt::Key_Escape); }),
+                            std::function<void(WelcomeScreen&)>([](WelcomeScreen& w) { w.close(); })}) {
     runUntilEnded(leave);
   }
   EXPECT_EQ(settings(), "[Settings]\nLat=52.06\nLong=5.14\nComPort=1\n");
@@ -51,21 +51,21 @@ TEST_F(ProgramFlow, LeavingTheWelcomeScreenEndsTheProgramWithoutAnotherScreen) {
 
 TEST_F(ProgramFlow, EnterOpensTheLocationScreenWhoseExitEndsTheProgram) {
   bool locationShown = false;
-  whenShown<frmConfirm>([&](frmConfirm& location) {
+  whenShown<LocationScreen>([&](LocationScreen& location) {
     locationShown = true;
-    EXPECT_EQ(location.txtLat->text(), "52.06");
-    EXPECT_EQ(location.focusWidget(), static_cast<QWidget*>(location.txtLat));
-    location.cmdExit->click();
+    EXPECT_EQ(location.latitudeEdit->text(), "52.06");
+    EXPECT_EQ(location.focusWidget(), static_cast<QWidget*>(location.latitudeEdit));
+    location.exitButton->click();
   });
-  runUntilEnded([](frmMain& w) { QTest::keyClick(&w, Qt::Key_Return); });
+  runUntilEnded([](WelcomeScreen& w) { QTest::keyClick(&w, Qt::Key_Return); });
   EXPECT_TRUE(locationShown);
 }
 
 TEST_F(ProgramFlow, ClosingTheMonitorEndsTheProgramWithoutWriting) {
   vx::linkPort(1, "/nonexistent/gps");
-  whenShown<frmConfirm>([](frmConfirm& location) { location.cmdContinue->click(); });
-  whenShown<frmConnect>([](frmConnect& monitor) { monitor.close(); });
-  runUntilEnded([](frmMain& w) { w.cmdContinue->click(); });
+  whenShown<LocationScreen>([](LocationScreen& location) { location.continueButton->click(); });
+  whenShown<MonitorScreen>([](MonitorScreen& monitor) { monitor.close(); });
+  runUntilEnded([](WelcomeScreen& w) { w.continueButton->click(); });
   EXPECT_EQ(messages.shown.size(), 1u);  // the port could not be opened
   EXPECT_EQ(settings(), "[Settings]\nLat=52.06\nLong=5.14\nComPort=1\n");
 }
@@ -78,9 +78,9 @@ TEST_F(ProgramFlow, WholeProgramAgainstTheSimulatorRemembersTheFix) {
   ASSERT_TRUE(vx::test::waitUntil([&] { return QFileInfo(config.path() + "/vx/com1").isSymLink(); },
                                   std::chrono::seconds(10)));
 
-  whenShown<frmConfirm>([](frmConfirm& location) { location.cmdContinue->click(); });
-  whenShown<frmConnect>([](frmConnect& monitor) { monitor.chkExit->click(); });
-  runUntilEnded([](frmMain& w) { w.cmdContinue->click(); });
+  whenShown<LocationScreen>([](LocationScreen& location) { location.continueButton->click(); });
+  whenShown<MonitorScreen>([](MonitorScreen& monitor) { monitor.autoExitBox->click(); });
+  runUntilEnded([](WelcomeScreen& w) { w.continueButton->click(); });
   // The port is free and the receiver still sends, initialised: the next
   // host (vxinit here, gpsd in use) reads it at once without waking it again.
   const vx::test::ProgramResult next = vx::test::runProgram(VXINIT_PATH, {"--port", "1", "--count", "2", "--timeout", "10"});

@@ -7,7 +7,7 @@
 
 #include "about_box.h"
 #include "error_expectations.h"
-#include "global.h"
+#include "error_report.h"
 #include "location_rules.h"
 #include "qt_printers.h"
 #include "number_text.h"
@@ -16,7 +16,7 @@
 namespace kestrune {
 namespace {
 
-TEST(StripNextItem, WalksTheItemsFromLeftToRight) {
+TEST(stripNextItem, WalksTheItemsFromLeftToRight) {
   struct Case {
     QString text;
     QStringList items;  // three calls
@@ -33,7 +33,7 @@ TEST(StripNextItem, WalksTheItemsFromLeftToRight) {
   for (const Case& c : cases) {
     QString text = c.text;
     QStringList items;
-    for (int call = 0; call < 3; ++call) items << StripNextItem(text, ",");
+    for (int call = 0; call < 3; ++call) items << stripNextItem(text, ",");
     EXPECT_EQ(items, c.items) << c.text.toStdString();
     EXPECT_TRUE(text.isEmpty());
   }

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The settings file: the private-profile read and write, and ReadSetting.
+// The settings file: the private-profile read and write, and readSetting.
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -12,8 +12,8 @@
 #include <iostream>
 
 #include "app_fixture.h"
-#include "frm_confirm.h"
-#include "global.h"
+#include "location_screen.h"
+#include "settings_file.h"
 #include "private_profile.h"
 
 namespace kestrune::test {
@@ -44,16 +44,16 @@ TEST_F(SettingsFile, ReadsTheTrimmedValueOfTheNamedSectionAndKey) {
   };
   for (const ReadCase& c : cases) {
     writeSettings(c.file);
-    EXPECT_EQ(ReadSetting("Kestrune.ini", c.section, c.key), c.value) << c.file;
+    EXPECT_EQ(readSetting("Kestrune.ini", c.section, c.key), c.value) << c.file;
   }
   QFile::remove(QString::fromStdString(settingsPath()));
-  EXPECT_EQ(ReadSetting("Kestrune.ini", "Settings", "Lat"), "");
-  EXPECT_EQ(ReadSetting("", "Settings", "Lat"), "");
+  EXPECT_EQ(readSetting("Kestrune.ini", "Settings", "Lat"), "");
+  EXPECT_EQ(readSetting("", "Settings", "Lat"), "");
 }
 
 TEST_F(SettingsFile, ReadCutsAt511CharactersAndKeepsTheBufferBehindTheNul) {
   writeSettings("[Settings]\nLat=" + std::string(600, 'x') + "\nLong=abcdef\n");
-  EXPECT_EQ(ReadSetting("Kestrune.ini", "Settings", "Lat"), QString(511, 'x'));
+  EXPECT_EQ(readSetting("Kestrune.ini", "Settings", "Lat"), QString(511, 'x'));
 
   char buffer[] = "ZZZZZZZZZZ";
   EXPECT_EQ(GetPrivateProfileStringA("Settings", "Long", "", buffer, 4, "Kestrune.ini"), 3u);
@@ -146,15 +146,15 @@ TEST_F(SettingsFile, AFileThatCannotBeUsedIsNeitherReadNorWrittenAndTheUserIsTol
     }
     c.make();
     const QString linkTarget = QFileInfo(path).symLinkTarget();
-    EXPECT_EQ(ReadSetting("Kestrune.ini", "Settings", "Lat"), "") << c.what;
+    EXPECT_EQ(readSetting("Kestrune.ini", "Settings", "Lat"), "") << c.what;
     EXPECT_EQ(WritePrivateProfileStringA("Settings", "Lat", "1", "Kestrune.ini"), 0) << c.what;
     EXPECT_EQ(QFileInfo(path).symLinkTarget(), linkTarget) << c.what;
     EXPECT_EQ(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden).size(), 1)
         << c.what;  // no temporary left
     messages.shown.clear();
     {
-      frmConfirm location(nullptr);
-      EXPECT_EQ(location.txtLat->text(), "") << c.what;
+      LocationScreen location(nullptr);
+      EXPECT_EQ(location.latitudeEdit->text(), "") << c.what;
     }
     ASSERT_EQ(messages.shown.size(), 1u) << c.what;
     EXPECT_EQ(messages.shown[0].text, "Kestrune cannot read its settings file " + path + ": " + c.problem +
@@ -166,7 +166,7 @@ TEST_F(SettingsFile, AFileThatCannotBeUsedIsNeitherReadNorWrittenAndTheUserIsTol
     QFileInfo(path).isDir() ? QDir(path).removeRecursively() : QFile::remove(path);
   }
   messages.shown.clear();
-  frmConfirm location(nullptr);  // no file at all: nothing to tell
+  LocationScreen location(nullptr);  // no file at all: nothing to tell
   EXPECT_TRUE(messages.shown.empty());
 }
 

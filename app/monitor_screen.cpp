@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "frm_connect.h"
+#include "monitor_screen.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -13,8 +13,9 @@
 
 #include "about_box.h"
 #include "control_loader.h"
-#include "frm_confirm.h"
-#include "global.h"
+#include "location_screen.h"
+#include "error_report.h"
+#include "settings_file.h"
 #include "late_bound.h"
 #include "comm_events.h"
 #include "location_rules.h"
@@ -68,7 +69,7 @@ void attempt(Step step) {
 
 }  // namespace
 
-frmConnect::frmConnect(frmConfirm* location) : Screen(location), location_(location), silence_(new QTimer(this)) {
+MonitorScreen::MonitorScreen(LocationScreen* location) : Screen(location), location_(location), silence_(new QTimer(this)) {
   // Each row: a caption label at the left, the value label beside it, empty until data arrives.
   struct Row {
     QLabel*& caption;
@@ -76,58 +77,58 @@ frmConnect::frmConnect(frmConfirm* location) : Screen(location), location_(locat
     int top;
     const char* text;
   };
-  for (const Row& row : {Row{Label1, labStatus, 120, "Status: "}, Row{Label4, labUTDate, 435, "UTC Date:"},
-                         Row{Label3, labUTC, 765, "UTC Time:"}, Row{Label2, labCoord, 1080, "Co-ord:"},
-                         Row{Label6, labQuality, 1440, "Quality: "}, Row{Label5, labSat, 1800, "Satellites:"},
-                         Row{Label8, labPrec, 2160, "Precision:"}}) {
+  for (const Row& row : {Row{statusCaption, statusValue, 120, "Status: "}, Row{dateCaption, dateValue, 435, "UTC Date:"},
+                         Row{timeCaption, timeValue, 765, "UTC Time:"}, Row{positionCaption, positionValue, 1080, "Co-ord:"},
+                         Row{qualityCaption, qualityValue, 1440, "Quality: "}, Row{satellitesCaption, satellitesValue, 1800, "Satellites:"},
+                         Row{precisionCaption, precisionValue, 2160, "Precision:"}}) {
     row.caption = place<QLabel>(120, row.top, 855, kRowHeightTwips, row.text);
     row.value = place<QLabel>(1200, row.top, 3495, kRowHeightTwips);
   }
-  chkExit = place<TickBox>(120, 2640, 3255, 255, kAutoExitAtRest);
-  cmdExit = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
-  cmdExit->setDefault(true);
-  setCancelButton(cmdExit);
-  connect(cmdExit, &QPushButton::clicked, this, &frmConnect::cmdExit_Click);
-  labStatus->setWordWrap(true);
-  labStatus->setAutoFillBackground(true);  // covers the rows below while it wraps
+  autoExitBox = place<TickBox>(120, 2640, 3255, 255, kAutoExitAtRest);
+  exitButton = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
+  exitButton->setDefault(true);
+  setCancelButton(exitButton);
+  connect(exitButton, &QPushButton::clicked, this, &MonitorScreen::onExitClicked);
+  statusValue->setWordWrap(true);
+  statusValue->setAutoFillBackground(true);  // covers the rows below while it wraps
   silence_->setObjectName("silence");
   silence_->setSingleShot(true);
   silence_->setInterval(kSilenceHintMs);
-  connect(silence_, &QTimer::timeout, this, &frmConnect::showSilenceHint);
-  Form_Load();
+  connect(silence_, &QTimer::timeout, this, &MonitorScreen::showSilenceHint);
+  load();
 }
 
-frmConnect::~frmConnect() = default;
+MonitorScreen::~MonitorScreen() = default;
 
-void frmConnect::Form_Load() {
+void MonitorScreen::load() {
   try {
     setStatus("Idle");
-    chkExit->setValue(storedAutoExit(ReadSetting(kSettingsFile, kSettingsSection, key::kAutoExit)));
+    autoExitBox->setValue(storedAutoExit(readSetting(kSettingsFile, kSettingsSection, key::kAutoExit)));
     connectToReceiver();
   } catch (const vx::Error& error) {
     if (error.number() != vx::kPortCannotOpen) return showErrorReport(this, kLoadModule, error);
     messageBoxes().show(this, {MessageIcon::kError, kErrorTitle,
-                               connectionFailureText(location_->comPort->currentText(), reportOf(error))});
+                               connectionFailureText(location_->enteredPort(), reportOf(error))});
   } catch (const std::exception& error) {
     showErrorReport(this, kLoadModule, error);
   }
 }
 
-void frmConnect::connectToReceiver() {
-  vxcomm1 = vx::createControl("vx.vxcomm", this);
-  vxcomm1->setObjectName("vxcomm1");
-  control_ = std::make_unique<vx::LateBound>(vxcomm1);
-  connect(vxcomm1, SIGNAL(OnComm()), this, SLOT(vxcomm1_OnComm()));
-  connect(vxcomm1, SIGNAL(CommError(short, QString)), this, SLOT(onReceiverLost(short, QString)));
+void MonitorScreen::connectToReceiver() {
+  gpsControl = vx::createControl("vx.vxcomm", this);
+  gpsControl->setObjectName("vxcomm1");
+  control_ = std::make_unique<vx::LateBound>(gpsControl);
+  connect(gpsControl, SIGNAL(OnComm()), this, SLOT(onSentenceWaiting()));
+  connect(gpsControl, SIGNAL(CommError(short, QString)), this, SLOT(onReceiverLost(short, QString)));
 
   vx::LateBound& control = *control_;
   // Four characters of each coordinate reach the control: 37.8136 as "37.8".
-  control.put("Latitude", location_->txtLat->text().left(4));
-  control.put("LatHemisphere", location_->comLat->currentText());
-  control.put("Longitude", location_->txtLong->text().left(4));
-  control.put("LongHemisphere", location_->comLong->currentText());
-  control.put("CommPort", location_->comPort->currentText());
-  control.put("TimeZone", location_->txtTZ->text());
+  control.put("Latitude", location_->enteredLatitude().left(4));
+  control.put("LatHemisphere", location_->enteredLatitudeHemisphere());
+  control.put("Longitude", location_->enteredLongitude().left(4));
+  control.put("LongHemisphere", location_->enteredLongitudeHemisphere());
+  control.put("CommPort", location_->enteredPort());
+  control.put("TimeZone", location_->enteredTimeDifference());
 
   int switchedOn = 0;
   if (!control.get("DTREnable").toBool()) {
@@ -146,9 +147,9 @@ void frmConnect::connectToReceiver() {
   silence_->start();
 }
 
-void frmConnect::vxcomm1_OnComm() {
+void MonitorScreen::onSentenceWaiting() {
   if (isUnloaded() || !control_) return;
-  const QPointer<frmConnect> alive(this);
+  const QPointer<MonitorScreen> alive(this);
   try {
     QString sentence = control_->get("Idata").toString();
     const QString untouched = sentence;
@@ -160,62 +161,62 @@ void frmConnect::vxcomm1_OnComm() {
     QCoreApplication::processEvents();
     // Events that ran here may have closed the screen, or destroyed it.
     if (alive.isNull() || isUnloaded()) return;
-    if (chkExit->value() == 0) {
+    if (autoExitBox->value() == 0) {
       autoExitCount_ = 0;
-      chkExit->setText(kAutoExitAtRest);
+      autoExitBox->setText(kAutoExitAtRest);
     }
   } catch (const std::exception& error) {
     if (!alive.isNull()) showErrorReport(this, kSentenceModule, error);
   }
 }
 
-bool frmConnect::showPositionSentence(QString& sentence) {
-  StripNextItem(sentence, ",");  // "$GPRMC"
-  const QString time = StripNextItem(sentence, ",");
-  lastStatus_ = StripNextItem(sentence, ",");
-  lastLat_ = decimalDegrees(StripNextItem(sentence, ","));
-  lastLatHem_ = StripNextItem(sentence, ",");
-  lastLong_ = decimalDegrees(StripNextItem(sentence, ","));
-  lastLongHem_ = StripNextItem(sentence, ",");
-  StripNextItem(sentence, ",");  // speed
-  StripNextItem(sentence, ",");  // course
-  const QString date = StripNextItem(sentence, ",");
+bool MonitorScreen::showPositionSentence(QString& sentence) {
+  stripNextItem(sentence, ",");  // "$GPRMC"
+  const QString time = stripNextItem(sentence, ",");
+  lastStatus_ = stripNextItem(sentence, ",");
+  lastLat_ = decimalDegrees(stripNextItem(sentence, ","));
+  lastLatHem_ = stripNextItem(sentence, ",");
+  lastLong_ = decimalDegrees(stripNextItem(sentence, ","));
+  lastLongHem_ = stripNextItem(sentence, ",");
+  stripNextItem(sentence, ",");  // speed
+  stripNextItem(sentence, ",");  // course
+  const QString date = stripNextItem(sentence, ",");
 
-  labUTC->setText(clockText(time));
-  labUTDate->setText(dateText(date));
-  labCoord->setText(lastLat_ + " " + lastLatHem_ + ", " + lastLong_ + " " + lastLongHem_);
+  timeValue->setText(clockText(time));
+  dateValue->setText(dateText(date));
+  positionValue->setText(lastLat_ + " " + lastLatHem_ + ", " + lastLong_ + " " + lastLongHem_);
   if (lastStatus_ == "A") {
-    labQuality->setText("Acceptable");
-    if (chkExit->value() == 1) {
+    qualityValue->setText("Acceptable");
+    if (autoExitBox->value() == 1) {
       ++autoExitCount_;
       if (autoExitCount_ > kValidFixesBeforeExit) {
-        cmdExit_Click();
+        onExitClicked();
         return true;
       }
-      chkExit->setText(QString("Auto exiting in... %1 seconds.").arg(kValidFixesBeforeExit - autoExitCount_));
+      autoExitBox->setText(QString("Auto exiting in... %1 seconds.").arg(kValidFixesBeforeExit - autoExitCount_));
     } else {
       autoExitCount_ = 0;
-      chkExit->setText(kAutoExitNotCounting);
+      autoExitBox->setText(kAutoExitNotCounting);
     }
   } else if (lastStatus_ == "V") {
-    labQuality->setText("Warning, attempting to obtain a fix!");
+    qualityValue->setText("Warning, attempting to obtain a fix!");
   }
   return false;
 }
 
-void frmConnect::showSatelliteSentence(QString sentence) {
-  StripNextItem(sentence, ",");  // "$GPGSA"
-  StripNextItem(sentence, ",");  // selection mode
-  StripNextItem(sentence, ",");  // fix mode: this control always writes 3, so it is not shown
+void MonitorScreen::showSatelliteSentence(QString sentence) {
+  stripNextItem(sentence, ",");  // "$GPGSA"
+  stripNextItem(sentence, ",");  // selection mode
+  stripNextItem(sentence, ",");  // fix mode: this control always writes 3, so it is not shown
   int satellites = 0;
   for (int field = 4; field <= 15; ++field) {
-    if (!StripNextItem(sentence, ",").isEmpty()) ++satellites;
+    if (!stripNextItem(sentence, ",").isEmpty()) ++satellites;
   }
-  labPrec->setText(StripNextItem(sentence, ","));
-  labSat->setText(QString::number(satellites) + " in view");
+  precisionValue->setText(stripNextItem(sentence, ","));
+  satellitesValue->setText(QString::number(satellites) + " in view");
 }
 
-void frmConnect::cmdExit_Click() {
+void MonitorScreen::onExitClicked() {
   try {
     if (lastStatus_ == "A") writeSettings();
     unload();
@@ -224,7 +225,7 @@ void frmConnect::cmdExit_Click() {
   }
 }
 
-void frmConnect::writeSettings() {
+void MonitorScreen::writeSettings() {
   // Each key is its own write; a failed write goes unnoticed, as the file's readers expect defaults then.
   const auto write = [](const char* key, const QString& value) {
     WritePrivateProfileStringA(kSettingsSection, key, value.toLatin1().constData(), kSettingsFile);
@@ -233,13 +234,13 @@ void frmConnect::writeSettings() {
   write(key::kLong, lastLong_);
   write(key::kLatHem, lastLatHem_);
   write(key::kLongHem, lastLongHem_);
-  // txtTZ holds the control's convention now; the file keeps the user's own entry.
-  write(key::kTZ, negatedTimeDifference(location_->txtTZ->text()));
-  write(key::kComPort, location_->comPort->currentText());
-  write(key::kAutoExit, chkExit->value() == 0 ? "0" : "1");
+  // timeDifferenceEdit holds the control's convention now; the file keeps the user's own entry.
+  write(key::kTZ, negatedTimeDifference(location_->enteredTimeDifference()));
+  write(key::kComPort, location_->enteredPort());
+  write(key::kAutoExit, autoExitBox->value() == 0 ? "0" : "1");
 }
 
-void frmConnect::Form_Unload() {
+void MonitorScreen::onUnload() {
   if (!control_) return;
   vx::LateBound& control = *control_;
   attempt([&] {
@@ -253,29 +254,29 @@ void frmConnect::Form_Unload() {
   });
 }
 
-void frmConnect::onReceiverLost(short event, const QString& description) {
+void MonitorScreen::onReceiverLost(short event, const QString& description) {
   // The control closed the port: no sentence follows. The last fix stays on
   // the labels and Exit still remembers it; only the countdown ends.
   lost_ = true;
   silence_->stop();
   autoExitCount_ = 0;
-  chkExit->setText(kAutoExitAtRest);
-  const QString device = QString::fromStdString(vx::portDevicePath(location_->comPort->currentText().toInt()));
+  autoExitBox->setText(kAutoExitAtRest);
+  const QString device = QString::fromStdString(vx::portDevicePath(location_->enteredPort().toInt()));
   setStatus(event == vx::kComEventDeviceLost ? "Receiver lost: " + device + " went away"
                                              : "Receiver lost: " + description);
 }
 
-void frmConnect::showSilenceHint() {
+void MonitorScreen::showSilenceHint() {
   if (!lost_) setStatus(kSilenceHint);
 }
 
-void frmConnect::setStatus(const QString& text) {
-  labStatus->setText(text);
+void MonitorScreen::setStatus(const QString& text) {
+  statusValue->setText(text);
   const int rowHeight = vx::fromTwips(0, 0, 0, kRowHeightTwips).height();
-  labStatus->resize(labStatus->width(), std::max(rowHeight, labStatus->heightForWidth(labStatus->width())));
-  labStatus->raise();
+  statusValue->resize(statusValue->width(), std::max(rowHeight, statusValue->heightForWidth(statusValue->width())));
+  statusValue->raise();
 }
 
-void frmConnect::mnuAbout_Click() { showAbout(this, screenAboutText()); }
+void MonitorScreen::showAboutBox() { showAbout(this, screenAboutText()); }
 
 }  // namespace kestrune

@@ -29,34 +29,34 @@ class LateBound;
 
 namespace kestrune {
 
-class frmConfirm;
+class LocationScreen;
 class TickBox;
 
-class frmConnect : public Screen {
+class MonitorScreen : public Screen {
   Q_OBJECT
 
  public:
   // The location entry screen is the owner, and the source of the entries.
-  explicit frmConnect(frmConfirm* location);
-  ~frmConnect() override;
+  explicit MonitorScreen(LocationScreen* location);
+  ~MonitorScreen() override;
 
-  QLabel* Label1;
-  QLabel* labStatus;
-  QLabel* Label4;
-  QLabel* labUTDate;
-  QLabel* Label3;
-  QLabel* labUTC;
-  QLabel* Label2;
-  QLabel* labCoord;
-  QLabel* Label6;
-  QLabel* labQuality;
-  QLabel* Label5;
-  QLabel* labSat;
-  QLabel* Label8;
-  QLabel* labPrec;
-  TickBox* chkExit;
-  QPushButton* cmdExit;
-  QWidget* vxcomm1 = nullptr;  // the control; nullptr when it could not be created
+  QLabel* statusCaption;
+  QLabel* statusValue;
+  QLabel* dateCaption;
+  QLabel* dateValue;
+  QLabel* timeCaption;
+  QLabel* timeValue;
+  QLabel* positionCaption;
+  QLabel* positionValue;
+  QLabel* qualityCaption;
+  QLabel* qualityValue;
+  QLabel* satellitesCaption;
+  QLabel* satellitesValue;
+  QLabel* precisionCaption;
+  QLabel* precisionValue;
+  TickBox* autoExitBox;
+  QPushButton* exitButton;
+  QWidget* gpsControl = nullptr;  // the control; nullptr when it could not be created
 
   // How long an open port may stay silent before the status says so.
   static constexpr int kSilenceHintMs = 10000;
@@ -66,17 +66,17 @@ class frmConnect : public Screen {
   int autoExitCount() const { return autoExitCount_; }
 
  public slots:
-  void vxcomm1_OnComm();
-  void cmdExit_Click();
+  void onSentenceWaiting();
+  void onExitClicked();
   // The control lost its line (the device went away, the port closed under it).
   void onReceiverLost(short event, const QString& description);
 
  protected:
-  void Form_Unload() override;
-  void mnuAbout_Click() override;
+  void onUnload() override;
+  void showAboutBox() override;
 
  private:
-  void Form_Load();
+  void load();
   void connectToReceiver();
   // Returns true when the automatic exit ran: the handler must end at once.
   bool showPositionSentence(QString& sentence);
@@ -86,7 +86,7 @@ class frmConnect : public Screen {
   void setStatus(const QString& text);
   void showSilenceHint();
 
-  frmConfirm* location_;
+  LocationScreen* location_;
   std::unique_ptr<vx::LateBound> control_;
   QString lastLat_;
   QString lastLatHem_;

@@ -10,28 +10,28 @@ class QLabel;
 
 namespace kestrune {
 
-class frmMain : public Screen {
+class WelcomeScreen : public Screen {
   Q_OBJECT
 
  public:
-  frmMain();
+  WelcomeScreen();
 
-  QLabel* Label1;
-  QLabel* Label2;
-  QPushButton* cmdContinue;
-  QPushButton* cmdExit;
+  QLabel* introLabel;
+  QLabel* powerNoteLabel;
+  QPushButton* continueButton;
+  QPushButton* exitButton;
 
  signals:
   // The program is to end now.
   void ended();
 
  protected:
-  void Form_Unload() override;
-  void mnuAbout_Click() override;
+  void onUnload() override;
+  void showAboutBox() override;
 
  private:
-  void cmdContinue_Click();
-  void cmdExit_Click();
+  void onContinueClicked();
+  void onExitClicked();
 };
 
 }  // namespace kestrune

@@ -1,0 +1,184 @@
+// SPDX-License-Identifier: MIT
+#include "location_screen.h"
+
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+
+#include "about_box.h"
+#include "computer_zone.h"
+#include "monitor_screen.h"
+#include "settings_file.h"
+#include "location_rules.h"
+#include "message_boxes.h"
+#include "port_list.h"
+#include "private_profile.h"
+#include "settings_keys.h"
+#include "typed_character.h"
+
+namespace kestrune {
+namespace {
+
+bool isDigitOrPoint(int c) { return (c >= '0' && c <= '9') || c == '.'; }
+
+// A drop-down list whose edit field takes no typed character (see eventFilter).
+template <typename List>
+List* makeList(List* list) {
+  list->setEditable(true);
+  list->setInsertPolicy(QComboBox::NoInsert);
+  list->setCompleter(nullptr);
+  return list;
+}
+
+void selectStored(QComboBox* list, const QString& stored) {
+  const int index = list->findText(stored, Qt::MatchExactly | Qt::MatchCaseSensitive);
+  if (index >= 0) list->setCurrentIndex(index);
+}
+
+}  // namespace
+
+LocationScreen::LocationScreen(QWidget* owner) : Screen(owner) {
+  instructionsLabel = place<QLabel>(360, 120, 4335, 375,
+                         "Please enter the following details as best describes your current location.");
+  instructionsLabel->setWordWrap(true);
+  instructionsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  latitudeLabel = place<QLabel>(360, 660, 1485, 195, "Latitude (###.####)");
+  latitudeEdit = place<QLineEdit>(2400, 615, 975, 285);
+  latitudeEdit->setToolTip("Your latitude. Eg. 37.3567");
+  latitudeHemisphereList = makeList(place<QComboBox>(3480, 600, 615, 315));
+  longitudeLabel = place<QLabel>(360, 1095, 1620, 195, "Longitude (###.####)");
+  longitudeEdit = place<QLineEdit>(2400, 1050, 975, 285);
+  longitudeEdit->setToolTip("Your longitude. Eg. 144.67");
+  longitudeHemisphereList = makeList(place<QComboBox>(3480, 1035, 615, 315));
+  timeDifferenceLabel = place<QLabel>(360, 1575, 1395, 195, "Time Diff. from UTC");
+  timeDifferenceEdit = place<QLineEdit>(2400, 1530, 975, 285);
+  timeDifferenceEdit->setToolTip("The time difference from GMT. Eg. London is 0, New York is -7 and Sydney is +10 etc.");
+  portLabel = place<QLabel>(360, 2070, 720, 195, "Serial Port");
+  portList = makeList(place<PortList>(2400, 2010, 615, 315));
+  portList->setToolTip("The serial port number, where you Earthmate is plugged in to. Eg. 1 or 2 etc.");
+  continueButton = place<QPushButton>(2400, 2520, 1095, 375, "&Continue >>");
+  exitButton = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
+  for (QLabel* label : {latitudeLabel, longitudeLabel, timeDifferenceLabel, portLabel}) label->adjustSize();  // sized to their text
+  continueButton->setDefault(true);
+  setCancelButton(exitButton);
+
+  for (QWidget* box : {static_cast<QWidget*>(latitudeEdit), static_cast<QWidget*>(longitudeEdit), static_cast<QWidget*>(timeDifferenceEdit)}) {
+    box->installEventFilter(this);
+  }
+  // A list with the focus hands typed keys to its edit field directly, past
+  // any filter there: the list itself is filtered too.
+  for (QComboBox* list : lists()) {
+    list->installEventFilter(this);
+    list->lineEdit()->installEventFilter(this);
+  }
+  setTabOrder(latitudeEdit, latitudeHemisphereList);
+  setTabOrder(latitudeHemisphereList, longitudeEdit);
+  setTabOrder(longitudeEdit, longitudeHemisphereList);
+  setTabOrder(longitudeHemisphereList, timeDifferenceEdit);
+  setTabOrder(timeDifferenceEdit, portList);
+  setTabOrder(portList, continueButton);
+  setTabOrder(continueButton, exitButton);
+  connect(continueButton, &QPushButton::clicked, this, &LocationScreen::onContinueClicked);
+  connect(exitButton, &QPushButton::clicked, this, &LocationScreen::onExitClicked);
+
+  load();
+  latitudeEdit->setFocus();
+}
+
+void LocationScreen::load() {
+  latitudeHemisphereList->addItems({"N", "S"});
+  longitudeHemisphereList->addItems({"E", "W"});
+  portList->fill();
+  for (QComboBox* list : lists()) list->setCurrentIndex(0);
+  latitudeEdit->setText(readSetting(kSettingsFile, kSettingsSection, key::kLat));
+  longitudeEdit->setText(readSetting(kSettingsFile, kSettingsSection, key::kLong));
+  // The file holds the user's own entry, east of Greenwich positive: shown as it is.
+  // Without one, the computer's own difference, which gives the receiver the exact time.
+  const QString storedTimeDifference = readSetting(kSettingsFile, kSettingsSection, key::kTZ);
+  timeDifferenceEdit->setText(storedTimeDifference.isEmpty() ? timeDifferenceText(computerZone().utcOffsetSeconds)
+                                                : storedTimeDifference);
+  selectStored(latitudeHemisphereList, readSetting(kSettingsFile, kSettingsSection, key::kLatHem));
+  selectStored(longitudeHemisphereList, readSetting(kSettingsFile, kSettingsSection, key::kLongHem));
+  selectStored(portList, readSetting(kSettingsFile, kSettingsSection, key::kComPort));
+  tellIfSettingsFileUnusable();
+}
+
+// Once per run (this screen loads once): a settings file that is there but
+// cannot be used reads as empty and is left alone, and the user should know.
+void LocationScreen::tellIfSettingsFileUnusable() {
+  const std::string problem = settingsFileProblem(kSettingsFile);
+  if (problem.empty()) return;
+  warn(QString("Kestrune cannot read its settings file %1: %2. Your settings will not be saved.")
+           .arg(QString::fromStdString(profilePath(kSettingsFile)), QString::fromStdString(problem)));
+}
+
+bool LocationScreen::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) return Screen::eventFilter(watched, event);
+  const std::optional<int> typed = typedCharacter(*static_cast<QKeyEvent*>(event));
+  if (!typed) return false;
+  int character = *typed;
+  if (watched == latitudeEdit) {
+    filterLatitudeKey(character);
+  } else if (watched == longitudeEdit) {
+    filterLongitudeKey(character);
+  } else if (watched == timeDifferenceEdit) {
+    filterTimeDifferenceKey(character);
+  } else {
+    discardKey(character);  // latitudeHemisphereList, longitudeHemisphereList, portList: a value changes only by choosing an entry
+  }
+  return character == 0;
+}
+
+void LocationScreen::filterLatitudeKey(int& character) {
+  if (!isDigitOrPoint(character) && character != 8) character = 0;
+}
+
+void LocationScreen::filterLongitudeKey(int& character) { filterLatitudeKey(character); }
+
+void LocationScreen::filterTimeDifferenceKey(int& character) {
+  if (!isDigitOrPoint(character) && character != '-' && character != 8) character = 0;
+}
+
+void LocationScreen::onContinueClicked() {
+  if (!isValidLatitude(latitudeEdit->text())) return warn("Please enter a valid number for latitude.");
+  if (!isValidLongitude(longitudeEdit->text())) return warn("Please enter a valid number for Longitude.");
+  if (!isValidTimeDifference(timeDifferenceEdit->text())) {
+    return warn("Please enter a valid time difference from UTC: hours east of Greenwich, from -14 to 14.");
+  }
+  offerComputersTimeDifference();
+  timeDifferenceEdit->setText(negatedTimeDifference(timeDifferenceEdit->text()));
+  // Hiding a modal dialog ends its modal loop: the welcome screen's exec() of
+  // this screen returns once the monitor below has closed, and the program
+  // ends. Without it the chain of screens would never unwind.
+  hide();
+  MonitorScreen monitor(this);
+  monitor.exec();
+}
+
+void LocationScreen::offerComputersTimeDifference() {
+  const ComputerZone zone = computerZone();
+  if (matchesOffset(timeDifferenceEdit->text(), zone.utcOffsetSeconds)) return;
+  const QString question = zoneQuestion(zone.utcOffsetSeconds, zone.name, timeDifferenceEdit->text());
+  if (messageBoxes().ask(this, {MessageIcon::kQuestion, kProgramTitle, question})) {
+    timeDifferenceEdit->setText(timeDifferenceText(zone.utcOffsetSeconds));
+  }
+}
+
+QString LocationScreen::enteredLatitude() const { return latitudeEdit->text(); }
+QString LocationScreen::enteredLatitudeHemisphere() const { return latitudeHemisphereList->currentText(); }
+QString LocationScreen::enteredLongitude() const { return longitudeEdit->text(); }
+QString LocationScreen::enteredLongitudeHemisphere() const { return longitudeHemisphereList->currentText(); }
+QString LocationScreen::enteredTimeDifference() const { return timeDifferenceEdit->text(); }
+QString LocationScreen::enteredPort() const { return portList->currentText(); }
+
+void LocationScreen::onExitClicked() { unload(); }
+
+void LocationScreen::warn(const QString& text) {
+  messageBoxes().show(this, {MessageIcon::kWarning, kProgramTitle, text});
+}
+
+void LocationScreen::showAboutBox() { showAbout(this, screenAboutText()); }
+
+}  // namespace kestrune

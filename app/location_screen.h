@@ -1,0 +1,68 @@
+// SPDX-License-Identifier: MIT
+// The location entry screen: shows the position, time difference and port
+// that the settings file remembers, lets the user correct them, checks the
+// coordinates, turns the time difference into the control's convention
+// (west of Greenwich positive) and opens the monitor screen. It stays
+// loaded, hidden, while the monitor runs: the monitor reads its boxes.
+#pragma once
+
+#include "port_list.h"
+#include "screen.h"
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace kestrune {
+
+class LocationScreen : public Screen {
+  Q_OBJECT
+
+ public:
+  explicit LocationScreen(QWidget* owner);
+
+  QLabel* instructionsLabel;
+  QLabel* latitudeLabel;
+  QLineEdit* latitudeEdit;
+  QComboBox* latitudeHemisphereList;
+  QLabel* longitudeLabel;
+  QLineEdit* longitudeEdit;
+  QComboBox* longitudeHemisphereList;
+  QLabel* timeDifferenceLabel;
+  QLineEdit* timeDifferenceEdit;
+  QLabel* portLabel;
+  PortList* portList;
+  QPushButton* continueButton;
+  QPushButton* exitButton;
+
+  void onContinueClicked();
+
+  // The entries as they stand now, for the monitor screen, which reads each
+  // afresh when it needs it. After Continue the time difference is in the
+  // control's convention (west of Greenwich positive).
+  QString enteredLatitude() const;
+  QString enteredLatitudeHemisphere() const;
+  QString enteredLongitude() const;
+  QString enteredLongitudeHemisphere() const;
+  QString enteredTimeDifference() const;
+  QString enteredPort() const;
+
+ protected:
+  void showAboutBox() override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void load();
+  void tellIfSettingsFileUnusable();
+  void filterLatitudeKey(int& character);
+  void filterLongitudeKey(int& character);
+  void filterTimeDifferenceKey(int& character);
+  void discardKey(int& character) { character = 0; }
+  QList<QComboBox*> lists() const { return {latitudeHemisphereList, longitudeHemisphereList, portList}; }
+  void onExitClicked();
+  void warn(const QString& text);
+  // Offers the computer's own time difference when the box holds another.
+  void offerComputersTimeDifference();
+};
+
+}  // namespace kestrune
