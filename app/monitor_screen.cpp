@@ -130,6 +130,11 @@ void MonitorScreen::connectToReceiver() {
   control.put("CommPort", location_->enteredPort());
   control.put("TimeZone", location_->enteredTimeDifference());
 
+  if (switchOnLinesAndPort(control)) setStatus("Attempting to connect to the GPS...");
+  silence_->start();
+}
+
+bool MonitorScreen::switchOnLinesAndPort(vx::LateBound& control) {
   int switchedOn = 0;
   if (!control.get("DTREnable").toBool()) {
     switchedOn = 1;
@@ -143,8 +148,7 @@ void MonitorScreen::connectToReceiver() {
     ++switchedOn;
     control.put("PortOpen", -1);
   }
-  if (switchedOn == 3) setStatus("Attempting to connect to the GPS...");
-  silence_->start();
+  return switchedOn == 3;
 }
 
 void MonitorScreen::onSentenceWaiting() {

@@ -58,6 +58,10 @@ class MonitorScreen : public Screen {
   QPushButton* exitButton;
   QWidget* gpsControl = nullptr;  // the control; nullptr when it could not be created
 
+  // Switches DTR, RTS and the port on, each only where it is off; true when
+  // all three were off, which is when the status says a connection is tried.
+  static bool switchOnLinesAndPort(vx::LateBound& control);
+
   // How long an open port may stay silent before the status says so.
   static constexpr int kSilenceHintMs = 10000;
 

@@ -146,7 +146,7 @@ void SerialPortService::setCommEvent(short event, const QString& description) {
 
 void SerialPortService::raise(short event) {
   commEvent_ = event;
-  emit OnComm();  // last: a handler may destroy this object
+  emit eventOccurred();  // last: a handler may destroy this object
 }
 
 }  // namespace vx

@@ -3,9 +3,9 @@
 // uses, on QSerialPort. The line settings are fixed: 9600 baud, 8 data bits,
 // no parity, 1 stop bit.
 //
-// Everything happens on the thread that owns it. Received data raises
-// OnComm with CommEvent 2; a device that goes away while open raises OnComm
-// with kComEventDeviceLost and leaves the port closed. Failures raise
+// Everything happens on the thread that owns it. Received data emits
+// eventOccurred with CommEvent 2; a device that goes away while open emits
+// it with kComEventDeviceLost and leaves the port closed. Failures raise
 // vx::Error with number, description and source.
 #pragma once
 
@@ -52,7 +52,7 @@ class SerialPortService : public QObject {
   void setCommEvent(short event, const QString& description);
 
  signals:
-  void OnComm();
+  void eventOccurred();
 
  private:
   void onReadyRead();

@@ -32,11 +32,11 @@ std::string_view bytesOf(const QByteArray& bytes) {
 
 vxcomm::vxcomm(QWidget* parent)
     : QWidget(parent),
-      MSComm1(new vx::SerialPortService(this)),
+      port_(new vx::SerialPortService(this)),
       link_(vx::systemLocalTime, [this](std::string_view bytes) { writeToReceiver(bytes); }) {
   ++instances;
   hide();  // nothing to see at run time
-  connect(MSComm1, &vx::SerialPortService::OnComm, this, &vxcomm::MSComm1_OnComm);
+  connect(port_, &vx::SerialPortService::eventOccurred, this, &vxcomm::onPortEvent);
   Initialize();  // the settings start at their defaults, as InitProperties sets them
 }
 
@@ -66,41 +66,41 @@ double vxcomm::cfeet(double meters) { return vx::codec::cfeet(meters); }
 
 // --- Properties -------------------------------------------------------------
 
-short vxcomm::CommEvent() const { return MSComm1->CommEvent(); }
+short vxcomm::CommEvent() const { return port_->CommEvent(); }
 
 void vxcomm::setOdata(const QString& item) {
-  MSComm1->Output(vx::toByteText(item));
+  port_->Output(vx::toByteText(item));
   emit PropertyChanged("Odata");
 }
 
 QString vxcomm::Idata() { return getmsg(); }
 
-short vxcomm::CommPort() const { return MSComm1->CommPort(); }
+short vxcomm::CommPort() const { return port_->CommPort(); }
 
 void vxcomm::setCommPort(short NewPort) {
-  MSComm1->setCommPort(NewPort);
+  port_->setCommPort(NewPort);
   emit PropertyChanged("CommPort");
 }
 
-short vxcomm::PortOpen() const { return MSComm1->PortOpen() ? -1 : 0; }
+short vxcomm::PortOpen() const { return port_->PortOpen() ? -1 : 0; }
 
 void vxcomm::setPortOpen(short OpenVal) {
-  MSComm1->setPortOpen(OpenVal != 0);  // a failure ends the write here
+  port_->setPortOpen(OpenVal != 0);  // a failure ends the write here
   emit PropertyChanged("PortOpen");
   Initialize();
 }
 
-bool vxcomm::DTREnable() const { return MSComm1->DTREnable(); }
+bool vxcomm::DTREnable() const { return port_->DTREnable(); }
 
 void vxcomm::setDTREnable(bool Value) {
-  MSComm1->setDTREnable(Value);
+  port_->setDTREnable(Value);
   emit PropertyChanged("DTREnable");
 }
 
-bool vxcomm::RTSEnable() const { return MSComm1->RTSEnable(); }
+bool vxcomm::RTSEnable() const { return port_->RTSEnable(); }
 
 void vxcomm::setRTSEnable(bool Value) {
-  MSComm1->setRTSEnable(Value);
+  port_->setRTSEnable(Value);
   emit PropertyChanged("RTSEnable");
 }
 
@@ -184,33 +184,44 @@ void vxcomm::Initialize() { link_.reset(); }
 
 void vxcomm::writeToReceiver(std::string_view bytes) {
   const QByteArray output(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  MSComm1->Output(output);
+  port_->Output(output);
   emit Transmitted(output);
 }
 
-void vxcomm::MSComm1_OnComm() {
+void vxcomm::onPortEvent() {
   const QPointer<vxcomm> alive(this);
-  const short event = MSComm1->CommEvent();
+  const short event = port_->CommEvent();
   if (event == vx::kComEvReceive) {
-    const QByteArray input = MSComm1->Input();
-    try {
-      // OnComm after every step that leaves sentences waiting; the host's
-      // handler runs nested and may destroy this control.
-      link_.receive(bytesOf(input), [this, &alive] {
+    const QByteArray input = port_->Input();
+    std::string_view bytes = bytesOf(input);
+    for (bool progressed = true; progressed; bytes = {}) {
+      if (!receiveStep(bytes, progressed)) return;
+      // OnComm after every step that leaves sentences waiting. The host's
+      // handler runs nested, outside the receive path's trap, and may
+      // destroy this control.
+      if (link_.sentencesWaiting()) {
         emit OnComm();
-        return !alive.isNull();
-      });
-    } catch (const std::exception& error) {
-      // An exception may not cross Qt's event loop: report it as an event.
-      if (!alive) return;
-      MSComm1->setCommEvent(vx::kComEventIoError, QString::fromStdString(error.what()));
-      emit CommError(vx::kComEventIoError, MSComm1->lastEventDescription());
+        if (!alive) return;
+      }
     }
     return;
   }
   if (event >= vx::kComEventBreak) {
-    emit CommError(event, MSComm1->lastEventDescription());
+    emit CommError(event, port_->lastEventDescription());
     if (!alive) return;
   }
   if (link_.sentencesWaiting()) emit OnComm();
+}
+
+bool vxcomm::receiveStep(std::string_view bytes, bool& progressed) {
+  try {
+    progressed = link_.step(bytes);
+    return true;
+  } catch (const std::exception& error) {
+    // An exception may not cross Qt's event loop: a failure of the receive
+    // path (a reply that cannot be written, say) is reported as an event.
+    port_->setCommEvent(vx::kComEventIoError, QString::fromStdString(error.what()));
+    emit CommError(vx::kComEventIoError, port_->lastEventDescription());
+    return false;
+  }
 }

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // vxcomm: the receiver link control.
 //
-// It owns the serial port (MSComm1), wakes and initialises the receiver by
+// It owns the serial port, wakes and initialises the receiver by
 // itself, turns the receiver's binary messages into NMEA sentences, queues
 // them and raises OnComm while sentences wait. A host places it on a window
 // (it shows nothing), or creates it by its programmatic identifier
@@ -123,9 +123,11 @@ class vxcomm : public QWidget, public _vxcomm, public vx::LateBinding {
   QString writeOnly() const { return {}; }
   void paintEvent(QPaintEvent* event) override;
   void Initialize();
-  void MSComm1_OnComm();
+  void onPortEvent();
+  // One step of the receive path; false when it failed (reported as CommError).
+  bool receiveStep(std::string_view bytes, bool& progressed);
   void writeToReceiver(std::string_view bytes);
 
-  vx::SerialPortService* MSComm1;  // a child: created and destroyed with the control
+  vx::SerialPortService* port_;  // a child: created and destroyed with the control
   vx::ReceiverLink link_;
 };

@@ -38,13 +38,17 @@ ReceiverLink::ReceiverLink(LocalClock clock, ByteWriter writer)
 
 bool ReceiverLink::receive(std::string_view input, const SentencesWaiting& waiting) {
   for (;;) {
-    const uint64_t consumedBefore = buffer_.consumedTotal();
-    procinput(input);
+    const bool progressed = step(input);
     input = {};
-    const bool progressed = buffer_.consumedTotal() != consumedBefore;
     if (sentencesWaiting() && !waiting()) return false;
     if (!progressed) return true;
   }
+}
+
+bool ReceiverLink::step(std::string_view input) {
+  const uint64_t consumedBefore = buffer_.consumedTotal();
+  procinput(input);
+  return buffer_.consumedTotal() != consumedBefore;
 }
 
 void ReceiverLink::procinput(std::string_view input) {
@@ -171,10 +175,10 @@ void ReceiverLink::dataStep() {
   if (buffer_.at(0) != kSync1) return;
   if (!checksumHolds(message_, MessageWords::kFirstDataWord, static_cast<int>(message_.size() / 2))) return;
   wakeUp_.onMessageAccepted();
-  dispatch(message_);
+  handleMessage(message_);
 }
 
-void ReceiverLink::dispatch(std::string_view message) {
+void ReceiverLink::handleMessage(std::string_view message) {
   switch (messageId_) {
     case kPositionMessageId:
       if (auto sentence = positionSentence(message)) addmsg(std::move(*sentence));

@@ -64,6 +64,10 @@ class ReceiverLink {
   // Returns false if `waiting` did (the link no longer exists).
   bool receive(std::string_view input, const SentencesWaiting& waiting);
 
+  // One step of a receive event: procinput(input); true when it took
+  // anything from the buffer, so that another step may take more.
+  bool step(std::string_view input);
+
   // One step: appends `input`, then takes at most one line (text mode) or
   // at most one message (binary mode).
   void procinput(std::string_view input);
@@ -93,7 +97,7 @@ class ReceiverLink {
   void headerStep();
   void dataStep();
   void resynchronise();
-  void dispatch(std::string_view message);
+  void handleMessage(std::string_view message);
 
   LinkSettings settings_;
   LocalClock clock_;

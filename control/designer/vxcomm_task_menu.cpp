@@ -6,6 +6,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <memory>
 #include <QtDesigner/QDesignerFormWindowCursorInterface>
 #include <QtDesigner/QDesignerFormWindowInterface>
 
@@ -19,26 +20,58 @@ void copySettings(const QObject& from, QObject& to) {
   for (const char* name : vxpp::settingNames()) to.setProperty(name, from.property(name));
 }
 
-// Sets what `edited` holds on `target` through the form's cursor (undoable,
-// marking the form modified); a setting back at its default is reset, so
-// that the form does not store it, as the control's own persistence omits it.
-void setOnForm(vxcomm& target, const vxcomm& edited) {
-  QDesignerFormWindowInterface* form = QDesignerFormWindowInterface::findFormWindow(&target);
+// Designer's form cursor: each change undoable, the form marked modified,
+// and all of one apply a single command.
+class DesignerFormEdits : public FormEdits {
+ public:
+  explicit DesignerFormEdits(QDesignerFormWindowInterface& form) : form_(form) {
+    form_.beginCommand("Edit vxcomm properties");
+  }
+  ~DesignerFormEdits() override { form_.endCommand(); }
+  void set(vxcomm& control, const char* name, const QVariant& value) override {
+    form_.cursor()->setWidgetProperty(&control, name, value);
+  }
+  void reset(vxcomm& control, const char* name) override { form_.cursor()->resetWidgetProperty(&control, name); }
+
+ private:
+  QDesignerFormWindowInterface& form_;
+};
+
+// A control on no form (the dialog outside Designer): its properties directly.
+class DirectEdits : public FormEdits {
+ public:
+  void set(vxcomm& control, const char* name, const QVariant& value) override { control.setProperty(name, value); }
+  void reset(vxcomm& control, const char* name) override { control.setProperty(name, vxcomm().property(name)); }
+};
+
+// Sets what `edited` holds on `target`; a setting back at its default is
+// reset, so that the form does not store it, as the control's own
+// persistence omits it.
+void setOnForm(vxcomm& target, const vxcomm& edited, FormEdits& edits) {
   const vxcomm defaults;
-  if (form != nullptr) form->beginCommand("Edit vxcomm properties");
   for (const char* name : vxpp::settingNames()) {
     const QVariant value = edited.property(name);
     if (value == target.property(name)) continue;
-    if (form == nullptr) {
-      target.setProperty(name, value);
-    } else if (value == defaults.property(name)) {
-      form->cursor()->resetWidgetProperty(&target, name);
+    if (value == defaults.property(name)) {
+      edits.reset(target, name);
     } else {
-      form->cursor()->setWidgetProperty(&target, name, value);
+      edits.set(target, name, value);
     }
   }
-  if (form != nullptr) form->endCommand();
 }
+
+// Puts the page's selection back when it goes, however the apply ended.
+class SelectionKept {
+ public:
+  explicit SelectionKept(vxpp& page) : page_(page), selection_(page.SelectedControls()) {}
+  ~SelectionKept() { page_.setSelectedControls(selection_); }
+  SelectionKept(const SelectionKept&) = delete;
+  SelectionKept& operator=(const SelectionKept&) = delete;
+
+ private:
+  vxpp& page_;
+  QList<QObject*> selection_;
+};
 
 }  // namespace
 
@@ -77,19 +110,29 @@ QString VxcommPropertiesDialog::apply() {
   if (selection_.isEmpty() || selection_.first().isNull()) return "The control is no longer on the form";
   vxcomm& target = *selection_.first();
   // The page applies to a stand-in holding the same settings: the control's
-  // own conversions decide, and what it took before any failure goes to the form.
-  vxcomm standIn;
-  copySettings(target, standIn);
-  const QList<QObject*> selection = page_->SelectedControls();
-  page_->setSelectedControls({&standIn});
+  // own conversions decide, and what it took before any failure goes to the
+  // form. The page lets go of the stand-in before it goes, whatever is thrown.
+  const auto standIn = std::make_unique<vxcomm>();
+  copySettings(target, *standIn);
   QString failure;
-  try {
-    page_->PropertyPage_ApplyChanges();
-  } catch (const vx::Error& error) {
-    failure = QString::fromStdString(error.description()) + " (error " + QString::number(error.number()) + ")";
+  {
+    const SelectionKept kept(*page_);
+    page_->setSelectedControls({standIn.get()});
+    try {
+      page_->PropertyPage_ApplyChanges();
+    } catch (const vx::Error& error) {
+      failure = QString::fromStdString(error.description()) + " (error " + QString::number(error.number()) + ")";
+    }
   }
-  page_->setSelectedControls(selection);
-  setOnForm(target, standIn);
+  if (formEdits_ != nullptr) {
+    setOnForm(target, *standIn, *formEdits_);
+  } else if (QDesignerFormWindowInterface* form = QDesignerFormWindowInterface::findFormWindow(&target)) {
+    DesignerFormEdits edits(*form);
+    setOnForm(target, *standIn, edits);
+  } else {
+    DirectEdits edits;
+    setOnForm(target, *standIn, edits);
+  }
   return failure;
 }
 

@@ -15,6 +15,16 @@ class QDialogButtonBox;
 class vxcomm;
 class vxpp;
 
+// How the dialog changes a control on its form: in Designer, through the
+// form's cursor, so that a change can be undone and a reset setting is not
+// stored in the .ui file.
+class FormEdits {
+ public:
+  virtual ~FormEdits() = default;
+  virtual void set(vxcomm& control, const char* name, const QVariant& value) = 0;
+  virtual void reset(vxcomm& control, const char* name) = 0;
+};
+
 class VxcommPropertiesDialog : public QDialog {
   Q_OBJECT
 
@@ -27,6 +37,10 @@ class VxcommPropertiesDialog : public QDialog {
   // control refused a value, or an empty text when it took them all.
   QString apply();
 
+  // Changes the form through `edits` instead of Designer's cursor of the
+  // control's form (not owned; nullptr goes back to the cursor).
+  void setFormEdits(FormEdits* edits) { formEdits_ = edits; }
+
  private:
   // Applies, and says so in a message box when the control refused a value.
   bool applyAndReport();
@@ -34,6 +48,7 @@ class VxcommPropertiesDialog : public QDialog {
   QList<QPointer<vxcomm>> selection_;
   vxpp* page_;
   QDialogButtonBox* buttons_;
+  FormEdits* formEdits_ = nullptr;
 };
 
 class VxcommTaskMenu : public QObject, public QDesignerTaskMenuExtension {

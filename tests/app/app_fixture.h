@@ -8,7 +8,10 @@
 #include <QApplication>
 #include <QFile>
 #include <QTemporaryDir>
+#include <QElapsedTimer>
+#include <QPointer>
 #include <QTimer>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <string>
@@ -44,6 +47,21 @@ class RecordedMessages : public MessageBoxes {
   bool answerYes = false;
 };
 
+// Closes a modal window that stays open longer than a test means it to,
+// and fails the test: a screen whose modal loop never ends would otherwise
+// hang it until CTest's time-out.
+class ModalWatchdog : public QObject {
+ public:
+  explicit ModalWatchdog(std::chrono::seconds limit);
+  std::chrono::seconds limit;
+
+ private:
+  void check();
+  QTimer timer_;
+  QPointer<QWidget> watched_;
+  QElapsedTimer shownFor_;
+};
+
 class AppTest : public ::testing::Test {
  protected:
   AppTest() {
@@ -66,6 +84,7 @@ class AppTest : public ::testing::Test {
 
   QTemporaryDir config;
   RecordedMessages messages;
+  ModalWatchdog watchdog{std::chrono::seconds(10)};
 };
 
 }  // namespace kestrune::test

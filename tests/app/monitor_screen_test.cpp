@@ -13,6 +13,7 @@
 #include "app_fixture.h"
 #include "location_screen.h"
 #include "monitor_screen.h"
+#include "control_loader.h"
 #include "late_bound.h"
 #include "port_link.h"
 #include "pty_receiver.h"
@@ -66,8 +67,23 @@ TEST_F(MonitorScreenTest, LoadHandsTheEntriesToTheControlAndOpensThePort) {
   EXPECT_EQ(monitor->autoExitBox->text(), "Auto exit on a fix");
   monitor->close();  // the close box: port and lines off, nothing written
   EXPECT_EQ(get(*monitor, "PortOpen").toInt(), 0);
+  EXPECT_FALSE(get(*monitor, "RTSEnable").toBool());
   EXPECT_FALSE(get(*monitor, "DTREnable").toBool());
   EXPECT_EQ(settings(), "[Settings]\nAutoExit=0\n");
+}
+
+// Only a load that switched all three on says it is connecting: with a line
+// already on, the status stays "Idle" until the first sentence.
+TEST_F(MonitorScreenTest, ConnectingIsSaidOnlyWhenAllThreeWereOff) {
+  for (const char* alreadyOn : {"", "DTREnable", "RTSEnable"}) {
+    std::unique_ptr<QWidget> control(vx::createControl("vx.vxcomm"));
+    vx::LateBound byName(control.get());
+    byName.put("CommPort", 1);
+    if (*alreadyOn != '\0') byName.put(alreadyOn, true);
+    EXPECT_EQ(MonitorScreen::switchOnLinesAndPort(byName), *alreadyOn == '\0') << alreadyOn;
+    EXPECT_TRUE(byName.get("DTREnable").toBool() && byName.get("RTSEnable").toBool());
+    EXPECT_EQ(byName.get("PortOpen").toInt(), -1);
+  }
 }
 
 // A receiver that goes away is shown; the last fix stays and Exit keeps it.
@@ -224,6 +240,11 @@ TEST_F(MonitorScreenTest, UntickingResetsTheCountAndGreyedNeverCounts) {
   EXPECT_FALSE(greyed->isUnloaded());
   EXPECT_EQ(greyed->autoExitBox->text(), "Auto exit on fix");
   greyed->exitButton->click();
+  // A click on a greyed box ticks it.
+  TickBox box;
+  box.setValue(2);
+  box.click();
+  EXPECT_EQ(box.value(), 1);
   EXPECT_TRUE(settings()->ends_with("AutoExit=1\nLat=33.802057\nLong=151.205760\nLatHem=S\nLongHem=E\nTZ=10\n"
                                     "ComPort=1\n"));
 }

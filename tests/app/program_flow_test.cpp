@@ -75,6 +75,7 @@ TEST_F(ProgramFlow, WholeProgramAgainstTheSimulatorRemembersTheFix) {
   const int eastOfGreenwich = QDateTime::currentDateTime().offsetFromUtc() / 3600;
   writeSettings("[Settings]\nLat=52.06\nLong=5.14\nTZ=" + std::to_string(eastOfGreenwich) + "\n");
   vx::test::RunningProgram simulator(SIM_PATH, {"--link", "1", "--speed", "10", "--seed", "3"});
+  watchdog.limit = std::chrono::seconds(60);  // the monitor stays open until the fix
   ASSERT_TRUE(vx::test::waitUntil([&] { return QFileInfo(config.path() + "/vx/com1").isSymLink(); },
                                   std::chrono::seconds(10)));
 

@@ -57,6 +57,35 @@ TEST(DesignerPlugin, PageDialogAppliesToTheFirstSelectedAndKeepsWhatWasTakenBefo
   EXPECT_EQ(second.TimeZone(), 5);
 }
 
+// What the dialog asked of the form.
+class RecordedEdits : public FormEdits {
+ public:
+  void set(vxcomm&, const char* name, const QVariant& value) override {
+    edits << QString("set %1 %2").arg(name, value.toString());
+  }
+  void reset(vxcomm&, const char* name) override { edits << QString("reset %1").arg(name); }
+  QStringList edits;
+};
+
+// A setting put back to its default is reset on the form, so that the .ui
+// file does not store it; others are set; unchanged ones are left alone.
+// Apply is enabled while the page holds changes.
+TEST(DesignerPlugin, ApplyResetsSettingsBackAtTheirDefaultAndSetsTheOthers) {
+  vxcomm control;
+  control.setLatitude("33.9");
+  VxcommPropertiesDialog dialog({&control});
+  RecordedEdits form;
+  dialog.setFormEdits(&form);
+  QPushButton* applyButton = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Apply);
+  dialog.page()->txtLatitude->setText("42.4413");
+  dialog.page()->txtTimeZone->setText("-2");
+  applyButton->click();
+  EXPECT_EQ(form.edits, QStringList({"set TimeZone -2", "reset Latitude"}));
+  EXPECT_FALSE(applyButton->isEnabled());  // applied: nothing left to apply
+  dialog.page()->txtLongitude->setText("5.14");
+  EXPECT_TRUE(applyButton->isEnabled());
+}
+
 TEST(DesignerPlugin, SavedFormGivesAProgramAControlWithItsSettings) {
   QByteArray form = R"(<ui version="4.0"><class>Form</class><widget class="QWidget" name="Form">
       <widget class="vxcomm" name="vxcomm1">

@@ -99,6 +99,9 @@ TEST(PropertyPage, ApplyWritesTheFirstControlInOrderAndStopsAtAFailure) {
     EXPECT_EQ(settingsOf(second), QStringList({"5", "W", "N", "71.2544", "42.4413"}));  // never the others
     EXPECT_TRUE(page.Changed());  // the page does not clear its flag
   }
+  vxpp empty;  // nothing selected: nothing to apply to, and no failure
+  fill(empty, {"-1", "E", "S", "151.2", "33.9"});
+  EXPECT_NO_THROW(empty.PropertyPage_ApplyChanges());
 }
 
 }  // namespace

@@ -196,6 +196,21 @@ TEST_F(SerialExchange, HostMayDestroyTheControlInsideCommError) {
   EXPECT_TRUE(waitUntil([&] { return watched.isNull(); }));
 }
 
+// A host's OnComm handler that throws fails on its own: the control does not
+// take its exception for a failure of the serial line.
+TEST_F(SerialExchange, AnExceptionFromTheHostsHandlerIsNotASerialFailure) {
+  open();
+  QSignalSpy errors(control.get(), &vxcomm::CommError);
+  QObject::connect(control.get(), &vxcomm::OnComm, control.get(), [] { throw std::runtime_error("the host's own"); });
+  control->addmsg("$GPGSA,A,3,,,,,,,,,,,,,0.00,0.00,0.00*02");
+  auto* port = control->findChild<SerialPortService*>();
+  ASSERT_NE(port, nullptr);
+  port->setCommEvent(kComEvReceive, {});
+  EXPECT_THROW(emit port->eventOccurred(), std::runtime_error);
+  EXPECT_EQ(errors.count(), 0);
+  EXPECT_EQ(control->CommEvent(), kComEvReceive);
+}
+
 TEST_F(SerialExchange, HostMayDestroyTheControlInsideOnComm) {
   open();
   int handled = 0;
