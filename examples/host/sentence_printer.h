@@ -18,7 +18,8 @@ class SentencePrinter : public QObject {
  public slots:
   void onComm() {
     const QString sentence = control_.get("Idata").toString();  // one queued sentence each time
-    if (sentence.isEmpty()) return;
+    // Sentences already on their way when the program was told to quit are dropped.
+    if (sentence.isEmpty() || (wanted_ > 0 && printed_ == wanted_)) return;
     std::printf("%s\n", qPrintable(sentence));
     std::fflush(stdout);
     if (++printed_ == wanted_) QCoreApplication::quit();

@@ -3,10 +3,11 @@
 # A program outside this project's build hosts the control: the build is
 # installed into a fresh prefix, examples/host is built against that prefix
 # alone (find_package(Kestrune)), and it must print the stand-in receiver's
-# sentences. Usage: outside_host_test.sh BUILD_DIR SOURCE_DIR
+# sentences. Usage: outside_host_test.sh BUILD_DIR SOURCE_DIR [COMPILER_FLAGS]
 set -euo pipefail
 build=$1
 source=$2
+flags=${3:-}
 work=$(mktemp -d)
 simulator=
 cleanup() {
@@ -17,7 +18,7 @@ trap cleanup EXIT
 
 cmake --install "$build" --prefix "$work/prefix" > "$work/install.log"
 cmake -S "$source/examples/host" -B "$work/host" -G Ninja -DCMAKE_PREFIX_PATH="$work/prefix" \
-  -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF > "$work/configure.log" || { cat "$work/configure.log"; exit 1; }
+  -DCMAKE_FIND_USE_PACKAGE_REGISTRY=OFF -DCMAKE_CXX_FLAGS="$flags" -DCMAKE_EXE_LINKER_FLAGS="$flags" > "$work/configure.log" || { cat "$work/configure.log"; exit 1; }
 cmake --build "$work/host" > "$work/build.log" || { cat "$work/build.log"; exit 1; }
 
 export XDG_CONFIG_HOME=$work/config QT_QPA_PLATFORM=offscreen
