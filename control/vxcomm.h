@@ -31,9 +31,9 @@ class PropertyBag;
 class SerialPortService;
 }  // namespace vx
 
-class vxcomm : public QWidget, public _vxcomm, public vx::LateBinding {
+class vxcomm : public QWidget, public vx::_vxcomm, public vx::LateBinding {
   Q_OBJECT
-  Q_INTERFACES(_vxcomm vx::LateBinding)
+  Q_INTERFACES(vx::_vxcomm vx::LateBinding)
   Q_CLASSINFO("ProgId", "vx.vxcomm")
   Q_CLASSINFO("DefaultEvent", "OnComm")
   // Only the five stored settings make sense in a design environment.

@@ -2,7 +2,7 @@
 // _vxcomm: the typed interface of the control vxcomm, in the slot order of
 // its dispatch interface (each property's read accessor before its write
 // accessor). A host that holds only a QObject gets it with
-// qobject_cast<_vxcomm*>; late-bound hosts use the meta-object or the
+// qobject_cast<vx::_vxcomm*>; late-bound hosts use the meta-object or the
 // dispatch ids of type_library.h instead.
 //
 // Byte text (the codecs' `mys`) is a QByteArray: one byte per element.
@@ -12,6 +12,8 @@
 #include <QString>
 #include <QVariant>
 #include <QtPlugin>
+
+namespace vx {
 
 class _vxcomm {
  public:
@@ -51,4 +53,6 @@ class _vxcomm {
 };
 
 #define VX_VXCOMM_INTERFACE_IID "org.kestrune.vx._vxcomm/1.0"
-Q_DECLARE_INTERFACE(_vxcomm, VX_VXCOMM_INTERFACE_IID)
+}  // namespace vx
+
+Q_DECLARE_INTERFACE(vx::_vxcomm, VX_VXCOMM_INTERFACE_IID)

@@ -4,6 +4,7 @@
 #include <chrono>
 #include <cmath>
 #include <ctime>
+#include <stdexcept>
 
 namespace vx {
 namespace {
@@ -40,6 +41,10 @@ DateTime systemUtc() {
 
 DateTime addSeconds(const DateTime& start, double seconds) {
   using namespace std::chrono;
+  // A whole number of seconds the calendar can hold (some 3,000 years
+  // either way); beyond that, or not a number, there is no date to give.
+  constexpr double kLongestStep = 1e11;
+  if (!(std::fabs(seconds) <= kLongestStep)) throw std::out_of_range("a time step beyond the calendar");
   const sys_seconds when = toSysSeconds(start) + std::chrono::seconds(static_cast<long long>(std::floor(seconds)));
   const sys_days day = floor<days>(when);
   const year_month_day date{day};

@@ -51,7 +51,8 @@ int systemHoursToUtc();
 
 // The calendar arithmetic, through the real calendar (months, leap years):
 // `start` moved by whole seconds (a fraction is dropped towards the past),
-// and the seconds from `a` to `b`.
+// and the seconds from `a` to `b`. A step that is not a number or lies
+// beyond 1e11 seconds (some 3,000 years) fails with std::out_of_range.
 DateTime addSeconds(const DateTime& start, double seconds);
 double secondsBetween(const DateTime& a, const DateTime& b);
 

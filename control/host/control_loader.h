@@ -13,8 +13,10 @@
 
 namespace vx {
 
-// A new control, owned by `parent`. Fails with vx::Error 429, naming the
-// identifier and the folders searched, when no library there holds it.
+// A new control, owned by `parent`; with no parent, by the caller, who
+// deletes it (a std::unique_ptr<QWidget> says so). Fails with vx::Error 429,
+// naming the identifier and the folders searched, when no library there
+// holds it.
 QWidget* createControl(const QString& id, QWidget* parent = nullptr);
 
 // The folders searched, in order.

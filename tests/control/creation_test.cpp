@@ -27,7 +27,7 @@ TEST(Creation, ByProgrammaticIdentifierAndByClassId) {
     ASSERT_NE(control, nullptr) << id.toStdString();
     EXPECT_STREQ(control->metaObject()->className(), "vxcomm");
     EXPECT_EQ(control->property("Latitude").toString(), "42.4413");
-    EXPECT_NE(qobject_cast<_vxcomm*>(control.get()), nullptr);
+    EXPECT_NE(qobject_cast<vx::_vxcomm*>(control.get()), nullptr);
   }
 }
 

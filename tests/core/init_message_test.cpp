@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <stdexcept>
+
 #include "date_time.h"
 #include "receiver_bytes.h"
 #include "receiver_link.h"
@@ -87,6 +90,10 @@ TEST(UtcFromLocalTime, CarriesTheDayThroughTheRealCalendar) {
   EXPECT_EQ(toUtc({2026, 1, 1, 0, 0, 0}, -24), (DateTime{2025, 12, 31, 0, 0, 0}));
   EXPECT_EQ(toUtc({2026, 1, 1, 0, 0, 0}, -25), (DateTime{2025, 12, 30, 23, 0, 0}));
   EXPECT_EQ(toUtc({2026, 1, 1, 0, 0, 0}, 48), (DateTime{2026, 1, 3, 0, 0, 0}));
+  // A step no calendar holds is refused, not wrapped into some date.
+  for (const double step : {std::nan(""), 1e300, -1e12}) {
+    EXPECT_THROW(addSeconds({2026, 1, 1, 0, 0, 0}, step), std::out_of_range) << step;
+  }
 }
 
 // The receiver gets the clock's exact UTC whenever TimeZone is the zone's

@@ -14,7 +14,7 @@
 namespace vx {
 
 ConsoleHost::ConsoleHost(QWidget* control, const ConsoleOptions& options)
-    : QObject(control), control_(control), byName_(control), options_(options) {
+    : control_(control), byName_(control), options_(options) {
   connect(control_, SIGNAL(OnComm()), this, SLOT(onComm()));
   connect(control_, SIGNAL(CommError(short, QString)), this, SLOT(onCommError(short, QString)));
   connect(control_, SIGNAL(Transmitted(QByteArray)), this, SLOT(onTransmitted(QByteArray)));

@@ -30,6 +30,7 @@ class ConsoleHost : public QObject {
   Q_OBJECT
 
  public:
+  // Drives `control`, which must outlive it.
   ConsoleHost(QWidget* control, const ConsoleOptions& options);
 
   // Sets the properties, switches the lines on and opens the port; throws

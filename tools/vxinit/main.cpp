@@ -16,6 +16,7 @@
 #include <cstring>
 #include <optional>
 #include <iostream>
+#include <memory>
 
 #include "cli.h"
 #include "link_settings.h"
@@ -211,17 +212,16 @@ int main(int argc, char** argv) {
     return vx::cli::kExitFailure;
   }
 
-  QWidget* control = nullptr;
-  vx::ConsoleHost* host = nullptr;
+  std::unique_ptr<QWidget> control;
+  std::unique_ptr<vx::ConsoleHost> host;  // goes before the control it drives
   try {
-    control = vx::createControl("vx.vxcomm");
-    host = new vx::ConsoleHost(control, options.console);
-    QObject::connect(host, &vx::ConsoleHost::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
+    control.reset(vx::createControl("vx.vxcomm"));
+    host = std::make_unique<vx::ConsoleHost>(control.get(), options.console);
+    QObject::connect(host.get(), &vx::ConsoleHost::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     host->start();
   } catch (const vx::Error& error) {
     std::fprintf(stderr, "vxinit: %s\n", error.description().c_str());
-    if (host != nullptr) host->stop();
-    delete control;
+    if (host) host->stop();
     return vx::cli::kExitFailure;
   }
   if (options.timeout > 0) {
@@ -232,6 +232,5 @@ int main(int argc, char** argv) {
   }
   const int exitCode = app.exec();
   host->stop();
-  delete control;
   return exitCode;
 }
