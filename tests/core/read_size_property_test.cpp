@@ -5,6 +5,7 @@
 
 #include <random>
 
+#include "captures.h"
 #include "message_builder.h"
 #include "transcript.h"
 
@@ -85,6 +86,25 @@ test::Transcript transcriptWithCuts(std::string_view bytes, const std::vector<st
     at += size;
   }
   return recorder.transcript();
+}
+
+// The real recordings, cut at every read size from one byte up and at random.
+TEST(ReadSizeIndependence, RecordingsGiveTheSameTranscriptForAnyCuts) {
+  struct Recording {
+    const char* name;
+    bool awake;  // a recording that starts with the receiver already talking binary
+  };
+  int read = 0;
+  for (const Recording& recording : {Recording{"wakeup.bin", false}, Recording{"fix-utrecht.bin", true}}) {
+    const auto bytes = test::loadCapture(recording.name);
+    if (!bytes) continue;
+    ++read;
+    const test::Transcript whole = test::transcriptOf(*bytes, 0, recording.awake);
+    for (std::size_t chunk : {1u, 2u, 7u, 64u, 500u}) {
+      EXPECT_EQ(test::transcriptOf(*bytes, chunk, recording.awake), whole) << recording.name << ", chunk " << chunk;
+    }
+  }
+  if (read == 0) GTEST_SKIP() << "no recording found in " << test::capturesDirectory();
 }
 
 TEST(ReadSizeIndependence, RandomStreamsGiveTheSameTranscriptForAnyCuts) {
