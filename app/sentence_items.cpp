@@ -22,11 +22,11 @@ QString stripNextItem(QString& text, const QString& delimiter) {
 
 QString decimalDegrees(const QString& coordinate) {
   if (coordinate.size() < 7) {
-    throw vx::Error(vx::kInvalidProcedureCall, "Invalid procedure call or argument", kProgramSource);
+    throw vx::Error::standard(vx::kInvalidProcedureCall, kProgramSource);
   }
   static const QRegularExpression kDegreesAndMinutes(R"(^(\d*)(\d\d\.\d+)$)");
   const QRegularExpressionMatch match = kDegreesAndMinutes.match(coordinate);
-  if (!match.hasMatch()) throw vx::Error(vx::kTypeMismatch, "Type mismatch", kProgramSource);
+  if (!match.hasMatch()) throw vx::Error::standard(vx::kTypeMismatch, kProgramSource);
   const double degrees = match.captured(1).toDouble() + match.captured(2).toDouble() / 60.0;
   return QString::number(degrees, 'f', 6);
 }

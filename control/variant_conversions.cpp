@@ -10,7 +10,7 @@
 namespace vx {
 namespace {
 
-[[noreturn]] void typeMismatch() { throw Error(kTypeMismatch, "Type mismatch"); }
+[[noreturn]] void typeMismatch() { throw Error::standard(kTypeMismatch); }
 
 bool isNumber(const QVariant& value) {
   switch (value.metaType().id()) {
@@ -53,14 +53,14 @@ double toDouble(const QVariant& value) {
     if (!parsed) typeMismatch();
     number = *parsed;
   }
-  if (!std::isfinite(number)) throw Error(kOverflow, "Overflow");  // "1e999", or an infinity handed in
+  if (!std::isfinite(number)) throw Error::standard(kOverflow);  // "1e999", or an infinity handed in
   return number;
 }
 
 int16_t toInt16(const QVariant& value) {
   const double rounded = std::nearbyint(toDouble(value));  // ties to even
   if (!(rounded >= std::numeric_limits<int16_t>::min() && rounded <= std::numeric_limits<int16_t>::max())) {
-    throw Error(kOverflow, "Overflow");
+    throw Error::standard(kOverflow);
   }
   return static_cast<int16_t>(rounded);
 }
@@ -85,7 +85,7 @@ QByteArray toByteText(const QString& text) {
   QByteArray bytes;
   bytes.reserve(text.size());
   for (const QChar c : text) {
-    if (c.unicode() > 0xFF) throw Error(kInvalidProcedureCall, "Invalid procedure call or argument");
+    if (c.unicode() > 0xFF) throw Error::standard(kInvalidProcedureCall);
     bytes.append(static_cast<char>(c.unicode()));
   }
   return bytes;

@@ -13,7 +13,7 @@ namespace {
 
 vx::LateBinding& bindingOf(QObject* control) {
   auto* binding = qobject_cast<vx::LateBinding*>(control);
-  if (binding == nullptr) throw vx::Error(vx::kNotAutomationObject, "Class does not support Automation", "vxpp");
+  if (binding == nullptr) throw vx::Error::standard(vx::kNotAutomationObject, "vxpp");
   return *binding;
 }
 

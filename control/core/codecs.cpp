@@ -13,7 +13,7 @@ namespace {
 // that the text holds them.
 uint64_t readUnsigned(std::string_view mys, std::size_t width) {
   if (mys.size() < width) {
-    throw Error(kInvalidProcedureCall, "Invalid procedure call or argument");
+    throw Error::standard(kInvalidProcedureCall);
   }
   uint64_t value = 0;
   for (std::size_t i = width; i-- > 0;) {
@@ -32,7 +32,7 @@ double readSigned(std::string_view mys, std::size_t width) {
 }
 
 double finiteOrOverflow(double result) {
-  if (!std::isfinite(result)) throw Error(kOverflow, "Overflow");
+  if (!std::isfinite(result)) throw Error::standard(kOverflow);
   return result;
 }
 

@@ -5,6 +5,7 @@
 
 #include "codecs.h"
 #include "message_builder.h"
+#include "message_layout.h"
 #include "number_text.h"
 
 namespace vx {
@@ -12,7 +13,6 @@ namespace {
 
 constexpr int kDataWords = 21;
 constexpr int kMessageWords = 5 + kDataWords + 1;
-constexpr uint16_t kSyncWord = 0x81FF;
 constexpr uint16_t kSettingsWord = 13;  // word 7: which of the message's fields the receiver takes
 
 // 1e8 / 65536 to six decimals: scales radians to the upper half of a count

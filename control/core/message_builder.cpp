@@ -3,6 +3,8 @@
 
 #include <array>
 
+#include "message_layout.h"
+
 namespace vx {
 namespace {
 
@@ -51,7 +53,7 @@ bool checksumHolds(std::string_view message, int first, int last) {
 }
 
 std::string buildMessage(uint16_t id, std::span<const uint16_t> dataWords, uint16_t flags) {
-  const std::array<uint16_t, 4> header{0x81FF, id, static_cast<uint16_t>(dataWords.size()), flags};
+  const std::array<uint16_t, 4> header{kSyncWord, id, static_cast<uint16_t>(dataWords.size()), flags};
   std::string out;
   out.reserve(12 + 2 * dataWords.size());
   for (uint16_t word : header) appendWord(out, word);

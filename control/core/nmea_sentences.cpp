@@ -6,6 +6,7 @@
 #include <cstdint>
 
 #include "codecs.h"
+#include "message_layout.h"
 #include "number_text.h"
 
 namespace vx {
@@ -13,15 +14,8 @@ namespace {
 
 using codec::cdeg;
 
-// The last word each handler reads.
-constexpr int kPositionLastWord = 37;
-constexpr int kChannelLastWord = 49;
-constexpr int kPrecisionLastWord = 12;
-
 // NMEA speeds are in knots; the receiver reports centimetres per second.
 constexpr double kKnotsPerMetreSecond = 1.943844;
-
-constexpr int kChannels = 12;
 
 // `count` words of the message starting at word `first` (counting from 1).
 std::string_view words(std::string_view message, int first, int count = 1) {
@@ -29,6 +23,11 @@ std::string_view words(std::string_view message, int first, int count = 1) {
 }
 
 double unsignedWord(std::string_view message, int word) { return codec::cvui(words(message, word)); }
+
+// The low byte of a word.
+unsigned char lowByte(std::string_view message, int word) {
+  return static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 2)]);
+}
 
 // True when word `last` is a data word: the message holds it and, behind
 // it, the data checksum, which is never read as a field.
@@ -61,25 +60,25 @@ void appendTwoDigits(std::string& body, double value) { appendFixed(body, value,
 }  // namespace
 
 std::optional<std::string> positionSentence(std::string_view message) {
-  if (!holdsDataWord(message, kPositionLastWord)) return std::nullopt;
+  namespace at = position_words;
+  if (!holdsDataWord(message, at::kLast)) return std::nullopt;
   std::string body = "GPRMC,";
-  appendTwoDigits(body, unsignedWord(message, 22));  // hours
-  appendTwoDigits(body, unsignedWord(message, 23));  // minutes
-  appendTwoDigits(body, unsignedWord(message, 24));  // seconds
+  appendTwoDigits(body, unsignedWord(message, at::kHours));
+  appendTwoDigits(body, unsignedWord(message, at::kMinutes));
+  appendTwoDigits(body, unsignedWord(message, at::kSeconds));
   body += ',';
-  // Status: the low byte of word 10; 0 is a valid fix.
-  body += message[18] == '\0' ? "A," : "V,";
-  appendSignedAngle(body, cdeg(codec::cvdi(words(message, 27, 2)) / 100000000.0), 2, ",N,", ",S,");
-  appendSignedAngle(body, cdeg(codec::cvdi(words(message, 29, 2)) / 100000000.0), 3, ",E,", ",W,");
-  appendFixed(body, codec::cvudi(words(message, 34, 2)) * kKnotsPerMetreSecond / 100.0, 2, 2);
+  body += lowByte(message, at::kStatus) == 0 ? "A," : "V,";
+  appendSignedAngle(body, cdeg(codec::cvdi(words(message, at::kLatitude, 2)) / 100000000.0), 2, ",N,", ",S,");
+  appendSignedAngle(body, cdeg(codec::cvdi(words(message, at::kLongitude, 2)) / 100000000.0), 3, ",E,", ",W,");
+  appendFixed(body, codec::cvudi(words(message, at::kSpeed, 2)) * kKnotsPerMetreSecond / 100.0, 2, 2);
   body += ',';
-  appendFixed(body, cdeg(unsignedWord(message, 36) / 1000.0), 3, 1);
+  appendFixed(body, cdeg(unsignedWord(message, at::kCourse) / 1000.0), 3, 1);
   body += ',';
-  appendTwoDigits(body, unsignedWord(message, 19));  // day
-  appendTwoDigits(body, unsignedWord(message, 20));  // month
-  body += formatFixed(unsignedWord(message, 21), 4, 0).substr(2, 2);  // year, two digits
+  appendTwoDigits(body, unsignedWord(message, at::kDay));
+  appendTwoDigits(body, unsignedWord(message, at::kMonth));
+  body += formatFixed(unsignedWord(message, at::kYear), 4, 0).substr(2, 2);  // two digits
   body += ',';
-  const double variation = cdeg(codec::cvi(words(message, 37)) / 10000.0);
+  const double variation = cdeg(codec::cvi(words(message, at::kVariation)) / 10000.0);
   appendFixed(body, std::fabs(variation), 2, 1);
   body += variation >= 0 ? ",E" : ",W";
   return finishSentence(body);
@@ -87,12 +86,11 @@ std::optional<std::string> positionSentence(std::string_view message) {
 
 std::optional<std::string> channelSentence(std::string_view message,
                                            const DilutionsOfPrecision& dilutions) {
-  if (!holdsDataWord(message, kChannelLastWord)) return std::nullopt;
-  std::array<int16_t, kChannels> used{};
-  for (int channel = 0; channel < kChannels; ++channel) {
-    const auto status = static_cast<unsigned char>(message[28 + 6 * channel]);
-    const auto satellite = static_cast<unsigned char>(message[30 + 6 * channel]);
-    if (status & 1) used[channel] = satellite;
+  namespace at = channel_words;
+  if (!holdsDataWord(message, at::kLast)) return std::nullopt;
+  std::array<int16_t, at::kChannels> used{};
+  for (int channel = 0; channel < at::kChannels; ++channel) {
+    if (lowByte(message, at::status(channel)) & 1) used[channel] = lowByte(message, at::satellite(channel));
   }
   std::string body = "GPGSA,A,3,";
   for (int16_t satellite : used) {
@@ -113,10 +111,11 @@ std::optional<std::string> channelSentence(std::string_view message,
 }
 
 std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view message) {
-  if (!holdsDataWord(message, kPrecisionLastWord)) return std::nullopt;
-  return DilutionsOfPrecision{codec::cvi(words(message, 10)) / 100.0,
-                              codec::cvi(words(message, 11)) / 100.0,
-                              codec::cvi(words(message, 12)) / 100.0};
+  namespace at = precision_words;
+  if (!holdsDataWord(message, at::kLast)) return std::nullopt;
+  return DilutionsOfPrecision{codec::cvi(words(message, at::kPosition)) / 100.0,
+                              codec::cvi(words(message, at::kHorizontal)) / 100.0,
+                              codec::cvi(words(message, at::kVertical)) / 100.0};
 }
 
 std::string finishSentence(std::string_view body) {

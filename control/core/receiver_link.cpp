@@ -6,12 +6,11 @@
 
 #include "codecs.h"
 #include "message_builder.h"
+#include "message_layout.h"
 
 namespace vx {
 namespace {
 
-constexpr unsigned char kSync1 = 0xFF;
-constexpr unsigned char kSync2 = 0x81;
 constexpr char kLineFeed = '\n';
 
 // Headers whose id or length would not fit the signed 16-bit fields they
@@ -24,9 +23,9 @@ std::size_t findSyncPair(std::string_view bytes) {
   const char* const begin = bytes.data();
   const char* const end = begin + bytes.size();
   for (const char* p = begin; p + 1 < end; ++p) {
-    p = static_cast<const char*>(std::memchr(p, kSync1, static_cast<std::size_t>(end - p - 1)));
+    p = static_cast<const char*>(std::memchr(p, kSyncFirstByte, static_cast<std::size_t>(end - p - 1)));
     if (p == nullptr) break;
-    if (static_cast<unsigned char>(p[1]) == kSync2) return static_cast<std::size_t>(p - begin);
+    if (static_cast<unsigned char>(p[1]) == kSyncSecondByte) return static_cast<std::size_t>(p - begin);
   }
   return std::string_view::npos;
 }
@@ -54,7 +53,7 @@ bool ReceiverLink::step(std::string_view input) {
 void ReceiverLink::procinput(std::string_view input) {
   if (!input.empty()) {
     if (lineJustEnded_ && linkMode_ == kTextMode && buffer_.empty() &&
-        static_cast<unsigned char>(input.front()) == kSync1) {
+        static_cast<unsigned char>(input.front()) == kSyncFirstByte) {
       linkMode_ = kBinaryMode;
       wakeUp_.onBinaryAfterLine();
     }
@@ -117,7 +116,7 @@ void ReceiverLink::lineStep() {
   buffer_.consume(lineFeed + 1);
   if (buffer_.empty()) {
     lineJustEnded_ = true;
-  } else if (buffer_.at(0) == kSync1) {
+  } else if (buffer_.at(0) == kSyncFirstByte) {
     linkMode_ = kBinaryMode;  // the receiver has started sending binary messages
   }
   wakeUp_.onLine(line, linkMode_ == kBinaryMode);
@@ -126,7 +125,7 @@ void ReceiverLink::lineStep() {
 void ReceiverLink::headerStep() {
   if (framePhase_ != kHeaderExpected) return;
   if (buffer_.size() <= kHeaderBytes) return;  // a header needs an eleventh byte behind it
-  if (buffer_.at(0) != kSync1) {
+  if (buffer_.at(0) != kSyncFirstByte) {
     resynchronise();
     return;
   }
@@ -157,7 +156,7 @@ void ReceiverLink::resynchronise() {
     buffer_.consume(sync);
   } else if (pending.size() > kResyncLimit) {
     // Keep a final 0xFF: it may be the first half of the pair.
-    buffer_.consume(pending.size() - (pending.back() == static_cast<char>(kSync1) ? 1 : 0));
+    buffer_.consume(pending.size() - (pending.back() == static_cast<char>(kSyncFirstByte) ? 1 : 0));
   }
 }
 
@@ -172,7 +171,7 @@ void ReceiverLink::dataStep() {
   // A message not followed by a sync byte, or whose data checksum does not
   // hold, is dropped on its own; the bytes after it stay, and
   // resynchronisation finds the next header.
-  if (buffer_.at(0) != kSync1) return;
+  if (buffer_.at(0) != kSyncFirstByte) return;
   if (!checksumHolds(message_, MessageWords::kFirstDataWord, static_cast<int>(message_.size() / 2))) return;
   wakeUp_.onMessageAccepted();
   handleMessage(message_);

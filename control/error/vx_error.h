@@ -29,6 +29,18 @@ enum ErrorNumber : int {
 
 inline constexpr const char* kControlSource = "vx.vxcomm";
 
+// The runtime's own descriptions of the failures that carry no detail of
+// their own: one home for each text.
+constexpr const char* standardDescription(ErrorNumber number) {
+  switch (number) {
+    case kInvalidProcedureCall: return "Invalid procedure call or argument";
+    case kOverflow: return "Overflow";
+    case kTypeMismatch: return "Type mismatch";
+    case kNotAutomationObject: return "Class does not support Automation";
+    default: return "";
+  }
+}
+
 class Error : public std::runtime_error {
  public:
   Error(int number, std::string description, std::string source = kControlSource)
@@ -36,6 +48,11 @@ class Error : public std::runtime_error {
         number_(number),
         description_(std::move(description)),
         source_(std::move(source)) {}
+
+  // A failure described by the runtime's own text for its number.
+  static Error standard(ErrorNumber number, std::string source = kControlSource) {
+    return Error(number, standardDescription(number), std::move(source));
+  }
 
   int number() const noexcept { return number_; }
   const std::string& description() const noexcept { return description_; }

@@ -6,7 +6,7 @@
 namespace vx {
 
 LateBound::LateBound(QObject* object) : object_(object), binding_(qobject_cast<LateBinding*>(object)) {
-  if (binding_ == nullptr) throw Error(kNotAutomationObject, "Class does not support Automation", "vx");
+  if (binding_ == nullptr) throw Error::standard(kNotAutomationObject, "vx");
 }
 
 QVariant LateBound::get(const QString& name) const { return invoke(name, DispatchKind::kPropertyGet, {}); }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The binary messages a receiver of this family sends, built from field
-// values: the counterpart of nmea_sentences.h, for the tools that play the
-// receiver's side and for tests. Word numbers are those of the message.
+// values at the places message_layout.h gives: the counterpart of
+// nmea_sentences.h, for the simulator and the tests. The control never
+// builds them.
 #pragma once
 
 #include <cstdint>
