@@ -1,14 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "computer_zone.h"
 
+#include <QDateTime>
 #include <QTimeZone>
-
-#include "date_time.h"
 
 namespace kestrune {
 
 ComputerZone computerZone() {
-  return {vx::systemLocalTime().utcOffsetSeconds.value_or(0), QString::fromUtf8(QTimeZone::systemTimeZoneId())};
+  return {QDateTime::currentDateTime().offsetFromUtc(), QString::fromUtf8(QTimeZone::systemTimeZoneId())};
 }
 
 }  // namespace kestrune

@@ -4,7 +4,7 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "link_settings.h"
+#include "setting_limits.h"
 #include "number_text.h"
 
 namespace kestrune {
@@ -17,8 +17,8 @@ bool beginsWithNumberUpTo(const QString& text, double highest) {
 
 }  // namespace
 
-bool isValidLatitude(const QString& text) { return beginsWithNumberUpTo(text, 90); }
-bool isValidLongitude(const QString& text) { return beginsWithNumberUpTo(text, 180); }
+bool isValidLatitude(const QString& text) { return beginsWithNumberUpTo(text, vx::kLargestLatitude); }
+bool isValidLongitude(const QString& text) { return beginsWithNumberUpTo(text, vx::kLargestLongitude); }
 
 bool isValidTimeDifference(const QString& text) {
   const QString trimmed = text.trimmed();

@@ -18,6 +18,8 @@
 #include <string_view>
 #include <vector>
 
+#include "ascii_text.h"
+
 namespace kestrune {
 namespace {
 
@@ -29,12 +31,6 @@ std::string_view trim(std::string_view text) {
   return text;
 }
 
-bool sameName(std::string_view a, std::string_view b) {
-  const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-  return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-           return lower(x) == lower(y);
-         });
-}
 
 // One line of the file, its line ending (LF, CR LF or a lone CR) included, as it stands.
 struct Line {
@@ -160,7 +156,7 @@ struct SectionRange {
 std::optional<SectionRange> findSection(const std::vector<Line>& lines, std::string_view section) {
   for (std::size_t i = 0; i < lines.size(); ++i) {
     const auto name = lines[i].sectionName();
-    if (!name || !sameName(*name, section)) continue;
+    if (!name || !vx::sameIgnoringAsciiCase(*name, section)) continue;
     std::size_t end = i + 1;
     while (end < lines.size() && !lines[end].sectionName()) ++end;
     return SectionRange{i, i + 1, end};
@@ -171,7 +167,7 @@ std::optional<SectionRange> findSection(const std::vector<Line>& lines, std::str
 std::optional<std::size_t> findKey(const std::vector<Line>& lines, const SectionRange& range, std::string_view key) {
   for (std::size_t i = range.first; i < range.last; ++i) {
     const auto name = lines[i].keyName();
-    if (name && sameName(*name, key)) return i;
+    if (name && vx::sameIgnoringAsciiCase(*name, key)) return i;
   }
   return std::nullopt;
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "type_library.h"
 
+#include "ascii_text.h"
+
 #include <array>
 
 namespace vx::typelib {
@@ -52,16 +54,8 @@ const Member* findMember(int32_t dispatchId) {
 }
 
 const Member* findMember(std::string_view name) {
-  const auto sameIgnoringCase = [](std::string_view a, std::string_view b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    if (a.size() != b.size()) return false;
-    for (std::size_t i = 0; i < a.size(); ++i) {
-      if (lower(a[i]) != lower(b[i])) return false;
-    }
-    return true;
-  };
   for (const Member& member : kTable) {
-    if (sameIgnoringCase(member.name, name)) return &member;
+    if (sameIgnoringAsciiCase(member.name, name)) return &member;
   }
   return nullptr;
 }

@@ -14,8 +14,6 @@ inline constexpr const char* kDefaultLatHemisphere = "N";
 inline constexpr const char* kDefaultLongitude = "71.2544";  // stored as the number this text reads
 inline constexpr const char* kDefaultLongHemisphere = "W";
 inline constexpr int16_t kDefaultTimeZone = 5;
-// Hours: no place on Earth is further from UTC.
-inline constexpr int kLargestTimeDifference = 14;
 
 struct LinkSettings {
   std::string latitude = kDefaultLatitude;  // text, unchecked; read by the leading-number rule

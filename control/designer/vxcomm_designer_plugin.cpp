@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QtDesigner/QDesignerFormEditorInterface>
 
+#include "program_icon.h"
 #include "vxcomm.h"
 #include "vxcomm_task_menu.h"
 
@@ -13,11 +14,7 @@ QString VxcommDesignerPlugin::whatsThis() const {
          "set here, and hands its host NMEA sentences through OnComm and Idata.";
 }
 
-QIcon VxcommDesignerPlugin::icon() const {
-  QIcon icon;
-  for (const int size : {16, 32, 48}) icon.addFile(QString(":/kestrune/kestrune-%1.png").arg(size), QSize(size, size));
-  return icon;
-}
+QIcon VxcommDesignerPlugin::icon() const { return kestrune::programIcon(); }
 
 QWidget* VxcommDesignerPlugin::createWidget(QWidget* parent) {
   auto* control = new vxcomm(parent);

@@ -25,6 +25,7 @@
 #include "number_text.h"
 #include "port_link.h"
 #include "serial_devices.h"
+#include "setting_limits.h"
 #include "vx_error.h"
 
 namespace {
@@ -118,11 +119,11 @@ Options parse(int argc, char** argv) {
     } else if (arg == "--device") {
       options.device = text(arg);
     } else if (arg == "--lat") {
-      options.console.latitude = degreesText(arg, 90);
+      options.console.latitude = degreesText(arg, vx::kLargestLatitude);
     } else if (arg == "--lat-hem") {
       options.console.latHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "N|S", "--lat-hem"));
     } else if (arg == "--lon") {
-      options.console.longitude = degreesText(arg, 180);
+      options.console.longitude = degreesText(arg, vx::kLargestLongitude);
     } else if (arg == "--lon-hem") {
       options.console.longHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem"));
     } else if (arg == "--tz") {
