@@ -19,6 +19,7 @@
 #include <vector>
 
 #include "ascii_text.h"
+#include "config_folder.h"
 
 namespace kestrune {
 namespace {
@@ -172,13 +173,6 @@ std::optional<std::size_t> findKey(const std::vector<Line>& lines, const Section
   return std::nullopt;
 }
 
-std::string configFolder() {
-  const char* config = std::getenv("XDG_CONFIG_HOME");
-  if (config != nullptr && config[0] == '/') return config;
-  const char* home = std::getenv("HOME");
-  return std::string(home != nullptr ? home : "") + "/.config";
-}
-
 bool makeFolders(const std::string& folder) {
   for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
     const std::string prefix = folder.substr(0, slash);
@@ -258,7 +252,7 @@ std::string settingsFileProblem(const std::string& fileName) { return readFile(p
 
 std::string profilePath(const std::string& fileName) {
   if (fileName.find('/') != std::string::npos) return fileName;
-  return configFolder() + "/" + fileName;
+  return vx::configFolder() + "/" + fileName;
 }
 
 }  // namespace kestrune

@@ -50,8 +50,4 @@ std::span<const Member> members();
 const Member* findMember(int32_t dispatchId);
 const Member* findMember(std::string_view name);  // case does not count, as in the runtime
 
-// The one member of the event interface __vxcomm: OnComm, the default event.
-inline constexpr std::string_view kEventName = "OnComm";
-inline constexpr int32_t kEventDispatchId = 1;
-
 }  // namespace vx::typelib

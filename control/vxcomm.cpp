@@ -206,7 +206,7 @@ void vxcomm::onPortEvent() {
     }
     return;
   }
-  if (event >= vx::kComEventBreak) {
+  if (event >= vx::kComEventDeviceLost) {  // the line failed
     emit CommError(event, port_->lastEventDescription());
     if (!alive) return;
   }

@@ -4,20 +4,10 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "late_binding.h"
+#include "late_bound.h"
 #include "twips.h"
 #include "variant_conversions.h"
 #include "vx_error.h"
-
-namespace {
-
-vx::LateBinding& bindingOf(QObject* control) {
-  auto* binding = qobject_cast<vx::LateBinding*>(control);
-  if (binding == nullptr) throw vx::Error::standard(vx::kNotAutomationObject, "vxpp");
-  return *binding;
-}
-
-}  // namespace
 
 vxpp::vxpp(QWidget* parent) : QWidget(parent) {
   setWindowTitle("vxpp");
@@ -74,17 +64,14 @@ QList<QPair<const char*, QLineEdit*>> vxpp::fields() const {
 
 void vxpp::PropertyPage_SelectionChanged() {
   if (selected_.isEmpty()) return;
-  vx::LateBinding& control = bindingOf(selected_.first());
+  const vx::LateBound control(selected_.first(), "vxpp");
   for (const auto& [name, field] : fields()) {
-    const QVariant value = control.invoke(control.dispatchIdOf(name), vx::DispatchKind::kPropertyGet, {});
-    field->setText(vx::toText(value));  // a change like the user's: it sets the flag
+    field->setText(vx::toText(control.get(name)));  // a change like the user's: it sets the flag
   }
 }
 
 void vxpp::PropertyPage_ApplyChanges() {
   if (selected_.isEmpty()) return;
-  vx::LateBinding& control = bindingOf(selected_.first());
-  for (const auto& [name, field] : fields()) {
-    control.invoke(control.dispatchIdOf(name), vx::DispatchKind::kPropertyPut, {field->text()});
-  }
+  vx::LateBound control(selected_.first(), "vxpp");
+  for (const auto& [name, field] : fields()) control.put(name, field->text());
 }

@@ -7,6 +7,8 @@
 #include <cstdint>
 #include <string>
 
+#include "number_text.h"
+
 namespace vx {
 
 inline constexpr const char* kDefaultLatitude = "42.4413";
@@ -18,7 +20,7 @@ inline constexpr int16_t kDefaultTimeZone = 5;
 struct LinkSettings {
   std::string latitude = kDefaultLatitude;  // text, unchecked; read by the leading-number rule
   std::string latHemisphere = kDefaultLatHemisphere;  // exactly "S" is southern
-  double longitude = 71.2544;                         // kDefaultLongitude
+  double longitude = leadingNumber(kDefaultLongitude);
   std::string longHemisphere = kDefaultLongHemisphere;  // exactly "W" is western
   int16_t timeZone = kDefaultTimeZone;                   // hours to add to local time to get UTC
 };

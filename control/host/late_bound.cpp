@@ -5,8 +5,9 @@
 
 namespace vx {
 
-LateBound::LateBound(QObject* object) : object_(object), binding_(qobject_cast<LateBinding*>(object)) {
-  if (binding_ == nullptr) throw Error::standard(kNotAutomationObject, "vx");
+LateBound::LateBound(QObject* object, const char* source)
+    : object_(object), binding_(qobject_cast<LateBinding*>(object)) {
+  if (binding_ == nullptr) throw Error::standard(kNotAutomationObject, source);
 }
 
 QVariant LateBound::get(const QString& name) const { return invoke(name, DispatchKind::kPropertyGet, {}); }

@@ -18,14 +18,12 @@ namespace vx {
 
 class LateBound {
  public:
-  // Error 430 when `object` has no late-binding interface.
-  explicit LateBound(QObject* object);
+  // Error 430, from `source`, when `object` has no late-binding interface.
+  explicit LateBound(QObject* object, const char* source = "vx");
 
   QVariant get(const QString& name) const;
   void put(const QString& name, const QVariant& value);
   QVariant call(const QString& name, const QVariantList& arguments = {});
-
-  QObject* object() const { return object_; }
 
  private:
   QVariant invoke(const QString& name, DispatchKind kind, const QVariantList& arguments) const;

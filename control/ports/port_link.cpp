@@ -1,17 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "port_link.h"
 
-#include <cstdlib>
 #include <filesystem>
+
+#include "config_folder.h"
 
 namespace vx {
 
-std::string portLinkFolder() {
-  const char* config = std::getenv("XDG_CONFIG_HOME");
-  if (config != nullptr && config[0] == '/') return std::string(config) + "/vx";
-  const char* home = std::getenv("HOME");
-  return std::string(home != nullptr ? home : "") + "/.config/vx";
-}
+std::string portLinkFolder() { return configFolder() + "/vx"; }
 
 std::string portLinkPath(int port) { return portLinkFolder() + "/com" + std::to_string(port); }
 
