@@ -3,8 +3,11 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <algorithm>
+#include <vector>
 
 #include "late_bound.h"
+#include "type_library.h"
 #include "twips.h"
 #include "variant_conversions.h"
 #include "vx_error.h"
@@ -12,7 +15,8 @@
 vxpp::vxpp(QWidget* parent) : QWidget(parent) {
   setWindowTitle("vxpp");
   setFixedSize(vx::fromTwips(0, 0, 4488, 2172).size());
-  // The fields were laid out for an 8-point sans serif at 96 dpi: captions fit at this size.
+  // Smaller than the screens' 11 pixels: the page's captions, laid out tight for an 8-point
+  // face, fit their boxes at 10 ("TimeZone:  (West is positive)" is the longest).
   QFont pageFont = font();
   pageFont.setPixelSize(10);
   setFont(pageFont);
@@ -21,23 +25,25 @@ vxpp::vxpp(QWidget* parent) : QWidget(parent) {
     widget->setGeometry(vx::fromTwips(left, top, width, height));
     return widget;
   };
-  const auto field = [this](int left, int top, int width, int height) {
+  // Each field is named after the setting it edits.
+  const auto field = [this](const char* setting, int left, int top, int width, int height) {
     auto* widget = new QLineEdit(this);
+    widget->setObjectName(setting);
     widget->setGeometry(vx::fromTwips(left, top, width, height));
     connect(widget, &QLineEdit::textChanged, this, [this] { setChanged(true); });
     return widget;
   };
   // Created in tab order; labels take no focus.
   lblLatitude = label("Latitude:    (DD.DDDD)", 90, 120, 2700, 240);
-  txtLatitude = field(90, 370, 2700, 330);
+  txtLatitude = field("Latitude", 90, 370, 2700, 330);
   lblLongitude = label("Longitude:    (DD.DDDD)", 90, 770, 2700, 240);
-  txtLongitude = field(90, 1020, 2700, 330);
+  txtLongitude = field("Longitude", 90, 1020, 2700, 330);
   lblLatHemisphere = label("LatHemisphere:", 3000, 120, 1380, 240);
-  txtLatHemisphere = field(3000, 370, 405, 330);
+  txtLatHemisphere = field("LatHemisphere", 3000, 370, 405, 330);
   lblLongHemisphere = label("LongHemisphere:", 3000, 720, 1380, 240);
-  txtLongHemisphere = field(3000, 1020, 420, 330);
+  txtLongHemisphere = field("LongHemisphere", 3000, 1020, 420, 330);
   lblTimeZone = label("TimeZone:  (West is positive)", 90, 1680, 2325, 240);
-  txtTimeZone = field(2520, 1680, 405, 330);
+  txtTimeZone = field("TimeZone", 2520, 1680, 405, 330);
   setTabOrder(txtLatitude, txtLongitude);
   setTabOrder(txtLongitude, txtLatHemisphere);
   setTabOrder(txtLatHemisphere, txtLongHemisphere);
@@ -51,14 +57,23 @@ void vxpp::setChanged(bool changed) {
 }
 
 const QList<const char*>& vxpp::settingNames() {
-  static const QList<const char*> names{"TimeZone", "LongHemisphere", "LatHemisphere", "Longitude", "Latitude"};
+  // The members the type library marks as edited on this page, by dispatch id.
+  static const QList<const char*> names = [] {
+    std::vector<const vx::typelib::Member*> edited;
+    for (const vx::typelib::Member& member : vx::typelib::members()) {
+      if (member.attribute.starts_with(vx::typelib::kPropertyPage)) edited.push_back(&member);
+    }
+    std::ranges::sort(edited, {}, &vx::typelib::Member::dispatchId);
+    QList<const char*> list;
+    for (const vx::typelib::Member* member : edited) list << member->name.data();  // names are literals
+    return list;
+  }();
   return names;
 }
 
 QList<QPair<const char*, QLineEdit*>> vxpp::fields() const {
-  const QList<QLineEdit*> boxes{txtTimeZone, txtLongHemisphere, txtLatHemisphere, txtLongitude, txtLatitude};
   QList<QPair<const char*, QLineEdit*>> fields;
-  for (qsizetype i = 0; i < boxes.size(); ++i) fields.append({settingNames()[i], boxes[i]});
+  for (const char* name : settingNames()) fields.append({name, findChild<QLineEdit*>(name)});
   return fields;
 }
 
