@@ -4,8 +4,8 @@
 #include <cmath>
 #include <cstdlib>
 
-#include "setting_limits.h"
 #include "number_text.h"
+#include "setting_limits.h"
 
 namespace kestrune {
 namespace {
@@ -45,7 +45,8 @@ QString zoneQuestion(int utcOffsetSeconds, const QString& zoneName, const QStrin
   }
   if (!zoneName.isEmpty()) clock += " (" + zoneName + ")";
   const QString shown = entered.trimmed().isEmpty() ? QString("empty") : entered.trimmed();
-  return clock + ", but the time difference entered is " + shown + ". Use " + timeDifferenceText(utcOffsetSeconds) + "?";
+  return clock + ", but the time difference entered is " + shown + ". Use " + timeDifferenceText(utcOffsetSeconds) +
+         "?";
 }
 
 QString negatedTimeDifference(const QString& text) {

@@ -9,12 +9,12 @@
 
 #include "about_box.h"
 #include "computer_zone.h"
-#include "monitor_screen.h"
-#include "settings_file.h"
 #include "location_rules.h"
 #include "message_boxes.h"
+#include "monitor_screen.h"
 #include "port_list.h"
 #include "private_profile.h"
+#include "settings_file.h"
 #include "settings_keys.h"
 #include "typed_character.h"
 
@@ -40,8 +40,8 @@ void selectStored(QComboBox* list, const QString& stored) {
 }  // namespace
 
 LocationScreen::LocationScreen(QWidget* owner) : Screen(owner) {
-  instructionsLabel = place<QLabel>(360, 120, 4335, 375,
-                         "Please enter the following details as best describes your current location.");
+  instructionsLabel =
+      place<QLabel>(360, 120, 4335, 375, "Please enter the following details as best describes your current location.");
   instructionsLabel->setWordWrap(true);
   instructionsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   latitudeLabel = place<QLabel>(360, 660, 1485, 195, "Latitude (###.####)");
@@ -54,17 +54,20 @@ LocationScreen::LocationScreen(QWidget* owner) : Screen(owner) {
   longitudeHemisphereList = makeList(place<QComboBox>(3480, 1035, 615, 315));
   timeDifferenceLabel = place<QLabel>(360, 1575, 1395, 195, "Time Diff. from UTC");
   timeDifferenceEdit = place<QLineEdit>(2400, 1530, 975, 285);
-  timeDifferenceEdit->setToolTip("The time difference from GMT. Eg. London is 0, New York is -7 and Sydney is +10 etc.");
+  timeDifferenceEdit->setToolTip(
+      "The time difference from GMT. Eg. London is 0, New York is -7 and Sydney is +10 etc.");
   portLabel = place<QLabel>(360, 2070, 720, 195, "Serial Port");
   portList = makeList(place<PortList>(2400, 2010, 615, 315));
   portList->setToolTip("The serial port number, where you Earthmate is plugged in to. Eg. 1 or 2 etc.");
   continueButton = place<QPushButton>(2400, 2520, 1095, 375, "&Continue >>");
   exitButton = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
-  for (QLabel* label : {latitudeLabel, longitudeLabel, timeDifferenceLabel, portLabel}) label->adjustSize();  // sized to their text
+  for (QLabel* label : {latitudeLabel, longitudeLabel, timeDifferenceLabel, portLabel})
+    label->adjustSize();  // sized to their text
   continueButton->setDefault(true);
   setCancelButton(exitButton);
 
-  for (QWidget* box : {static_cast<QWidget*>(latitudeEdit), static_cast<QWidget*>(longitudeEdit), static_cast<QWidget*>(timeDifferenceEdit)}) {
+  for (QWidget* box : {static_cast<QWidget*>(latitudeEdit), static_cast<QWidget*>(longitudeEdit),
+                       static_cast<QWidget*>(timeDifferenceEdit)}) {
     box->installEventFilter(this);
   }
   // A list with the focus hands typed keys to its edit field directly, past
@@ -98,7 +101,7 @@ void LocationScreen::load() {
   // Without one, the computer's own difference, which gives the receiver the exact time.
   const QString storedTimeDifference = readSetting(kSettingsFile, kSettingsSection, key::kTZ);
   timeDifferenceEdit->setText(storedTimeDifference.isEmpty() ? timeDifferenceText(computerZone().utcOffsetSeconds)
-                                                : storedTimeDifference);
+                                                             : storedTimeDifference);
   selectStored(latitudeHemisphereList, readSetting(kSettingsFile, kSettingsSection, key::kLatHem));
   selectStored(longitudeHemisphereList, readSetting(kSettingsFile, kSettingsSection, key::kLongHem));
   selectStored(portList, readSetting(kSettingsFile, kSettingsSection, key::kComPort));
@@ -126,7 +129,8 @@ bool LocationScreen::eventFilter(QObject* watched, QEvent* event) {
   } else if (watched == timeDifferenceEdit) {
     filterTimeDifferenceKey(character);
   } else {
-    discardKey(character);  // latitudeHemisphereList, longitudeHemisphereList, portList: a value changes only by choosing an entry
+    discardKey(character);  // latitudeHemisphereList, longitudeHemisphereList, portList: a value changes only by
+                            // choosing an entry
   }
   return character == 0;
 }

@@ -12,18 +12,18 @@
 #include <cmath>
 
 #include "about_box.h"
-#include "control_loader.h"
-#include "location_screen.h"
-#include "error_report.h"
-#include "settings_file.h"
-#include "late_bound.h"
 #include "comm_events.h"
+#include "control_loader.h"
+#include "error_report.h"
+#include "late_bound.h"
 #include "location_rules.h"
+#include "location_screen.h"
 #include "message_boxes.h"
 #include "number_text.h"
 #include "port_link.h"
 #include "private_profile.h"
 #include "sentence_items.h"
+#include "settings_file.h"
 #include "settings_keys.h"
 #include "tick_box.h"
 #include "vx_error.h"
@@ -69,7 +69,8 @@ void attempt(Step step) {
 
 }  // namespace
 
-MonitorScreen::MonitorScreen(LocationScreen* location) : Screen(location), location_(location), silence_(new QTimer(this)) {
+MonitorScreen::MonitorScreen(LocationScreen* location)
+    : Screen(location), location_(location), silence_(new QTimer(this)) {
   // Each row: a caption label at the left, the value label beside it, empty until data arrives.
   struct Row {
     QLabel*& caption;
@@ -77,10 +78,12 @@ MonitorScreen::MonitorScreen(LocationScreen* location) : Screen(location), locat
     int top;
     const char* text;
   };
-  for (const Row& row : {Row{statusCaption, statusValue, 120, "Status: "}, Row{dateCaption, dateValue, 435, "UTC Date:"},
-                         Row{timeCaption, timeValue, 765, "UTC Time:"}, Row{positionCaption, positionValue, 1080, "Co-ord:"},
-                         Row{qualityCaption, qualityValue, 1440, "Quality: "}, Row{satellitesCaption, satellitesValue, 1800, "Satellites:"},
-                         Row{precisionCaption, precisionValue, 2160, "Precision:"}}) {
+  for (const Row& row :
+       {Row{statusCaption, statusValue, 120, "Status: "}, Row{dateCaption, dateValue, 435, "UTC Date:"},
+        Row{timeCaption, timeValue, 765, "UTC Time:"}, Row{positionCaption, positionValue, 1080, "Co-ord:"},
+        Row{qualityCaption, qualityValue, 1440, "Quality: "},
+        Row{satellitesCaption, satellitesValue, 1800, "Satellites:"},
+        Row{precisionCaption, precisionValue, 2160, "Precision:"}}) {
     row.caption = place<QLabel>(120, row.top, 855, kRowHeightTwips, row.text);
     row.value = place<QLabel>(1200, row.top, 3495, kRowHeightTwips);
   }
@@ -107,8 +110,8 @@ void MonitorScreen::load() {
     connectToReceiver();
   } catch (const vx::Error& error) {
     if (error.number() != vx::kPortCannotOpen) return showErrorReport(this, kLoadModule, error);
-    messageBoxes().show(this, {MessageIcon::kError, kErrorTitle,
-                               connectionFailureText(location_->enteredPort(), reportOf(error))});
+    messageBoxes().show(
+        this, {MessageIcon::kError, kErrorTitle, connectionFailureText(location_->enteredPort(), reportOf(error))});
   } catch (const std::exception& error) {
     showErrorReport(this, kLoadModule, error);
   }

@@ -9,13 +9,12 @@
 namespace vx {
 namespace {
 
-DateTime fromTm(const std::tm& t) {
-  return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec};
-}
+DateTime fromTm(const std::tm& t) { return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec}; }
 
 std::chrono::sys_seconds toSysSeconds(const DateTime& t) {
   using namespace std::chrono;
-  const sys_days day = year{t.year} / month{static_cast<unsigned>(t.month)} / std::chrono::day{static_cast<unsigned>(t.day)};
+  const sys_days day =
+      year{t.year} / month{static_cast<unsigned>(t.month)} / std::chrono::day{static_cast<unsigned>(t.day)};
   return day + hours{t.hour} + minutes{t.minute} + seconds{t.second};
 }
 
@@ -49,9 +48,12 @@ DateTime addSeconds(const DateTime& start, double seconds) {
   const sys_days day = floor<days>(when);
   const year_month_day date{day};
   const hh_mm_ss time{when - day};
-  return {static_cast<int>(date.year()), static_cast<int>(static_cast<unsigned>(date.month())),
-          static_cast<int>(static_cast<unsigned>(date.day())), static_cast<int>(time.hours().count()),
-          static_cast<int>(time.minutes().count()), static_cast<int>(time.seconds().count())};
+  return {static_cast<int>(date.year()),
+          static_cast<int>(static_cast<unsigned>(date.month())),
+          static_cast<int>(static_cast<unsigned>(date.day())),
+          static_cast<int>(time.hours().count()),
+          static_cast<int>(time.minutes().count()),
+          static_cast<int>(time.seconds().count())};
 }
 
 double secondsBetween(const DateTime& a, const DateTime& b) {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The location entry screen: what it loads, what it lets the user type,
 // and what Continue checks and hands on.
+#include "location_screen.h"
+
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -9,9 +11,8 @@
 #include <QTest>
 
 #include "app_fixture.h"
-#include "location_screen.h"
-#include "monitor_screen.h"
 #include "location_rules.h"
+#include "monitor_screen.h"
 #include "port_link.h"
 
 namespace kestrune::test {
@@ -33,8 +34,14 @@ TEST_F(LocationScreenTest, ShowsItsControlsWhereTheyBelong) {
   screen.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
   EXPECT_EQ(QApplication::focusWidget(), static_cast<QWidget*>(screen.latitudeEdit));
-  const QWidget* expected[] = {screen.latitudeHemisphereList, screen.longitudeEdit, screen.longitudeHemisphereList, screen.timeDifferenceEdit,
-                               screen.portList, screen.continueButton, screen.exitButton, screen.latitudeEdit};
+  const QWidget* expected[] = {screen.latitudeHemisphereList,
+                               screen.longitudeEdit,
+                               screen.longitudeHemisphereList,
+                               screen.timeDifferenceEdit,
+                               screen.portList,
+                               screen.continueButton,
+                               screen.exitButton,
+                               screen.latitudeEdit};
   for (const QWidget* next : expected) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     QWidget* focused = QApplication::focusWidget();
@@ -72,7 +79,9 @@ TEST_F(LocationScreenTest, LoadsTheRememberedSettings) {
     LocationScreen screen(nullptr);
     EXPECT_EQ(screen.latitudeEdit->text(), c.lat) << c.file;
     EXPECT_EQ(screen.timeDifferenceEdit->text(), c.tz) << c.file;
-    EXPECT_EQ(screen.latitudeHemisphereList->currentText() + screen.longitudeHemisphereList->currentText() + screen.portList->currentText(), c.lists)
+    EXPECT_EQ(screen.latitudeHemisphereList->currentText() + screen.longitudeHemisphereList->currentText() +
+                  screen.portList->currentText(),
+              c.lists)
         << c.file;
     EXPECT_EQ(screen.portList->count(), 4);
   }
@@ -108,7 +117,8 @@ TEST_F(LocationScreenTest, ListsTakeNoTypedCharacterWhereverTheFocusIs) {
   LocationScreen screen(nullptr);
   screen.show();
   ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
-  for (QComboBox* list : {screen.latitudeHemisphereList, screen.longitudeHemisphereList, static_cast<QComboBox*>(screen.portList)}) {
+  for (QComboBox* list :
+       {screen.latitudeHemisphereList, screen.longitudeHemisphereList, static_cast<QComboBox*>(screen.portList)}) {
     const QString before = list->currentText();
     list->setFocus(Qt::TabFocusReason);
     for (const char* keys : {"wWsSeE", "93nN"}) {
@@ -143,7 +153,8 @@ TEST_F(LocationScreenTest, ContinueOffersTheComputersTimeDifference) {
       {"Asia/Kolkata", "5.5", false, "", "-5.5"},
       {"Asia/Kolkata", "5", false,
        "This computer's clock is 5.5 hours ahead of UTC (Asia/Kolkata), but the time difference entered is 5. "
-       "Use 5.5?", "-5"},
+       "Use 5.5?",
+       "-5"},
       {"Asia/Kolkata", "5", true, "", "-5.5"},
       {"Asia/Kathmandu", "5.75", false, "", "-5.75"},
       {"Etc/GMT+5", "", true,
@@ -223,9 +234,10 @@ TEST_F(LocationScreenTest, ContinueWarnsAboutTheFirstBadCoordinateAndChangesNoth
 }
 
 TEST_F(LocationScreenTest, ExitUnloadsWithoutWritingTheSettingsFile) {
-  for (const auto& leave : {std::function<void(LocationScreen&)>([](LocationScreen& s) { s.exitButton->click(); }),
-                            std::function<void(LocationScreen&)>([](LocationScreen& s) { QTest::keyClick(&s, Qt::Key_Escape); }),
-                            std::function<void(LocationScreen&)>([](LocationScreen& s) { s.close(); })}) {
+  for (const auto& leave :
+       {std::function<void(LocationScreen&)>([](LocationScreen& s) { s.exitButton->click(); }),
+        std::function<void(LocationScreen&)>([](LocationScreen& s) { QTest::keyClick(&s, Qt::Key_Escape); }),
+        std::function<void(LocationScreen&)>([](LocationScreen& s) { s.close(); })}) {
     LocationScreen screen(nullptr);
     screen.show();
     leave(screen);

@@ -2,6 +2,8 @@
 // The connection and fix monitor screen, with the real control on a
 // pseudo-terminal linked as port 1; sentences are fed through the
 // control's addmsg and OnComm, or as receiver messages on the line.
+#include "monitor_screen.h"
+
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -11,10 +13,9 @@
 #include <cmath>
 
 #include "app_fixture.h"
-#include "location_screen.h"
-#include "monitor_screen.h"
 #include "control_loader.h"
 #include "late_bound.h"
+#include "location_screen.h"
 #include "port_link.h"
 #include "pty_receiver.h"
 #include "receiver_messages.h"
@@ -35,7 +36,7 @@ class MonitorScreenTest : public AppTest {
     location.latitudeEdit->setText("37.8136");
     location.longitudeEdit->setText("144.67");
     location.latitudeHemisphereList->setCurrentIndex(1);  // S
-    location.timeDifferenceEdit->setText("-10");       // as Continue leaves it for an entry of 10
+    location.timeDifferenceEdit->setText("-10");          // as Continue leaves it for an entry of 10
   }
 
   std::unique_ptr<MonitorScreen> open(const std::string& autoExit = "0") {
@@ -112,7 +113,8 @@ TEST_F(MonitorScreenTest, ASilentReceiverGetsAHintUntilASentenceArrives) {
   EXPECT_EQ(silence->interval(), MonitorScreen::kSilenceHintMs);
   ASSERT_TRUE(silence->isActive());
   silence->start(20);  // not ten seconds in a test
-  ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->statusValue->text().startsWith("Nothing from the receiver"); }));
+  ASSERT_TRUE(
+      vx::test::waitUntil([&] { return monitor->statusValue->text().startsWith("Nothing from the receiver"); }));
   EXPECT_TRUE(monitor->statusValue->text().contains("gpsd"));
   EXPECT_GT(monitor->statusValue->height(), monitor->positionValue->height());  // wrapped, not cut
   feed(*monitor, kGsa);
@@ -124,7 +126,7 @@ TEST_F(MonitorScreenTest, ASilentReceiverGetsAHintUntilASentenceArrives) {
 // The automatic exit ends the screen at once, even with its About box open.
 TEST_F(MonitorScreenTest, AutomaticExitClosesAnOpenAboutBox) {
   auto monitor = open("1");
-  setMessageBoxes(nullptr);  // a real About box, with a modal loop of its own
+  setMessageBoxes(nullptr);    // a real About box, with a modal loop of its own
   QTimer::singleShot(0, [&] {  // runs inside that loop
     for (int fix = 1; fix <= 31 && !monitor->isUnloaded(); ++fix) feed(*monitor, rmc("A"));
   });
@@ -172,8 +174,8 @@ TEST_F(MonitorScreenTest, LoadFailuresAreReportedAndLeaveThePortClosed) {
 }
 
 TEST_F(MonitorScreenTest, StoredAutoExitSetsTheBoxAndADamagedValueReadsAsUnticked) {
-  const std::pair<const char*, int> cases[] = {{"1", 1}, {"2", 2}, {"1.5", 2}, {"0.5", 0}, {"", 0},
-                                               {"3", 0}, {"-1", 0}, {"x", 0}};
+  const std::pair<const char*, int> cases[] = {{"1", 1}, {"2", 2}, {"1.5", 2}, {"0.5", 0},
+                                               {"", 0},  {"3", 0}, {"-1", 0},  {"x", 0}};
   for (const auto& [stored, value] : cases) {
     auto monitor = open(stored);
     EXPECT_EQ(monitor->autoExitBox->value(), value) << stored;
@@ -245,8 +247,9 @@ TEST_F(MonitorScreenTest, UntickingResetsTheCountAndGreyedNeverCounts) {
   box.setValue(2);
   box.click();
   EXPECT_EQ(box.value(), 1);
-  EXPECT_TRUE(settings()->ends_with("AutoExit=1\nLat=33.802057\nLong=151.205760\nLatHem=S\nLongHem=E\nTZ=10\n"
-                                    "ComPort=1\n"));
+  EXPECT_TRUE(
+      settings()->ends_with("AutoExit=1\nLat=33.802057\nLong=151.205760\nLatHem=S\nLongHem=E\nTZ=10\n"
+                            "ComPort=1\n"));
 }
 
 TEST_F(MonitorScreenTest, ExitWritesOnlyWhenTheLastPositionWasValid) {

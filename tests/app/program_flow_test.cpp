@@ -17,11 +17,11 @@
 #include "app_fixture.h"
 #include "location_screen.h"
 #include "monitor_screen.h"
-#include "welcome_screen.h"
 #include "port_link.h"
 #include "pty_receiver.h"
 #include "run_program.h"
 #include "tick_box.h"
+#include "welcome_screen.h"
 
 namespace kestrune::test {
 namespace {
@@ -41,9 +41,10 @@ class ProgramFlow : public AppTest {
 };
 
 TEST_F(ProgramFlow, LeavingTheWelcomeScreenEndsTheProgramWithoutAnotherScreen) {
-  for (const auto& leave : {std::function<void(WelcomeScreen&)>([](WelcomeScreen& w) { w.exitButton->click(); }),
-                            std::function<void(WelcomeScreen&)>([](WelcomeScreen& w) { QTest::keyClick(&w, Qt::Key_Escape); }),
-                            std::function<void(WelcomeScreen&)>([](WelcomeScreen& w) { w.close(); })}) {
+  for (const auto& leave :
+       {std::function<void(WelcomeScreen&)>([](WelcomeScreen& w) { w.exitButton->click(); }),
+        std::function<void(WelcomeScreen&)>([](WelcomeScreen& w) { QTest::keyClick(&w, Qt::Key_Escape); }),
+        std::function<void(WelcomeScreen&)>([](WelcomeScreen& w) { w.close(); })}) {
     runUntilEnded(leave);
   }
   EXPECT_EQ(settings(), "[Settings]\nLat=52.06\nLong=5.14\nComPort=1\n");
@@ -76,15 +77,16 @@ TEST_F(ProgramFlow, WholeProgramAgainstTheSimulatorRemembersTheFix) {
   writeSettings("[Settings]\nLat=52.06\nLong=5.14\nTZ=" + std::to_string(eastOfGreenwich) + "\n");
   vx::test::RunningProgram simulator(SIM_PATH, {"--link", "1", "--speed", "10", "--seed", "3"});
   watchdog.limit = std::chrono::seconds(60);  // the monitor stays open until the fix
-  ASSERT_TRUE(vx::test::waitUntil([&] { return QFileInfo(config.path() + "/vx/com1").isSymLink(); },
-                                  std::chrono::seconds(10)));
+  ASSERT_TRUE(
+      vx::test::waitUntil([&] { return QFileInfo(config.path() + "/vx/com1").isSymLink(); }, std::chrono::seconds(10)));
 
   whenShown<LocationScreen>([](LocationScreen& location) { location.continueButton->click(); });
   whenShown<MonitorScreen>([](MonitorScreen& monitor) { monitor.autoExitBox->click(); });
   runUntilEnded([](WelcomeScreen& w) { w.continueButton->click(); });
   // The port is free and the receiver still sends, initialised: the next
   // host (vxinit here, gpsd in use) reads it at once without waking it again.
-  const vx::test::ProgramResult next = vx::test::runProgram(VXINIT_PATH, {"--port", "1", "--count", "2", "--timeout", "10"});
+  const vx::test::ProgramResult next =
+      vx::test::runProgram(VXINIT_PATH, {"--port", "1", "--count", "2", "--timeout", "10"});
   EXPECT_EQ(next.exitCode, 0) << next.err;
   EXPECT_EQ(next.err.find("wake reply"), std::string::npos) << next.err;
   simulator.signal(SIGTERM);
@@ -93,8 +95,7 @@ TEST_F(ProgramFlow, WholeProgramAgainstTheSimulatorRemembersTheFix) {
   EXPECT_TRUE(messages.shown.empty());
   // The simulator's true position is 52.0626 N, 5.1385 E; keys new to the file follow TZ.
   const std::regex expected("\\[Settings\\]\nLat=52\\.06\\d{4}\nLong=5\\.13\\d{4}\nTZ=" +
-                            std::to_string(eastOfGreenwich) +
-                            "\nLatHem=N\nLongHem=E\nComPort=1\nAutoExit=1\n");
+                            std::to_string(eastOfGreenwich) + "\nLatHem=N\nLongHem=E\nComPort=1\nAutoExit=1\n");
   EXPECT_TRUE(std::regex_match(settings().value_or(""), expected)) << settings().value_or("");
   EXPECT_NE(result.err.find("init #1"), std::string::npos) << result.err;
   EXPECT_EQ(result.err.find("init #2"), std::string::npos) << result.err;  // one initialisation only

@@ -13,8 +13,8 @@
 
 #include "app_fixture.h"
 #include "location_screen.h"
-#include "settings_file.h"
 #include "private_profile.h"
+#include "settings_file.h"
 
 namespace kestrune::test {
 namespace {
@@ -37,10 +37,10 @@ TEST_F(SettingsFile, ReadsTheTrimmedValueOfTheNamedSectionAndKey) {
       {"[Other]\nLat=1\n[Settings]\nLong=2\n", "Settings", "Lat", ""},
       {"[Settings]\n;Lat=9\nLat=3\n", "Settings", "Lat", "3"},
       {"[Settings]\nLat=\n", "Settings", "Lat", ""},
-      {"[Settings]\nLat=1", "Settings", "Lat", "1"},  // no line ending at the end
-      {"[Settings]\n=7\n", "Settings", "", ""},       // an empty key is never looked up
+      {"[Settings]\nLat=1", "Settings", "Lat", "1"},                          // no line ending at the end
+      {"[Settings]\n=7\n", "Settings", "", ""},                               // an empty key is never looked up
       {"\xEF\xBB\xBF[Settings]\r\nLat=52.1\r\n", "Settings", "Lat", "52.1"},  // a byte-order mark is skipped
-      {"[Settings]\rLong=5\rLat=52.1\r", "Settings", "Lat", "52.1"},         // a lone CR ends a line
+      {"[Settings]\rLong=5\rLat=52.1\r", "Settings", "Lat", "52.1"},          // a lone CR ends a line
   };
   for (const ReadCase& c : cases) {
     writeSettings(c.file);
@@ -109,8 +109,8 @@ TEST_F(SettingsFile, WriteIsAtomicKeepsPermissionsAndRefusesWhatWouldBreakLines)
   EXPECT_EQ(status.st_mode & 0777, 0640u);
   EXPECT_EQ(QDir(config.path()).entryList(QDir::Files), QStringList{"Kestrune.ini"});  // no temporary left
 
-  for (const auto& [key, value] : {std::pair{"Lat", "2\nAutoExit=1"}, std::pair{"Lat\r", "2"},
-                                   std::pair{"[Lat]", "2"}, std::pair{"L=at", "2"}, std::pair{"", "2"}}) {
+  for (const auto& [key, value] : {std::pair{"Lat", "2\nAutoExit=1"}, std::pair{"Lat\r", "2"}, std::pair{"[Lat]", "2"},
+                                   std::pair{"L=at", "2"}, std::pair{"", "2"}}) {
     EXPECT_EQ(WritePrivateProfileStringA("Settings", key, value, "Kestrune.ini"), 0) << key;
   }
   EXPECT_EQ(settings(), "[Settings]\nLat=2\n");
@@ -149,7 +149,8 @@ TEST_F(SettingsFile, AFileThatCannotBeUsedIsNeitherReadNorWrittenAndTheUserIsTol
     EXPECT_EQ(readSetting("Kestrune.ini", "Settings", "Lat"), "") << c.what;
     EXPECT_EQ(WritePrivateProfileStringA("Settings", "Lat", "1", "Kestrune.ini"), 0) << c.what;
     EXPECT_EQ(QFileInfo(path).symLinkTarget(), linkTarget) << c.what;
-    EXPECT_EQ(QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden).size(), 1)
+    EXPECT_EQ(
+        QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden).size(), 1)
         << c.what;  // no temporary left
     messages.shown.clear();
     {
@@ -178,7 +179,8 @@ TEST_F(SettingsFile, ASignalDuringASaveTakesEffectWhenTheSaveIsWhole) {
     writeSettings(big + "0\n");
     const pid_t child = ::fork();
     if (child == 0) {
-      for (int round = 1;; ++round) WritePrivateProfileStringA("Settings", "Lat", std::to_string(round).c_str(), "Kestrune.ini");
+      for (int round = 1;; ++round)
+        WritePrivateProfileStringA("Settings", "Lat", std::to_string(round).c_str(), "Kestrune.ini");
     }
     ::usleep(2000 + attempt * 1500);
     ::kill(child, SIGTERM);
