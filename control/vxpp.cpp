@@ -34,20 +34,20 @@ vxpp::vxpp(QWidget* parent) : QWidget(parent) {
     return widget;
   };
   // Created in tab order; labels take no focus.
-  lblLatitude = label("Latitude:    (DD.DDDD)", 90, 120, 2700, 240);
-  txtLatitude = field("Latitude", 90, 370, 2700, 330);
-  lblLongitude = label("Longitude:    (DD.DDDD)", 90, 770, 2700, 240);
-  txtLongitude = field("Longitude", 90, 1020, 2700, 330);
-  lblLatHemisphere = label("LatHemisphere:", 3000, 120, 1380, 240);
-  txtLatHemisphere = field("LatHemisphere", 3000, 370, 405, 330);
-  lblLongHemisphere = label("LongHemisphere:", 3000, 720, 1380, 240);
-  txtLongHemisphere = field("LongHemisphere", 3000, 1020, 420, 330);
-  lblTimeZone = label("TimeZone:  (West is positive)", 90, 1680, 2325, 240);
-  txtTimeZone = field("TimeZone", 2520, 1680, 405, 330);
-  setTabOrder(txtLatitude, txtLongitude);
-  setTabOrder(txtLongitude, txtLatHemisphere);
-  setTabOrder(txtLatHemisphere, txtLongHemisphere);
-  setTabOrder(txtLongHemisphere, txtTimeZone);
+  latitudeCaption = label("Latitude:    (DD.DDDD)", 90, 120, 2700, 240);
+  latitudeField = field("Latitude", 90, 370, 2700, 330);
+  longitudeCaption = label("Longitude:    (DD.DDDD)", 90, 770, 2700, 240);
+  longitudeField = field("Longitude", 90, 1020, 2700, 330);
+  latHemisphereCaption = label("LatHemisphere:", 3000, 120, 1380, 240);
+  latHemisphereField = field("LatHemisphere", 3000, 370, 405, 330);
+  longHemisphereCaption = label("LongHemisphere:", 3000, 720, 1380, 240);
+  longHemisphereField = field("LongHemisphere", 3000, 1020, 420, 330);
+  timeZoneCaption = label("TimeZone:  (West is positive)", 90, 1680, 2325, 240);
+  timeZoneField = field("TimeZone", 2520, 1680, 405, 330);
+  setTabOrder(latitudeField, longitudeField);
+  setTabOrder(longitudeField, latHemisphereField);
+  setTabOrder(latHemisphereField, longHemisphereField);
+  setTabOrder(longHemisphereField, timeZoneField);
 }
 
 void vxpp::setChanged(bool changed) {
@@ -77,7 +77,7 @@ QList<QPair<const char*, QLineEdit*>> vxpp::fields() const {
   return fields;
 }
 
-void vxpp::PropertyPage_SelectionChanged() {
+void vxpp::onSelectionChanged() {
   if (selected_.isEmpty()) return;
   const vx::LateBound control(selected_.first(), "vxpp");
   for (const auto& [name, field] : fields()) {
@@ -85,7 +85,7 @@ void vxpp::PropertyPage_SelectionChanged() {
   }
 }
 
-void vxpp::PropertyPage_ApplyChanges() {
+void vxpp::applyChanges() {
   if (selected_.isEmpty()) return;
   vx::LateBound control(selected_.first(), "vxpp");
   for (const auto& [name, field] : fields()) control.put(name, field->text());

@@ -24,16 +24,16 @@ class vxpp : public QWidget {
  public:
   explicit vxpp(QWidget* parent = nullptr);
 
-  QLabel* lblLatitude;
-  QLineEdit* txtLatitude;
-  QLabel* lblLongitude;
-  QLineEdit* txtLongitude;
-  QLabel* lblLatHemisphere;
-  QLineEdit* txtLatHemisphere;
-  QLabel* lblLongHemisphere;
-  QLineEdit* txtLongHemisphere;
-  QLabel* lblTimeZone;
-  QLineEdit* txtTimeZone;
+  QLabel* latitudeCaption;
+  QLineEdit* latitudeField;
+  QLabel* longitudeCaption;
+  QLineEdit* longitudeField;
+  QLabel* latHemisphereCaption;
+  QLineEdit* latHemisphereField;
+  QLabel* longHemisphereCaption;
+  QLineEdit* longHemisphereField;
+  QLabel* timeZoneCaption;
+  QLineEdit* timeZoneField;
 
   // The controls the page is shown for; only the first is read and written.
   QList<QObject*> SelectedControls() const { return selected_; }
@@ -45,8 +45,8 @@ class vxpp : public QWidget {
   void setChanged(bool changed);
 
   // The environment's events.
-  void PropertyPage_SelectionChanged();
-  void PropertyPage_ApplyChanges();
+  void onSelectionChanged();
+  void applyChanges();
 
   // The five settings the page edits, in the order it reads and applies them.
   static const QList<const char*>& settingNames();

@@ -86,7 +86,7 @@ VxcommPropertiesDialog::VxcommPropertiesDialog(const QList<vxcomm*>& selection, 
   layout->setSizeConstraint(QLayout::SetFixedSize);
 
   page_->setSelectedControls(QList<QObject*>(selection.begin(), selection.end()));
-  page_->PropertyPage_SelectionChanged();  // filling counts as a change: Apply starts enabled
+  page_->onSelectionChanged();  // filling counts as a change: Apply starts enabled
 
   QPushButton* applyButton = buttons_->button(QDialogButtonBox::Apply);
   applyButton->setEnabled(page_->Changed());
@@ -119,7 +119,7 @@ QString VxcommPropertiesDialog::apply() {
     const SelectionKept kept(*page_);
     page_->setSelectedControls({standIn.get()});
     try {
-      page_->PropertyPage_ApplyChanges();
+      page_->applyChanges();
     } catch (const vx::Error& error) {
       failure = QString::fromStdString(error.description()) + " (error " + QString::number(error.number()) + ")";
     }

@@ -45,12 +45,12 @@ TEST(DesignerPlugin, LoadsNamesItsWidgetAndCreatesTheControl) {
 TEST(DesignerPlugin, PageDialogAppliesToTheFirstSelectedAndKeepsWhatWasTakenBeforeAFailure) {
   vxcomm first, second;
   VxcommPropertiesDialog dialog({&first, &second});
-  EXPECT_EQ(dialog.page()->txtLongitude->text(), "71.2544");
+  EXPECT_EQ(dialog.page()->longitudeField->text(), "71.2544");
   // Filling counts as a change on the page, and the dialog keeps its flag: Apply starts enabled.
   EXPECT_TRUE(dialog.page()->Changed());
   EXPECT_TRUE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Apply)->isEnabled());
-  dialog.page()->txtTimeZone->setText("-2");
-  dialog.page()->txtLongitude->setText("not a number");
+  dialog.page()->timeZoneField->setText("-2");
+  dialog.page()->longitudeField->setText("not a number");
   EXPECT_EQ(dialog.apply(), "Type mismatch (error 13)");  // the control refused the longitude
   EXPECT_EQ(first.TimeZone(), -2);
   EXPECT_EQ(first.Longitude(), "71.2544");
@@ -77,12 +77,12 @@ TEST(DesignerPlugin, ApplyResetsSettingsBackAtTheirDefaultAndSetsTheOthers) {
   RecordedEdits form;
   dialog.setFormEdits(&form);
   QPushButton* applyButton = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Apply);
-  dialog.page()->txtLatitude->setText("42.4413");
-  dialog.page()->txtTimeZone->setText("-2");
+  dialog.page()->latitudeField->setText("42.4413");
+  dialog.page()->timeZoneField->setText("-2");
   applyButton->click();
   EXPECT_EQ(form.edits, QStringList({"set TimeZone -2", "reset Latitude"}));
   EXPECT_FALSE(applyButton->isEnabled());  // applied: nothing left to apply
-  dialog.page()->txtLongitude->setText("5.14");
+  dialog.page()->longitudeField->setText("5.14");
   EXPECT_TRUE(applyButton->isEnabled());
 }
 

@@ -27,11 +27,11 @@ struct PageFields {
 };
 
 void fill(vxpp& page, const PageFields& fields) {
-  page.txtTimeZone->setText(fields.timeZone);
-  page.txtLongHemisphere->setText(fields.longHemisphere);
-  page.txtLatHemisphere->setText(fields.latHemisphere);
-  page.txtLongitude->setText(fields.longitude);
-  page.txtLatitude->setText(fields.latitude);
+  page.timeZoneField->setText(fields.timeZone);
+  page.longHemisphereField->setText(fields.longHemisphere);
+  page.latHemisphereField->setText(fields.latHemisphere);
+  page.longitudeField->setText(fields.longitude);
+  page.latitudeField->setText(fields.latitude);
 }
 
 QStringList settingsOf(const vxcomm& control) {
@@ -46,13 +46,13 @@ TEST(PropertyPage, ShowsItsFieldsWhereTheyBelong) {
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(page->windowTitle(), "vxpp");
   EXPECT_EQ(page->size(), QSize(299, 144));
-  EXPECT_EQ(page->lblLatitude->text(), "Latitude:    (DD.DDDD)");
-  EXPECT_EQ(page->lblLongitude->text(), "Longitude:    (DD.DDDD)");
-  EXPECT_EQ(page->lblTimeZone->text(), "TimeZone:  (West is positive)");
-  EXPECT_EQ(page->lblLongHemisphere->geometry(), QRect(200, 48, 92, 16));
-  EXPECT_EQ(page->txtTimeZone->geometry(), QRect(168, 112, 27, 22));
-  const QWidget* order[] = {page->txtLatitude, page->txtLongitude, page->txtLatHemisphere, page->txtLongHemisphere,
-                            page->txtTimeZone};
+  EXPECT_EQ(page->latitudeCaption->text(), "Latitude:    (DD.DDDD)");
+  EXPECT_EQ(page->longitudeCaption->text(), "Longitude:    (DD.DDDD)");
+  EXPECT_EQ(page->timeZoneCaption->text(), "TimeZone:  (West is positive)");
+  EXPECT_EQ(page->longHemisphereCaption->geometry(), QRect(200, 48, 92, 16));
+  EXPECT_EQ(page->timeZoneField->geometry(), QRect(168, 112, 27, 22));
+  const QWidget* order[] = {page->latitudeField, page->longitudeField, page->latHemisphereField, page->longHemisphereField,
+                            page->timeZoneField};
   // Tab goes from box to box; the labels take no focus.
   const auto nextTabStop = [](const QWidget* widget) {
     do widget = widget->nextInFocusChain();
@@ -68,9 +68,9 @@ TEST(PropertyPage, SelectionChangedFillsTheFieldsFromTheFirstControlAndSetsTheFl
   second.setLatitude("10");
   QSignalSpy flag(&page, &vxpp::ChangedChanged);
   page.setSelectedControls({&first, &second});
-  page.PropertyPage_SelectionChanged();
-  EXPECT_EQ(QStringList({page.txtLatitude->text(), page.txtLongitude->text(), page.txtLatHemisphere->text(),
-                         page.txtLongHemisphere->text(), page.txtTimeZone->text()}),
+  page.onSelectionChanged();
+  EXPECT_EQ(QStringList({page.latitudeField->text(), page.longitudeField->text(), page.latHemisphereField->text(),
+                         page.longHemisphereField->text(), page.timeZoneField->text()}),
             QStringList({"42.4413", "71.2544", "N", "W", "5"}));
   EXPECT_TRUE(page.Changed());
   ASSERT_EQ(flag.count(), 1);
@@ -94,14 +94,14 @@ TEST(PropertyPage, ApplyWritesTheFirstControlInOrderAndStopsAtAFailure) {
     vxcomm first, second;
     page.setSelectedControls({&first, &second});
     fill(page, c.fields);
-    EXPECT_EQ(test::errorNumberOf([&] { page.PropertyPage_ApplyChanges(); }), c.error) << c.fields.timeZone;
+    EXPECT_EQ(test::errorNumberOf([&] { page.applyChanges(); }), c.error) << c.fields.timeZone;
     EXPECT_EQ(settingsOf(first), c.first);
     EXPECT_EQ(settingsOf(second), QStringList({"5", "W", "N", "71.2544", "42.4413"}));  // never the others
     EXPECT_TRUE(page.Changed());  // the page does not clear its flag
   }
   vxpp empty;  // nothing selected: nothing to apply to, and no failure
   fill(empty, {"-1", "E", "S", "151.2", "33.9"});
-  EXPECT_NO_THROW(empty.PropertyPage_ApplyChanges());
+  EXPECT_NO_THROW(empty.applyChanges());
 }
 
 }  // namespace
