@@ -41,6 +41,12 @@ QString describePort(int port, const QList<SerialAdapter>& adapters) {
   return QString("%1: %2 (%3)").arg(port).arg(device, what);
 }
 
+QString linkCommand(int port, const QString& device) {
+  const QString folder = QString::fromStdString(portLinkFolder());
+  const QString command = "ln -sf " + device + " " + QString::fromStdString(portLinkPath(port));
+  return QFileInfo(folder).isDir() ? command : "mkdir -p " + folder + " && " + command;
+}
+
 QString adapterAdvice(int port, const QString& deviceTried, const QList<SerialAdapter>& adapters) {
   QStringList others;
   QString first;
@@ -50,12 +56,8 @@ QString adapterAdvice(int port, const QString& deviceTried, const QList<SerialAd
     others << (adapter.description.isEmpty() ? adapter.device : adapter.device + " (" + adapter.description + ")");
   }
   if (others.isEmpty()) return {};
-  const QString folder = QString::fromStdString(portLinkFolder());
-  const QString link = QString::fromStdString(portLinkPath(port));
-  QString command = "ln -sf " + first + " " + link;
-  if (!QFileInfo(folder).isDir()) command = "mkdir -p " + folder + " && " + command;
   return QString("USB serial adapters here: %1. To make %2 port %3: %4")
-      .arg(others.join(", "), first, QString::number(port), command);
+      .arg(others.join(", "), first, QString::number(port), linkCommand(port, first));
 }
 
 }  // namespace vx

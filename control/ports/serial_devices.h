@@ -25,6 +25,11 @@ QList<SerialAdapter> usbSerialAdapters();
 // "1: /dev/ttyUSB0 (USB serial adapter)", "2: /dev/ttyS1 (no device)".
 QString describePort(int port, const QList<SerialAdapter>& adapters);
 
+// The one command that makes `device` port `port`, with the user's real
+// folder: "ln -sf /dev/ttyUSB0 /home/you/.config/vx/com1", behind
+// "mkdir -p ... &&" while the folder is missing.
+QString linkCommand(int port, const QString& device);
+
 // For a port that failed to open: the adapters present other than the
 // device tried, and the one command that makes the first of them port
 // `port`. Empty when there is no other adapter.

@@ -87,8 +87,8 @@ struct Options {
     for (const vx::SerialAdapter& adapter : adapters) {
       std::cout << "  " << adapter.device.toStdString() << "  " << adapter.description.toStdString() << "\n";
     }
-    std::cout << "To make " << adapters.first().device.toStdString() << " port 1: ln -sf "
-              << adapters.first().device.toStdString() << " " << vx::portLinkPath(1) << "\n";
+    std::cout << "To make " << adapters.first().device.toStdString()
+              << " port 1: " << vx::linkCommand(1, adapters.first().device).toStdString() << "\n";
   }
   std::cout.flush();
   std::exit(std::cout ? vx::cli::kExitOk : vx::cli::kExitFailure);
