@@ -263,6 +263,7 @@ void MonitorScreen::writeSettings() {
 }
 
 void MonitorScreen::onUnload() {
+  silence_->stop();  // a closed screen has nothing to hint
   if (!control_) return;
   vx::LateBound& control = *control_;
   attempt([&] {
