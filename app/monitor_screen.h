@@ -9,6 +9,11 @@
 // thirty-first. Its exit routine remembers the last valid fix in the
 // settings file.
 //
+// A receiver that goes silent gets a hint below the rows, and one whose
+// line goes is shown as lost, by the device that was open; either way the
+// last values stay readable and the countdown stops. Lost stays lost for
+// the screen's life: the port is not opened again.
+//
 // The sentence handler lets pending events run once per sentence, so it
 // may be entered again, and the screen may close (and even be destroyed by
 // its owner) inside it: after each such point the handler touches nothing
