@@ -61,8 +61,9 @@ TEST(SerialDevices, APortIsAnAdapterThroughAnyChainOfLinks) {
   };
   for (const Case& c : cases) {
     linkPort(2, c.linkedTo.toStdString());
-    EXPECT_EQ(describePort(2, {{c.listedAs, ""}}), QString("2: %1 (%2)").arg(c.linkedTo, c.what))
-        << c.linkedTo.toStdString() << " listed as " << c.listedAs.toStdString();
+    EXPECT_EQ(describePort(2, {{c.listedAs, ""}}).toStdString(),
+              QString("2: %1 (%2)").arg(c.linkedTo, c.what).toStdString())
+        << "listed as " << c.listedAs.toStdString();
   }
   qunsetenv("XDG_CONFIG_HOME");
 }
