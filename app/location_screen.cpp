@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "location_screen.h"
 
+#include <QAbstractItemView>
 #include <QComboBox>
 #include <QKeyEvent>
 #include <QLabel>
@@ -21,7 +22,11 @@
 namespace kestrune {
 namespace {
 
-bool isDigitOrPoint(int c) { return (c >= '0' && c <= '9') || c == '.'; }
+// What the coordinate boxes take: digits, points and Backspace; several
+// points pass, the check on Continue reads the leading number.
+bool acceptsInCoordinate(QChar c) { return (c >= '0' && c <= '9') || c == '.' || c == kBackspace; }
+// The time difference box takes a minus too, in any position.
+bool acceptsInTimeDifference(QChar c) { return acceptsInCoordinate(c) || c == '-'; }
 
 // A drop-down list whose edit field takes no typed character (see eventFilter).
 template <typename List>
@@ -71,10 +76,13 @@ LocationScreen::LocationScreen(QWidget* owner) : Screen(owner) {
     box->installEventFilter(this);
   }
   // A list with the focus hands typed keys to its edit field directly, past
-  // any filter there: the list itself is filtered too.
+  // any filter there: the list itself is filtered too. An open drop-down
+  // takes keys in its view, which would choose the entry a typed character
+  // begins ("3", "W"): filtered as well.
   for (QComboBox* list : lists()) {
     list->installEventFilter(this);
     list->lineEdit()->installEventFilter(this);
+    list->view()->installEventFilter(this);
   }
   setTabOrder(latitudeEdit, latitudeHemisphereList);
   setTabOrder(latitudeHemisphereList, longitudeEdit);
@@ -119,30 +127,14 @@ void LocationScreen::tellIfSettingsFileUnusable() {
 
 bool LocationScreen::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return Screen::eventFilter(watched, event);
-  const std::optional<int> typed = typedCharacter(*static_cast<QKeyEvent*>(event));
-  if (!typed) return false;
-  int character = *typed;
-  if (watched == latitudeEdit) {
-    filterLatitudeKey(character);
-  } else if (watched == longitudeEdit) {
-    filterLongitudeKey(character);
-  } else if (watched == timeDifferenceEdit) {
-    filterTimeDifferenceKey(character);
-  } else {
-    discardKey(character);  // latitudeHemisphereList, longitudeHemisphereList, portList: a value changes only by
-                            // choosing an entry
-  }
-  return character == 0;
+  const std::optional<QChar> typed = typedCharacter(*static_cast<QKeyEvent*>(event));
+  return typed && !accepts(watched, *typed);
 }
 
-void LocationScreen::filterLatitudeKey(int& character) {
-  if (!isDigitOrPoint(character) && character != 8) character = 0;
-}
-
-void LocationScreen::filterLongitudeKey(int& character) { filterLatitudeKey(character); }
-
-void LocationScreen::filterTimeDifferenceKey(int& character) {
-  if (!isDigitOrPoint(character) && character != '-' && character != 8) character = 0;
+bool LocationScreen::accepts(QObject* watched, QChar character) const {
+  if (watched == latitudeEdit || watched == longitudeEdit) return acceptsInCoordinate(character);
+  if (watched == timeDifferenceEdit) return acceptsInTimeDifference(character);
+  return false;  // a list, its edit field or its drop-down: a value changes only by choosing an entry
 }
 
 void LocationScreen::onContinueClicked() {

@@ -54,10 +54,9 @@ class LocationScreen : public Screen {
  private:
   void load();
   void tellIfSettingsFileUnusable();
-  void filterLatitudeKey(int& character);
-  void filterLongitudeKey(int& character);
-  void filterTimeDifferenceKey(int& character);
-  void discardKey(int& character) { character = 0; }
+  // Whether the box `watched` (or a list's edit field or drop-down) takes
+  // the typed `character`; a character it does not take changes nothing.
+  bool accepts(QObject* watched, QChar character) const;
   QList<QComboBox*> lists() const { return {latitudeHemisphereList, longitudeHemisphereList, portList}; }
   void onExitClicked();
   void warn(const QString& text);

@@ -4,6 +4,7 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
@@ -20,7 +21,6 @@
 #include "location_screen.h"
 #include "message_boxes.h"
 #include "number_text.h"
-#include "port_link.h"
 #include "private_profile.h"
 #include "sentence_items.h"
 #include "settings_file.h"
@@ -40,9 +40,17 @@ constexpr int kRowHeightTwips = 255;
 constexpr const char* kAutoExitAtRest = "Auto exit on a fix";
 constexpr const char* kAutoExitNotCounting = "Auto exit on fix";
 constexpr int kValidFixesBeforeExit = 30;
-constexpr const char* kSilenceHint =
-    "Nothing from the receiver for 10 seconds. Is it switched on, are its batteries charged, is this "
-    "the right port, and is no other program (gpsd, say) reading it?";
+constexpr const char* kSilentStatus = "Waiting for the receiver...";
+
+QString silenceHintText() {
+  return QString("Nothing from the receiver for %1 seconds. Is it switched on, are its batteries charged, is this "
+                 "the right port, and is no other program (gpsd, say) reading it?")
+      .arg(MonitorScreen::kSilenceLimit.count());
+}
+
+// The device a lost line had open: the control's description of the loss
+// begins with it ("/dev/pts/3: Input/output error").
+QString lostDevice(const QString& description) { return description.section(": ", 0, 0); }
 
 // The check box value a stored AutoExit stands for: its leading number to
 // the nearest whole, halves to even; anything but 0, 1 or 2 reads as 0, so
@@ -70,7 +78,7 @@ void attempt(Step step) {
 }  // namespace
 
 MonitorScreen::MonitorScreen(LocationScreen* location)
-    : Screen(location), location_(location), silence_(new QTimer(this)) {
+    : Screen(location), location_(location), silence_(new QTimer(this)), silenceHint_(new QLabel(this)) {
   // Each row: a caption label at the left, the value label beside it, empty until data arrives.
   struct Row {
     QLabel*& caption;
@@ -96,8 +104,16 @@ MonitorScreen::MonitorScreen(LocationScreen* location)
   statusValue->setAutoFillBackground(true);  // covers the rows below while it wraps
   silence_->setObjectName("silence");
   silence_->setSingleShot(true);
-  silence_->setInterval(kSilenceHintMs);
+  silence_->setInterval(kSilenceLimit);
   connect(silence_, &QTimer::timeout, this, &MonitorScreen::showSilenceHint);
+  // Its own place, under the rows: the last values stay readable above it.
+  silenceHint_->setObjectName("silenceHint");
+  silenceHint_->setWordWrap(true);
+  silenceHint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  const QRect captionColumn = statusCaption->geometry();
+  silenceHint_->setContentsMargins(captionColumn.left(), 0, captionColumn.left(), captionColumn.top());
+  silenceHint_->hide();
+  layout()->addWidget(silenceHint_);
   load();
 }
 
@@ -158,12 +174,16 @@ void MonitorScreen::onSentenceWaiting() {
   if (isUnloaded() || !control_) return;
   const QPointer<MonitorScreen> alive(this);
   try {
-    QString sentence = control_->get("Idata").toString();
-    const QString untouched = sentence;
-    if (!sentence.isEmpty() && !lost_) silence_->start();
-    setStatus("Receiving data...");
-    if (sentence.left(6) == "$GPRMC" && showPositionSentence(sentence)) return;
-    if (untouched.left(6) == "$GPGSA") showSatelliteSentence(sentence);
+    const QString sentence = control_->get("Idata").toString();
+    // A lost line stays lost: a sentence the control still held when the
+    // line went is shown, but says nothing of the line.
+    if (!lost_ && !sentence.isEmpty()) {
+      hideSilenceHint();
+      silence_->start();
+    }
+    if (!lost_ && silenceHint_->isHidden()) setStatus("Receiving data...");
+    if (const auto position = positionReport(sentence); position && showPosition(*position)) return;
+    if (const auto precision = precisionReport(sentence)) showPrecision(*precision);
 
     QCoreApplication::processEvents();
     // Events that ran here may have closed the screen, or destroyed it.
@@ -177,23 +197,20 @@ void MonitorScreen::onSentenceWaiting() {
   }
 }
 
-bool MonitorScreen::showPositionSentence(QString& sentence) {
-  stripNextItem(sentence, ",");  // "$GPRMC"
-  const QString time = stripNextItem(sentence, ",");
-  lastStatus_ = stripNextItem(sentence, ",");
-  lastLat_ = decimalDegrees(stripNextItem(sentence, ","));
-  lastLatHem_ = stripNextItem(sentence, ",");
-  lastLong_ = decimalDegrees(stripNextItem(sentence, ","));
-  lastLongHem_ = stripNextItem(sentence, ",");
-  stripNextItem(sentence, ",");  // speed
-  stripNextItem(sentence, ",");  // course
-  const QString date = stripNextItem(sentence, ",");
+bool MonitorScreen::showPosition(const PositionReport& report) {
+  // Stored item by item: a coordinate that fails leaves what came before it stored.
+  lastStatus_ = report.status;
+  lastLat_ = decimalDegrees(report.latitude);
+  lastLatHem_ = report.latitudeHemisphere;
+  lastLong_ = decimalDegrees(report.longitude);
+  lastLongHem_ = report.longitudeHemisphere;
 
-  timeValue->setText(clockText(time));
-  dateValue->setText(dateText(date));
+  timeValue->setText(clockText(report.time));
+  dateValue->setText(dateText(report.date));
   positionValue->setText(lastLat_ + " " + lastLatHem_ + ", " + lastLong_ + " " + lastLongHem_);
   if (lastStatus_ == "A") {
     qualityValue->setText("Acceptable");
+    if (lost_) return false;  // no countdown: nothing will follow this fix
     if (autoExitBox->value() == 1) {
       ++autoExitCount_;
       if (autoExitCount_ > kValidFixesBeforeExit) {
@@ -211,16 +228,14 @@ bool MonitorScreen::showPositionSentence(QString& sentence) {
   return false;
 }
 
-void MonitorScreen::showSatelliteSentence(QString sentence) {
-  stripNextItem(sentence, ",");  // "$GPGSA"
-  stripNextItem(sentence, ",");  // selection mode
-  stripNextItem(sentence, ",");  // fix mode: this control always writes 3, so it is not shown
-  int satellites = 0;
-  for (int field = 4; field <= 15; ++field) {
-    if (!stripNextItem(sentence, ",").isEmpty()) ++satellites;
-  }
-  precisionValue->setText(stripNextItem(sentence, ","));
-  satellitesValue->setText(QString::number(satellites) + " in view");
+void MonitorScreen::showPrecision(const PrecisionReport& report) {
+  precisionValue->setText(report.precision);
+  satellitesValue->setText(QString::number(report.satellitesInView) + " in view");
+}
+
+void MonitorScreen::stopCountdown() {
+  autoExitCount_ = 0;
+  autoExitBox->setText(kAutoExitAtRest);
 }
 
 void MonitorScreen::onExitClicked() {
@@ -248,6 +263,7 @@ void MonitorScreen::writeSettings() {
 }
 
 void MonitorScreen::onUnload() {
+  silence_->stop();  // a closed screen has nothing to hint
   if (!control_) return;
   vx::LateBound& control = *control_;
   attempt([&] {
@@ -266,16 +282,23 @@ void MonitorScreen::onReceiverLost(short event, const QString& description) {
   // the labels and Exit still remembers it; only the countdown ends.
   lost_ = true;
   silence_->stop();
-  autoExitCount_ = 0;
-  autoExitBox->setText(kAutoExitAtRest);
-  const QString device = QString::fromStdString(vx::portDevicePath(location_->enteredPort().toInt()));
-  setStatus(event == vx::kComEventDeviceLost ? "Receiver lost: " + device + " went away"
+  hideSilenceHint();
+  stopCountdown();
+  setStatus(event == vx::kComEventDeviceLost ? "Receiver lost: " + lostDevice(description) + " went away"
                                              : "Receiver lost: " + description);
 }
 
 void MonitorScreen::showSilenceHint() {
-  if (!lost_) setStatus(kSilenceHint);
+  if (lost_) return;
+  stopCountdown();
+  setStatus(kSilentStatus);
+  silenceHint_->setText(silenceHintText());
+  const int width = clientArea()->width();
+  silenceHint_->setFixedSize(width, silenceHint_->heightForWidth(width));
+  silenceHint_->show();
 }
+
+void MonitorScreen::hideSilenceHint() { silenceHint_->hide(); }
 
 void MonitorScreen::setStatus(const QString& text) {
   statusValue->setText(text);

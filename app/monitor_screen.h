@@ -9,6 +9,11 @@
 // thirty-first. Its exit routine remembers the last valid fix in the
 // settings file.
 //
+// A receiver that goes silent gets a hint below the rows, and one whose
+// line goes is shown as lost, by the device that was open; either way the
+// last values stay readable and the countdown stops. Lost stays lost for
+// the screen's life: the port is not opened again.
+//
 // The sentence handler lets pending events run once per sentence, so it
 // may be entered again, and the screen may close (and even be destroyed by
 // its owner) inside it: after each such point the handler touches nothing
@@ -16,6 +21,7 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <memory>
 
 #include "screen.h"
@@ -31,6 +37,8 @@ namespace kestrune {
 
 class LocationScreen;
 class TickBox;
+struct PositionReport;
+struct PrecisionReport;
 
 class MonitorScreen : public Screen {
   Q_OBJECT
@@ -62,8 +70,8 @@ class MonitorScreen : public Screen {
   // all three were off, which is when the status says a connection is tried.
   static bool switchOnLinesAndPort(vx::LateBound& control);
 
-  // How long an open port may stay silent before the status says so.
-  static constexpr int kSilenceHintMs = 10000;
+  // How long an open port may stay silent before the screen says so.
+  static constexpr std::chrono::seconds kSilenceLimit{10};
 
   // The fields, as the last "$GPRMC" sentence left them.
   const QString& lastStatus() const { return lastStatus_; }
@@ -83,12 +91,18 @@ class MonitorScreen : public Screen {
   void load();
   void connectToReceiver();
   // Returns true when the automatic exit ran: the handler must end at once.
-  bool showPositionSentence(QString& sentence);
-  void showSatelliteSentence(QString sentence);
+  bool showPosition(const PositionReport& report);
+  void showPrecision(const PrecisionReport& report);
+  // The countdown of the automatic exit stops: nothing will come to count.
+  void stopCountdown();
   void writeSettings();
   // The status line; a long text wraps over the rows below it.
   void setStatus(const QString& text);
+  // The receiver has been silent for kSilenceLimit: the status says so and
+  // the hint below the rows says what to check, leaving the last values
+  // readable; the next sentence takes both away.
   void showSilenceHint();
+  void hideSilenceHint();
 
   LocationScreen* location_;
   std::unique_ptr<vx::LateBound> control_;
@@ -99,7 +113,8 @@ class MonitorScreen : public Screen {
   QString lastStatus_;
   int32_t autoExitCount_ = 0;
   QTimer* silence_;  // runs while the port is open and no sentence has come for a while
-  bool lost_ = false;
+  QLabel* silenceHint_;  // below the rows, shown while the receiver is silent
+  bool lost_ = false;  // the control lost the line: it stays lost, whatever sentence it still hands over
 };
 
 }  // namespace kestrune

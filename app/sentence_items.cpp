@@ -20,6 +20,40 @@ QString stripNextItem(QString& text, const QString& delimiter) {
   return item;
 }
 
+std::optional<PositionReport> positionReport(const QString& sentence) {
+  if (!sentence.startsWith("$GPRMC")) return std::nullopt;
+  QString rest = sentence;
+  const auto next = [&rest] { return stripNextItem(rest, ","); };
+  next();  // "$GPRMC"
+  PositionReport report;
+  report.time = next();
+  report.status = next();
+  report.latitude = next();
+  report.latitudeHemisphere = next();
+  report.longitude = next();
+  report.longitudeHemisphere = next();
+  next();  // speed
+  next();  // course
+  report.date = next();
+  return report;
+}
+
+std::optional<PrecisionReport> precisionReport(const QString& sentence) {
+  if (!sentence.startsWith("$GPGSA")) return std::nullopt;
+  constexpr int kSatelliteFields = 12;
+  QString rest = sentence;
+  const auto next = [&rest] { return stripNextItem(rest, ","); };
+  next();  // "$GPGSA"
+  next();  // selection mode
+  next();  // fix mode: the control always writes 3, so it is not shown
+  PrecisionReport report;
+  for (int field = 0; field < kSatelliteFields; ++field) {
+    if (!next().isEmpty()) ++report.satellitesInView;
+  }
+  report.precision = next();
+  return report;
+}
+
 QString decimalDegrees(const QString& coordinate) {
   if (coordinate.size() < 7) {
     throw vx::Error::standard(vx::kInvalidProcedureCall, kProgramSource);

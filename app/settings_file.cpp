@@ -14,17 +14,12 @@ constexpr int kSettingBufferSize = 512;
 
 QString readSetting(const QString& fileName, const QString& section, const QString& key) {
   if (fileName.isEmpty() || section.isEmpty() || key.isEmpty()) return {};
-  std::string buffer(kSettingBufferSize, ' ');
+  // The private-profile read trims the value itself and says how many
+  // characters it copied: those are the value.
+  std::string buffer(kSettingBufferSize, '\0');
   const uint32_t count = GetPrivateProfileStringA(section.toLatin1().constData(), key.toLatin1().constData(), "",
                                                   buffer.data(), kSettingBufferSize, fileName.toLatin1().constData());
-  if (count == 0) return {};
-  // The buffer holds the value, its NUL and the spaces it was made of. The
-  // private-profile read trims the value itself, so no space leads it: the
-  // trailing spaces go, then the NUL.
-  QString result = QString::fromLatin1(buffer.data(), kSettingBufferSize);
-  while (result.endsWith(' ')) result.chop(1);
-  if (result.endsWith(QChar(0))) result.chop(1);
-  return result;
+  return QString::fromLatin1(buffer.data(), static_cast<qsizetype>(count));
 }
 
 }  // namespace kestrune

@@ -5,9 +5,9 @@
 
 namespace kestrune {
 
-std::optional<int> typedCharacter(const QKeyEvent& event) {
+std::optional<QChar> typedCharacter(const QKeyEvent& event) {
   switch (event.key()) {
-    case Qt::Key_Backspace: return 8;
+    case Qt::Key_Backspace: return kBackspace;
     case Qt::Key_Tab:
     case Qt::Key_Backtab:
     case Qt::Key_Return:
@@ -17,9 +17,11 @@ std::optional<int> typedCharacter(const QKeyEvent& event) {
     default: break;
   }
   const bool control = event.modifiers().testFlag(Qt::ControlModifier);
-  if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) return event.key() - Qt::Key_A + 1;
+  if (control && event.key() >= Qt::Key_A && event.key() <= Qt::Key_Z) {
+    return QChar(static_cast<char16_t>(event.key() - Qt::Key_A + 1));  // Ctrl+A is 1, Ctrl+Z 26
+  }
   if (event.text().isEmpty()) return std::nullopt;
-  return event.text().at(0).unicode();
+  return event.text().at(0);
 }
 
 }  // namespace kestrune

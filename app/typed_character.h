@@ -1,17 +1,21 @@
 // SPDX-License-Identifier: MIT
 // The character a key press types, as a key-press handler sees it: the
-// character code (8 for Backspace, control codes for Ctrl with a letter),
-// or nothing for keys that type no character (arrows, Delete,
+// character itself (kBackspace for Backspace, control codes for Ctrl with a
+// letter), or nothing for keys that type no character (arrows, Delete,
 // Shift+Insert) and for the keys that move the focus or press a button
 // (Tab, Enter, Esc), which never reach a box's handler.
 #pragma once
 
+#include <QChar>
 #include <optional>
 
 class QKeyEvent;
 
 namespace kestrune {
 
-std::optional<int> typedCharacter(const QKeyEvent& event);
+// The character Backspace types: the control code 8.
+inline constexpr QChar kBackspace{u'\b'};
+
+std::optional<QChar> typedCharacter(const QKeyEvent& event);
 
 }  // namespace kestrune

@@ -3,6 +3,7 @@
 // and what Continue checks and hands on.
 #include "location_screen.h"
 
+#include <QAbstractItemView>
 #include <QClipboard>
 #include <QComboBox>
 #include <QLabel>
@@ -126,6 +127,28 @@ TEST_F(LocationScreenTest, ListsTakeNoTypedCharacterWhereverTheFocusIs) {
     }
     EXPECT_EQ(list->currentText(), before) << QApplication::focusWidget()->metaObject()->className();
     EXPECT_EQ(list->lineEdit()->text(), before);
+  }
+}
+
+// An open drop-down chooses nothing by a typed character either: Alt+Down,
+// a character that begins another entry, then Enter leaves the entry as it
+// was.
+TEST_F(LocationScreenTest, AnOpenDropDownTakesNoTypedCharacter) {
+  LocationScreen screen(nullptr);
+  screen.show();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&screen));
+  const std::pair<QComboBox*, char> cases[] = {{screen.portList, '3'},
+                                               {screen.longitudeHemisphereList, 'W'},
+                                               {screen.latitudeHemisphereList, 'S'}};
+  for (const auto& [list, key] : cases) {
+    const QString before = list->currentText();
+    list->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(list, Qt::Key_Down, Qt::AltModifier);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return list->view()->isVisible(); })) << key;
+    QTest::keyClick(list->view(), key);
+    QTest::keyClick(list->view(), Qt::Key_Return);
+    EXPECT_FALSE(list->view()->isVisible()) << key;
+    EXPECT_EQ(list->currentText(), before) << key;
   }
 }
 

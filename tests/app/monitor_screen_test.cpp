@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <cmath>
+#include <filesystem>
 
 #include "app_fixture.h"
 #include "control_loader.h"
@@ -87,11 +88,14 @@ TEST_F(MonitorScreenTest, ConnectingIsSaidOnlyWhenAllThreeWereOff) {
   }
 }
 
-// A receiver that goes away is shown; the last fix stays and Exit keeps it.
+// A receiver that goes away is shown by the device that was open, though
+// its port link went with it (as the simulator's does when it ends); the
+// last fix stays and Exit keeps it.
 TEST_F(MonitorScreenTest, ALostReceiverIsShownAndItsLastFixKept) {
   auto monitor = open("1");
   feed(*monitor, rmc("A"));
   ASSERT_EQ(monitor->autoExitBox->text(), "Auto exiting in... 29 seconds.");
+  std::filesystem::remove(vx::portLinkPath(1));
   receiver.hangUp();
   const QString lost = "Receiver lost: " + QString::fromStdString(receiver.devicePath()) + " went away";
   ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->statusValue->text() == lost; }));
@@ -104,23 +108,60 @@ TEST_F(MonitorScreenTest, ALostReceiverIsShownAndItsLastFixKept) {
   EXPECT_NE(settings()->find("Lat=33.802057\n"), std::string::npos);
 }
 
-// An open port that stays silent gets a hint naming the likely causes; the
-// next sentence takes it away.
-TEST_F(MonitorScreenTest, ASilentReceiverGetsAHintUntilASentenceArrives) {
-  auto monitor = open();
+// A sentence the control still held when the line went is shown, but the
+// line stays lost and nothing counts down.
+TEST_F(MonitorScreenTest, ASentenceQueuedBeforeTheLossLeavesTheReceiverLost) {
+  auto monitor = open("1");
+  feed(*monitor, rmc("A"));
+  vx::LateBound(monitor->gpsControl).call("addmsg", {rmc("A", "5206.0000")});  // waiting, no OnComm yet
+  receiver.hangUp();
+  ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->positionValue->text().startsWith("52.100000"); }));
+  EXPECT_EQ(monitor->statusValue->text(),
+            "Receiver lost: " + QString::fromStdString(receiver.devicePath()) + " went away");
+  EXPECT_EQ(monitor->autoExitBox->text(), "Auto exit on a fix");
+  EXPECT_EQ(monitor->autoExitCount(), 0);
+}
+
+// A receiver that goes quiet after sending (flat batteries) gets a hint
+// naming the likely causes, in a place of its own below the rows: the last
+// values stay readable, and the countdown no longer promises an exit. The
+// next sentence takes the hint away.
+TEST_F(MonitorScreenTest, ASilentReceiverGetsAHintThatLeavesTheLastValuesReadable) {
+  auto monitor = open("1");
+  monitor->show();
+  feed(*monitor, rmc("A"));
+  feed(*monitor, kGsa);
+  ASSERT_EQ(monitor->autoExitBox->text(), "Auto exiting in... 29 seconds.");
   auto* silence = monitor->findChild<QTimer*>("silence");
   ASSERT_NE(silence, nullptr);
-  EXPECT_EQ(silence->interval(), MonitorScreen::kSilenceHintMs);
+  EXPECT_EQ(silence->intervalAsDuration(), MonitorScreen::kSilenceLimit);
   ASSERT_TRUE(silence->isActive());
   silence->start(20);  // not ten seconds in a test
-  ASSERT_TRUE(
-      vx::test::waitUntil([&] { return monitor->statusValue->text().startsWith("Nothing from the receiver"); }));
-  EXPECT_TRUE(monitor->statusValue->text().contains("gpsd"));
-  EXPECT_GT(monitor->statusValue->height(), monitor->positionValue->height());  // wrapped, not cut
+  auto* hint = monitor->findChild<QLabel*>("silenceHint");
+  ASSERT_NE(hint, nullptr);
+  ASSERT_TRUE(vx::test::waitUntil([&] { return hint->isVisible(); }));
+  EXPECT_EQ(hint->text(),
+            "Nothing from the receiver for 10 seconds. Is it switched on, are its batteries charged, is this the "
+            "right port, and is no other program (gpsd, say) reading it?");
+  EXPECT_EQ(monitor->statusValue->text(), "Waiting for the receiver...");
+  EXPECT_EQ(monitor->autoExitBox->text(), "Auto exit on a fix");
+  EXPECT_EQ(monitor->autoExitCount(), 0);
+  // Nothing covers a value: the status keeps its row, the hint its own place.
+  const QRect hintArea(hint->mapTo(monitor.get(), QPoint(0, 0)), hint->size());
+  for (QLabel* value : {monitor->dateValue, monitor->timeValue, monitor->positionValue, monitor->qualityValue,
+                        monitor->satellitesValue, monitor->precisionValue}) {
+    EXPECT_FALSE(monitor->statusValue->geometry().intersects(value->geometry())) << value->text().toStdString();
+    EXPECT_FALSE(hintArea.intersects(QRect(value->mapTo(monitor.get(), QPoint(0, 0)), value->size())));
+  }
+  EXPECT_GE(hint->height(), hint->heightForWidth(hint->width()));  // all of it, not cut
+  EXPECT_EQ(monitor->clientArea()->size(), QSize(325, 205));
+
   feed(*monitor, kGsa);
   EXPECT_EQ(monitor->statusValue->text(), "Receiving data...");
-  EXPECT_EQ(monitor->statusValue->height(), monitor->positionValue->height());
+  EXPECT_FALSE(hint->isVisible());
   EXPECT_TRUE(silence->isActive());  // watching again
+  feed(*monitor, rmc("A"));
+  EXPECT_EQ(monitor->autoExitBox->text(), "Auto exiting in... 29 seconds.");  // counting anew
 }
 
 // The automatic exit ends the screen at once, even with its About box open.

@@ -79,6 +79,32 @@ TEST(SentenceItems, CoordinatesBecomeDecimalDegreesAndTimesReadable) {
   }
 }
 
+// Each sentence is taken apart once; one that ends early gives empty
+// items, and only "$GPRMC" and "$GPGSA" exactly give a report.
+TEST(SentenceItems, SentencesBecomeReports) {
+  const auto position = positionReport("$GPRMC,123456,A,3348.1234,S,15112.3456,E,00.00,000.0,251299,,*00");
+  ASSERT_TRUE(position);
+  EXPECT_EQ(QStringList({position->time, position->status, position->latitude, position->latitudeHemisphere,
+                         position->longitude, position->longitudeHemisphere, position->date}),
+            QStringList({"123456", "A", "3348.1234", "S", "15112.3456", "E", "251299"}));
+  const auto cut = positionReport("$GPRMC,123456,V");
+  ASSERT_TRUE(cut);
+  EXPECT_EQ(cut->status, "V");
+  EXPECT_EQ(cut->latitude, "");
+  EXPECT_EQ(cut->date, "");
+
+  const auto precision = precisionReport("$GPGSA,A,3,01,02,03,04,05,,,,,,,,1.80,1.00,1.50*00");
+  ASSERT_TRUE(precision);
+  EXPECT_EQ(precision->satellitesInView, 5);
+  EXPECT_EQ(precision->precision, "1.80");
+  EXPECT_EQ(precisionReport("$GPGSA,A,3")->satellitesInView, 0);
+
+  for (const char* other : {"$gprmc,123456,A", "$GPGGA,1,2", "", " $GPRMC,1"}) {
+    EXPECT_FALSE(positionReport(other)) << other;
+    EXPECT_FALSE(precisionReport(other)) << other;
+  }
+}
+
 TEST(ReportTexts, ErrorReportAndAboutBoxesReadAsTheProgramShowsThem) {
   const vx::Error error(8012, "cannot open /dev/ttyS2: No such file or directory");
   EXPECT_EQ(errorReportText("vxcomm1_OnComm", reportOf(error)),

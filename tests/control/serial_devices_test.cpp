@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 
 #include "port_link.h"
+#include "pty_receiver.h"
 #include "qt_printers.h"
 #include "serial_devices.h"
 
@@ -27,9 +28,43 @@ TEST(SerialDevices, AFailedPortIsToldWhichAdaptersArePresentAndHowToUseOne) {
             "USB serial adapters here: /dev/ttyACM0. To make /dev/ttyACM0 port 2: ln -sf /dev/ttyACM0 " + folder +
                 "/com2");
   EXPECT_EQ(adapterAdvice(1, "/dev/ttyS0", {}), "");
-  // A port linked to an adapter is described as one.
-  linkPort(3, "/dev/null");
-  EXPECT_EQ(describePort(3, {{"/dev/null", ""}}), "3: /dev/null (USB serial adapter)");
+  qunsetenv("XDG_CONFIG_HOME");
+}
+
+// A port is described as a USB adapter however many links lead from it to
+// the adapter's device: users link ports through /dev/serial/by-id, whose
+// names are links themselves, and an adapter may be listed by a link.
+TEST(SerialDevices, APortIsAnAdapterThroughAnyChainOfLinks) {
+  QTemporaryDir home;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+  test::PtyReceiver adapter;  // a real serial line stands for the adapter's device
+  test::PtyReceiver other;
+  const QString device = QString::fromStdString(adapter.devicePath());
+  const QString byId = home.path() + "/by-id/usb-Prolific_Technology_Inc._USB-Serial_Controller-if00-port0";
+  const QString byPath = home.path() + "/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0";
+  QDir().mkpath(home.path() + "/by-id");
+  QDir().mkpath(home.path() + "/by-path");
+  ASSERT_TRUE(QFile::link(device, byPath));
+  ASSERT_TRUE(QFile::link(byPath, byId));
+  struct Case {
+    QString linkedTo;
+    QString listedAs;
+    const char* what;
+  };
+  const Case cases[] = {
+      {device, device, "USB serial adapter"},  // linked straight to the device
+      {byPath, device, "USB serial adapter"},  // through a link
+      {byId, device, "USB serial adapter"},    // through a link to a link
+      {device, byId, "USB serial adapter"},    // the adapter listed by a link
+      {QString::fromStdString(other.devicePath()), device, "serial device"},
+      {home.path() + "/by-id/gone", device, "no device"},
+  };
+  for (const Case& c : cases) {
+    linkPort(2, c.linkedTo.toStdString());
+    EXPECT_EQ(describePort(2, {{c.listedAs, ""}}).toStdString(),
+              QString("2: %1 (%2)").arg(c.linkedTo, c.what).toStdString())
+        << "listed as " << c.listedAs.toStdString();
+  }
   qunsetenv("XDG_CONFIG_HOME");
 }
 
