@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "settings_file.h"
 
+#include <cstring>
 #include <string>
 
 #include "private_profile.h"
+#include "profile_file.h"
 
 namespace kestrune {
 namespace {
 
 constexpr int kSettingBufferSize = 512;
+
+QString settingsPath() { return QString::fromStdString(profilePath(kSettingsFile)); }
 
 }  // namespace
 
@@ -25,6 +29,20 @@ QString readSetting(const QString& fileName, const QString& section, const QStri
   while (result.endsWith(' ')) result.chop(1);
   if (result.endsWith(QChar(0))) result.chop(1);
   return result;
+}
+
+QString settingsFileWarning() {
+  const SettingsFileProblem found = settingsFileProblem(kSettingsFile);
+  if (found.problem.empty()) return {};
+  return QString(found.read ? "Kestrune will not change its settings file %1: %2. Your settings will not be saved."
+                            : "Kestrune cannot read its settings file %1: %2. Your settings will not be saved.")
+      .arg(settingsPath(), QString::fromStdString(found.problem));
+}
+
+QString settingsNotSavedWarning(int error) {
+  if (!settingsFileWarning().isEmpty()) return {};
+  return QString("Kestrune could not save your settings in %1: %2.")
+      .arg(settingsPath(), QString::fromLocal8Bit(std::strerror(error)));
 }
 
 }  // namespace kestrune

@@ -92,7 +92,7 @@ TEST_F(Vxinit, ListsThePortsAndTheirDevices) {
   receiver.linkAsPort(2);
   const auto result = test::runProgram(VXINIT_PATH, {"--list-ports"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_NE(result.out.find("port 2: " + receiver.devicePath() + " (serial device)\n"), std::string::npos)
+  EXPECT_NE(result.out.find("port 2: " + receiver.devicePath() + " (pseudo-terminal)\n"), std::string::npos)
       << result.out;
   EXPECT_NE(result.out.find("port 4: /dev/ttyS3 ("), std::string::npos) << result.out;
 }
