@@ -192,6 +192,16 @@ void watchSignals(QApplication& app) {
   for (const int signal : {SIGHUP, SIGINT, SIGTERM}) sigaction(signal, &action, nullptr);
 }
 
+// Qt's platform start asks for the session's runtime folder, which cron and
+// ssh sessions do not have, and says so on standard error: a console tool
+// has no use for that folder, and its users no use for the notice.
+QtMessageHandler qtOwnHandler = nullptr;
+
+void withoutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (text.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) return;
+  qtOwnHandler(type, context, text);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -206,6 +216,7 @@ int main(int argc, char** argv) {
   }
   // A console tool never shows a window: it runs without a display, whatever the environment says.
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  qtOwnHandler = qInstallMessageHandler(withoutRuntimeFolderNotice);
   QApplication app(argc, argv);
   watchSignals(app);
 
