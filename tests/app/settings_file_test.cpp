@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <cerrno>
+#include <chrono>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -312,11 +313,15 @@ TEST_F(SettingsFile, ExitTellsOnceThatTheSettingsCouldNotBeSavedAndWhy) {
 // whole: never a temporary file left, never a torn settings file. The child
 // has what the program has: the signals held from its start, threads that
 // hold nothing of their own (Qt's X event reader and D-Bus connection), and
-// the signals taken between two pieces of work.
+// the signals taken between two pieces of work. The signal lands at twenty
+// points spread over one save.
 TEST_F(SettingsFile, ASignalDuringASaveTakesEffectWhenTheSaveIsWhole) {
   const std::string big = "[Settings]\n" + std::string(900000, ';') + "\nLat=";
-  for (int attempt = 0; attempt < 20; ++attempt) {
+  constexpr int kAttempts = 20;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
     writeSettings(big + "0\n");
+    int saved[2];
+    ASSERT_EQ(::pipe(saved), 0);
     const pid_t child = ::fork();
     if (child == 0) {
       holdTerminationSignals();
@@ -325,14 +330,26 @@ TEST_F(SettingsFile, ASignalDuringASaveTakesEffectWhenTheSaveIsWhole) {
       for (int round = 1;; ++round) {
         WritePrivateProfileStringA("Settings", "Lat", std::to_string(round).c_str(), "Kestrune.ini");
         taken.endIfArrived();
+        if (round <= 2 && ::write(saved[1], "s", 1) != 1) ::_exit(1);
       }
     }
-    ::usleep(2000 + attempt * 1500);
+    ::close(saved[1]);
+    char done = 0;
+    ASSERT_EQ(::read(saved[0], &done, 1), 1);
+    const auto firstSaved = std::chrono::steady_clock::now();
+    ASSERT_EQ(::read(saved[0], &done, 1), 1);
+    const auto oneSave = std::chrono::steady_clock::now() - firstSaved;
+    ::close(saved[0]);
+    std::this_thread::sleep_for(oneSave * attempt / kAttempts);
     ::kill(child, SIGTERM);
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
-    EXPECT_EQ(QDir(config.path()).entryList(QDir::Files), QStringList{"Kestrune.ini"}) << "attempt " << attempt;
+    const QStringList left = QDir(config.path()).entryList(QDir::Files);
+    EXPECT_EQ(left, QStringList{"Kestrune.ini"}) << "attempt " << attempt;
+    for (const QString& file : left) {
+      if (file != "Kestrune.ini") QFile::remove(config.path() + "/" + file);
+    }
     EXPECT_EQ(settings()->rfind(big, 0), 0u);
   }
 }
