@@ -78,8 +78,8 @@ ProfileFile readTarget(ProfileFile file) {
   } else if (!S_ISREG(status.st_mode)) {
     file = unusable(std::move(file), ENODEV, "it is a device or a pipe, not a file");
   } else if (status.st_size > kLargestProfileFile) {
-    file = unusable(std::move(file), EFBIG,
-                    "it is larger than " + std::to_string(kLargestProfileFileMiB) + " MiB, far more than settings take");
+    const std::string limit = std::to_string(kLargestProfileFileMiB) + " MiB";
+    file = unusable(std::move(file), EFBIG, "it is larger than " + limit + ", far more than settings take");
   } else if (std::string contents = readAll(fd, status.st_size, error); error != 0) {
     file = unusable(std::move(file), error, {});
   } else {
