@@ -14,7 +14,6 @@
 #include "message_boxes.h"
 #include "monitor_screen.h"
 #include "port_list.h"
-#include "private_profile.h"
 #include "settings_file.h"
 #include "settings_keys.h"
 #include "typed_character.h"
@@ -119,10 +118,7 @@ void LocationScreen::load() {
 // Once per run (this screen loads once): a settings file that is there but
 // cannot be used reads as empty and is left alone, and the user should know.
 void LocationScreen::tellIfSettingsFileUnusable() {
-  const std::string problem = settingsFileProblem(kSettingsFile);
-  if (problem.empty()) return;
-  warn(QString("Kestrune cannot read its settings file %1: %2. Your settings will not be saved.")
-           .arg(QString::fromStdString(profilePath(kSettingsFile)), QString::fromStdString(problem)));
+  if (const QString warning = settingsFileWarning(); !warning.isEmpty()) warn(warning);
 }
 
 bool LocationScreen::eventFilter(QObject* watched, QEvent* event) {

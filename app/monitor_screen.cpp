@@ -10,6 +10,7 @@
 #include <QPushButton>
 #include <QTimer>
 #include <algorithm>
+#include <cerrno>
 #include <cmath>
 
 #include "about_box.h"
@@ -134,7 +135,9 @@ void MonitorScreen::load() {
 }
 
 void MonitorScreen::connectToReceiver() {
-  gpsControl = vx::createControl("vx.vxcomm", this);
+  std::unique_ptr<QWidget> created = vx::createControl("vx.vxcomm");
+  created->setParent(this);
+  gpsControl = created.release();  // a child of the screen from here
   gpsControl->setObjectName("vxcomm1");
   control_ = std::make_unique<vx::LateBound>(gpsControl);
   connect(gpsControl, SIGNAL(OnComm()), this, SLOT(onSentenceWaiting()));
@@ -248,9 +251,13 @@ void MonitorScreen::onExitClicked() {
 }
 
 void MonitorScreen::writeSettings() {
-  // Each key is its own write; a failed write goes unnoticed, as the file's readers expect defaults then.
-  const auto write = [](const char* key, const QString& value) {
-    WritePrivateProfileStringA(kSettingsSection, key, value.toLatin1().constData(), kSettingsFile);
+  // Each key is its own write. The first that fails is told once, with the system's reason: a fix lost
+  // without a word would look saved.
+  int failure = 0;
+  const auto write = [&failure](const char* key, const QString& value) {
+    if (WritePrivateProfileStringA(kSettingsSection, key, value.toLatin1().constData(), kSettingsFile) == 0 &&
+        failure == 0)
+      failure = errno;
   };
   write(key::kLat, lastLat_);
   write(key::kLong, lastLong_);
@@ -260,6 +267,9 @@ void MonitorScreen::writeSettings() {
   write(key::kTZ, negatedTimeDifference(location_->enteredTimeDifference()));
   write(key::kComPort, location_->enteredPort());
   write(key::kAutoExit, autoExitBox->value() == 0 ? "0" : "1");
+  if (failure == 0) return;
+  if (const QString warning = settingsNotSavedWarning(failure); !warning.isEmpty())
+    messageBoxes().show(this, {MessageIcon::kWarning, kProgramTitle, warning});
 }
 
 void MonitorScreen::onUnload() {

@@ -1,14 +1,18 @@
 // SPDX-License-Identifier: MIT
 #include "settings_file.h"
 
+#include <cstring>
 #include <string>
 
 #include "private_profile.h"
+#include "profile_file.h"
 
 namespace kestrune {
 namespace {
 
 constexpr int kSettingBufferSize = 512;
+
+QString settingsPath() { return QString::fromStdString(profilePath(kSettingsFile)); }
 
 }  // namespace
 
@@ -20,6 +24,20 @@ QString readSetting(const QString& fileName, const QString& section, const QStri
   const uint32_t count = GetPrivateProfileStringA(section.toLatin1().constData(), key.toLatin1().constData(), "",
                                                   buffer.data(), kSettingBufferSize, fileName.toLatin1().constData());
   return QString::fromLatin1(buffer.data(), static_cast<qsizetype>(count));
+}
+
+QString settingsFileWarning() {
+  const SettingsFileProblem found = settingsFileProblem(kSettingsFile);
+  if (found.problem.empty()) return {};
+  return QString(found.read ? "Kestrune will not change its settings file %1: %2. Your settings will not be saved."
+                            : "Kestrune cannot read its settings file %1: %2. Your settings will not be saved.")
+      .arg(settingsPath(), QString::fromStdString(found.problem));
+}
+
+QString settingsNotSavedWarning(int error) {
+  if (!settingsFileWarning().isEmpty()) return {};
+  return QString("Kestrune could not save your settings in %1: %2.")
+      .arg(settingsPath(), QString::fromLocal8Bit(std::strerror(error)));
 }
 
 }  // namespace kestrune

@@ -11,7 +11,7 @@
 namespace vx {
 namespace {
 
-[[noreturn]] void fail(int number, const char* description) { throw Error(number, description); }
+[[noreturn]] void fail(ErrorNumber number) { throw Error::standard(number); }
 
 // The argument as the parameter's type expects it.
 QVariant convertTo(QMetaType type, const QVariant& argument) {
@@ -43,10 +43,8 @@ QMetaMethod methodNamed(const QMetaObject& meta, std::string_view name) {
 
 QVariant callMethod(QObject& control, const typelib::Member& member, const QVariantList& arguments) {
   const QMetaMethod method = methodNamed(*control.metaObject(), member.name);
-  if (!method.isValid()) fail(kNotSupported, "Object doesn't support this property or method");
-  if (arguments.size() != method.parameterCount()) {
-    fail(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
-  }
+  if (!method.isValid()) fail(kNotSupported);
+  if (arguments.size() != method.parameterCount()) fail(kWrongArgumentCount);
   QVariant argument = arguments.isEmpty() ? QVariant() : convertTo(method.parameterMetaType(0), arguments[0]);
   QVariant result(method.returnMetaType(), nullptr);
   const QGenericReturnArgument returned(method.typeName(), result.data());
@@ -54,7 +52,7 @@ QVariant callMethod(QObject& control, const typelib::Member& member, const QVari
                           ? method.invoke(&control, Qt::DirectConnection, returned)
                           : method.invoke(&control, Qt::DirectConnection, returned,
                                           QGenericArgument(argument.typeName(), argument.constData()));
-  if (!called) fail(kNotSupported, "Object doesn't support this property or method");
+  if (!called) fail(kNotSupported);
   return result;
 }
 
@@ -67,27 +65,27 @@ QMetaProperty propertyNamed(const QObject& control, std::string_view name) {
 
 int32_t dispatchIdOf(std::string_view name) {
   const typelib::Member* member = typelib::findMember(name);
-  if (member == nullptr) fail(kNotSupported, "Object doesn't support this property or method");
+  if (member == nullptr) fail(kNotSupported);
   return member->dispatchId;
 }
 
 QVariant invoke(QObject& control, int32_t dispatchId, DispatchKind kind, const QVariantList& arguments) {
   const typelib::Member* member = typelib::findMember(dispatchId);
-  if (member == nullptr) fail(kNotSupported, "Object doesn't support this property or method");
+  if (member == nullptr) fail(kNotSupported);
   if (member->kind == typelib::MemberKind::kMethod) {
-    if (kind != DispatchKind::kMethod) fail(kNotSupported, "Object doesn't support this property or method");
+    if (kind != DispatchKind::kMethod) fail(kNotSupported);
     return callMethod(control, *member, arguments);
   }
   const QMetaProperty property = propertyNamed(control, member->name);
-  if (!property.isValid()) fail(kNotSupported, "Object doesn't support this property or method");
+  if (!property.isValid()) fail(kNotSupported);
   if (kind == DispatchKind::kPropertyPut) {
-    if (!(member->access & typelib::kWrite)) fail(kReadOnlyProperty, "Property is read-only");
-    if (arguments.size() != 1) fail(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
+    if (!(member->access & typelib::kWrite)) fail(kReadOnlyProperty);
+    if (arguments.size() != 1) fail(kWrongArgumentCount);
     property.write(&control, convertForProperty(*member, property.metaType(), arguments[0]));
     return {};
   }
-  if (!(member->access & typelib::kRead)) fail(kWriteOnlyProperty, "Property is write-only");
-  if (!arguments.isEmpty()) fail(kWrongArgumentCount, "Wrong number of arguments or invalid property assignment");
+  if (!(member->access & typelib::kRead)) fail(kWriteOnlyProperty);
+  if (!arguments.isEmpty()) fail(kWrongArgumentCount);
   return property.read(&control);
 }
 

@@ -7,12 +7,12 @@
 
 namespace vx {
 
-QWidget* VxPlugin::createControl(const QString& id, QWidget* parent) {
+std::unique_ptr<QWidget> VxPlugin::createControl(const QString& id) {
   const auto is = [&id](std::string_view name) {
     return id.compare(QLatin1StringView(name.data(), static_cast<qsizetype>(name.size())), Qt::CaseInsensitive) == 0;
   };
-  if (is(typelib::kProgId) || is(typelib::kVxcommClassId)) return new vxcomm(parent);
-  if (is(typelib::kPropertyPage) || is(typelib::kVxppClassId)) return new vxpp(parent);
+  if (is(typelib::kProgId) || is(typelib::kVxcommClassId)) return std::make_unique<vxcomm>();
+  if (is(typelib::kPropertyPage) || is(typelib::kVxppClassId)) return std::make_unique<vxpp>();
   return nullptr;
 }
 

@@ -21,7 +21,7 @@ class VxPlugin : public QObject, public ControlFactory {
   Q_INTERFACES(vx::ControlFactory)
 
  public:
-  QWidget* createControl(const QString& id, QWidget* parent) override;
+  std::unique_ptr<QWidget> createControl(const QString& id) override;
   bool canUnloadNow() const override;
 };
 

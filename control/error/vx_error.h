@@ -37,6 +37,10 @@ constexpr const char* standardDescription(ErrorNumber number) {
     case kOverflow: return "Overflow";
     case kTypeMismatch: return "Type mismatch";
     case kNotAutomationObject: return "Class does not support Automation";
+    case kNotSupported: return "Object doesn't support this property or method";
+    case kWrongArgumentCount: return "Wrong number of arguments or invalid property assignment";
+    case kReadOnlyProperty: return "Property is read-only";
+    case kWriteOnlyProperty: return "Property is write-only";
     default: return "";
   }
 }

@@ -51,12 +51,12 @@ QStringList controlLibraryFolders() {
   return folders;
 }
 
-QWidget* createControl(const QString& id, QWidget* parent) {
+std::unique_ptr<QWidget> createControl(const QString& id) {
   const QStringList folders = controlLibraryFolders();
   for (const QString& folder : folders) {
     ControlFactory* factory = factoryIn(folder, id);
     if (factory == nullptr) continue;
-    if (QWidget* control = factory->createControl(id, parent)) return control;
+    if (std::unique_ptr<QWidget> control = factory->createControl(id)) return control;
   }
   throw Error(kCannotCreateObject,
               "cannot create \"" + id.toStdString() + "\": no control library holding it was found in " +

@@ -10,14 +10,14 @@
 #include <QString>
 #include <QStringList>
 #include <QWidget>
+#include <memory>
 
 namespace vx {
 
-// A new control, owned by `parent`; with no parent, by the caller, who
-// deletes it (a std::unique_ptr<QWidget> says so). Fails with vx::Error 429,
-// naming the identifier and the folders searched, when no library there
-// holds it.
-QWidget* createControl(const QString& id, QWidget* parent = nullptr);
+// A new control, the caller's to own (a window that takes it as a child
+// takes it with release()). Fails with vx::Error 429, naming the identifier
+// and the folders searched, when no library there holds it.
+std::unique_ptr<QWidget> createControl(const QString& id);
 
 // The folders searched, in order.
 QStringList controlLibraryFolders();

@@ -5,6 +5,7 @@
 #include <QSerialPortInfo>
 #include <QStringList>
 
+#include "device_kind.h"
 #include "port_link.h"
 
 namespace vx {
@@ -14,6 +15,16 @@ namespace {
 QString resolved(const QString& path) {
   const QString target = QFileInfo(path).canonicalFilePath();
   return target.isEmpty() ? path : target;
+}
+
+QString kindText(DeviceKind kind) {
+  switch (kind) {
+    case DeviceKind::kMissing: return "no device";
+    case DeviceKind::kSerialLine: return "serial device";
+    case DeviceKind::kPseudoTerminal: return "pseudo-terminal";
+    case DeviceKind::kOther: break;
+  }
+  return "not a serial device";
 }
 
 }  // namespace
@@ -31,12 +42,9 @@ QList<SerialAdapter> usbSerialAdapters() {
 
 QString describePort(int port, const QList<SerialAdapter>& adapters) {
   const QString device = QString::fromStdString(portDevicePath(port));
-  QString what = "no device";
-  if (QFileInfo::exists(device)) {
-    what = "serial device";
-    for (const SerialAdapter& adapter : adapters) {
-      if (resolved(adapter.device) == resolved(device)) what = "USB serial adapter";
-    }
+  QString what = kindText(deviceKind(device.toStdString()));
+  for (const SerialAdapter& adapter : adapters) {
+    if (resolved(adapter.device) == resolved(device)) what = "USB serial adapter";
   }
   return QString("%1: %2 (%3)").arg(port).arg(device, what);
 }

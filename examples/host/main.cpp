@@ -23,7 +23,7 @@ int main(int argc, char** argv) {
   }
   QApplication app(argc, argv);
   try {
-    std::unique_ptr<QWidget> control(vx::createControl("vx.vxcomm"));
+    const std::unique_ptr<QWidget> control = vx::createControl("vx.vxcomm");
     vx::LateBound gps(control.get());
     gps.put("Latitude", "52.06");  // by name, converted as the control's own interface does
     gps.put("LongHemisphere", "E");

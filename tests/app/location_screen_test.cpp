@@ -157,7 +157,7 @@ TEST_F(LocationScreenTest, PortEntriesNameTheirDevices) {
   vx::linkPort(3, "/nonexistent/ttyUSB9");
   LocationScreen screen(nullptr);
   EXPECT_EQ(screen.portList->itemText(1), "2");  // the text the control receives
-  EXPECT_EQ(screen.portList->itemData(1, Qt::ToolTipRole).toString(), "2: /dev/null (serial device)");
+  EXPECT_EQ(screen.portList->itemData(1, Qt::ToolTipRole).toString(), "2: /dev/null (not a serial device)");
   EXPECT_EQ(screen.portList->itemData(2, Qt::ToolTipRole).toString(), "3: /nonexistent/ttyUSB9 (no device)");
   EXPECT_EQ(screen.portList->itemData(3, Qt::ToolTipRole).toString(), "4: /dev/ttyS3 (no device)");
 }

@@ -8,13 +8,24 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QPushButton>
+#include <cerrno>
+#include <chrono>
+#include <fstream>
 #include <functional>
 #include <iostream>
+#include <thread>
 
 #include "app_fixture.h"
+#include "forked_child.h"
+#include "late_bound.h"
 #include "location_screen.h"
+#include "monitor_screen.h"
+#include "port_link.h"
 #include "private_profile.h"
+#include "pty_receiver.h"
 #include "settings_file.h"
+#include "termination_signals.h"
 
 namespace kestrune::test {
 namespace {
@@ -119,9 +130,11 @@ TEST_F(SettingsFile, WriteIsAtomicKeepsPermissionsAndRefusesWhatWouldBreakLines)
 }
 
 // Only a missing file reads as empty. A file that is there but cannot be
-// used reads as the default, is never written, stays byte for byte, and the
-// location screen says so once.
-TEST_F(SettingsFile, AFileThatCannotBeUsedIsNeitherReadNorWrittenAndTheUserIsTold) {
+// used is never written and stays byte for byte; one that cannot be read
+// reads as the default, a read-only one as it stands; the location screen
+// says so once. The unreadable file is tried as an unprivileged user, since
+// root reads every file.
+TEST_F(SettingsFile, AFileThatCannotBeUsedIsLeftAloneAndTheUserIsTold) {
   const QString path = QString::fromStdString(settingsPath());
   const std::string kept = "; mine\n[Other]\nA=1\n[Settings]\nLat=52.1\n";
   const std::string huge = kept + std::string(1 << 20, ';');
@@ -130,6 +143,8 @@ TEST_F(SettingsFile, AFileThatCannotBeUsedIsNeitherReadNorWrittenAndTheUserIsTol
     std::function<void()> make;
     const char* problem;
     std::optional<std::string> file;  // what a regular file holds, to stay byte for byte
+    bool read = false;                // read all the same, only never written
+    bool asUnprivilegedUser = false;
   };
   const Case cases[] = {
       {"a folder", [&] { QDir().mkpath(path); }, "it is a folder, not a file", {}},
@@ -137,16 +152,17 @@ TEST_F(SettingsFile, AFileThatCannotBeUsedIsNeitherReadNorWrittenAndTheUserIsTol
       {"a link to /dev/full", [&] { QFile::link("/dev/full", path); }, "it is a device or a pipe, not a file", {}},
       {"a pipe", [&] { ::mkfifo(settingsPath().c_str(), 0600); }, "it is a device or a pipe, not a file", {}},
       {"over 1 MiB", [&] { writeSettings(huge); }, "it is larger than 1 MiB, far more than settings take", huge},
-      {"unreadable", [&] { writeSettings(kept), ::chmod(settingsPath().c_str(), 0); }, "Permission denied", kept},
+      {"a link to a drive not mounted", [&] { QFile::link("/nonexistent-drive/Kestrune.ini", path); },
+       "it links to /nonexistent-drive/Kestrune.ini, whose folder /nonexistent-drive does not exist", {}},
+      {"read-only", [&] { writeSettings(kept), ::chmod(settingsPath().c_str(), 0444); }, "it is read-only", kept,
+       true},
+      {"unreadable", [&] { writeSettings(kept), ::chmod(settingsPath().c_str(), 0); }, "Permission denied", kept,
+       false, true},
   };
-  for (const Case& c : cases) {
-    if (std::string(c.what) == "unreadable" && ::geteuid() == 0) {
-      std::cout << "note: the unreadable file is not tried as root, who reads every file; run as a user for it\n";
-      continue;
-    }
+  const auto check = [&](const Case& c) {
     c.make();
     const QString linkTarget = QFileInfo(path).symLinkTarget();
-    EXPECT_EQ(readSetting("Kestrune.ini", "Settings", "Lat"), "") << c.what;
+    EXPECT_EQ(readSetting("Kestrune.ini", "Settings", "Lat"), c.read ? "52.1" : "") << c.what;
     EXPECT_EQ(WritePrivateProfileStringA("Settings", "Lat", "1", "Kestrune.ini"), 0) << c.what;
     EXPECT_EQ(QFileInfo(path).symLinkTarget(), linkTarget) << c.what;
     EXPECT_EQ(
@@ -155,14 +171,27 @@ TEST_F(SettingsFile, AFileThatCannotBeUsedIsNeitherReadNorWrittenAndTheUserIsTol
     messages.shown.clear();
     {
       LocationScreen location(nullptr);
-      EXPECT_EQ(location.latitudeEdit->text(), "") << c.what;
+      EXPECT_EQ(location.latitudeEdit->text(), c.read ? "52.1" : "") << c.what;
     }
     ASSERT_EQ(messages.shown.size(), 1u) << c.what;
-    EXPECT_EQ(messages.shown[0].text, "Kestrune cannot read its settings file " + path + ": " + c.problem +
-                                          ". Your settings will not be saved.");
+    EXPECT_EQ(messages.shown[0].text, (c.read ? "Kestrune will not change its settings file "
+                                              : "Kestrune cannot read its settings file ") +
+                                          path + ": " + c.problem + ". Your settings will not be saved.");
     if (c.file) {
       ::chmod(settingsPath().c_str(), 0600);
       EXPECT_EQ(settings(), c.file) << c.what;
+    }
+  };
+  for (const Case& c : cases) {
+    if (c.asUnprivilegedUser) {
+      EXPECT_EQ(runInChild([&] {
+                  becomeUnprivileged(config.path().toStdString());
+                  check(c);
+                }),
+                0)
+          << c.what;
+    } else {
+      check(c);
     }
     QFileInfo(path).isDir() ? QDir(path).removeRecursively() : QFile::remove(path);
   }
@@ -171,23 +200,156 @@ TEST_F(SettingsFile, AFileThatCannotBeUsedIsNeitherReadNorWrittenAndTheUserIsTol
   EXPECT_TRUE(messages.shown.empty());
 }
 
+// A settings file that is a link is the user's choice of place: a save
+// replaces the file it leads to (made where it is missing), and the link
+// stays.
+TEST_F(SettingsFile, ALinkIsWrittenThroughToItsTarget) {
+  const QString path = QString::fromStdString(settingsPath());
+  QDir(config.path()).mkpath("elsewhere/deeper");
+  struct Case {
+    const char* linkTo;        // as the link says it
+    const char* target;        // below the configuration folder
+    const char* before;        // nothing: the target is missing
+  };
+  const Case cases[] = {
+      {"elsewhere/mine.ini", "elsewhere/mine.ini", "[Settings]\nLat=1\n"},
+      {"elsewhere/new.ini", "elsewhere/new.ini", nullptr},
+      {"chain", "elsewhere/deeper/last.ini", "[Settings]\nLat=1\n"},  // a link to a link
+  };
+  QFile::link("elsewhere/deeper/last.ini", config.path() + "/chain");
+  for (const Case& c : cases) {
+    const QString target = config.path() + "/" + c.target;
+    if (c.before != nullptr) std::ofstream(target.toStdString()) << c.before;
+    QFile::link(c.linkTo, path);
+    EXPECT_NE(WritePrivateProfileStringA("Settings", "Lat", "2", "Kestrune.ini"), 0) << c.linkTo;
+    EXPECT_EQ(QFileInfo(path).symLinkTarget(), QFileInfo(config.path() + "/" + c.linkTo).absoluteFilePath());
+    QFile written(target);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << c.target;
+    EXPECT_EQ(written.readAll(), "[Settings]\nLat=2\n");
+    EXPECT_EQ(readSetting("Kestrune.ini", "Settings", "Lat"), "2");
+    EXPECT_EQ(QDir(QFileInfo(target).path()).entryList(QDir::Files | QDir::Hidden).filter(".ini.").size(), 0);
+    QFile::remove(path);
+  }
+}
+
+// A save that fails says why with the system's own number: a full disk
+// here, a tmpfs of 64 KiB in a mount namespace of the test's own. The old
+// file stays whole and no temporary is left.
+TEST_F(SettingsFile, ASaveOnAFullDiskFailsWithTheSystemsReason) {
+  const int status = runInChild([&] {
+    mountSmallFileSystem(config.path().toStdString(), 64 * 1024);
+    writeSettings("[Settings]\nLat=1\n");
+    std::ofstream filler(config.path().toStdString() + "/filler", std::ios::binary);
+    const std::string block(4096, 'x');
+    while (filler.write(block.data(), block.size())) filler.flush();
+    errno = 0;
+    EXPECT_EQ(WritePrivateProfileStringA("Settings", "Lat", std::string(8000, '2').c_str(), "Kestrune.ini"), 0);
+    EXPECT_EQ(errno, ENOSPC);
+    EXPECT_EQ(settings(), "[Settings]\nLat=1\n");
+    EXPECT_EQ(QDir(config.path()).entryList(QDir::Files, QDir::Name), QStringList({"Kestrune.ini", "filler"}));
+  });
+  if (status == kChildCannotSetUp) GTEST_SKIP() << "a private mount namespace is not allowed here";
+  EXPECT_EQ(status, 0);
+}
+
+// Exit after a fix when the save fails: the user is told once, with the
+// system's reason, and the screen ends as it would have; the old file stays.
+TEST_F(SettingsFile, ExitTellsOnceThatTheSettingsCouldNotBeSavedAndWhy) {
+  vx::test::PtyReceiver receiver;
+  const std::string folder = config.path().toStdString();
+  struct Case {
+    const char* what;
+    std::function<void()> makeSavesFail;  // before the screens open
+    const char* reason;
+  };
+  const Case cases[] = {
+      {"a read-only folder",
+       [&] {
+         ::chmod(receiver.devicePath().c_str(), 0666);  // the unprivileged user opens the port too
+         becomeUnprivileged(folder);
+         ::chmod(folder.c_str(), 0555);
+       },
+       "Permission denied"},
+      {"a full disk",
+       [&] {
+         mountSmallFileSystem(folder, 64 * 1024);
+         writeSettings("[Settings]\nAutoExit=0\n");
+         vx::linkPort(1, receiver.devicePath());
+         std::ofstream filler(folder + "/filler", std::ios::binary);
+         const std::string block(4096, 'x');
+         while (filler.write(block.data(), block.size())) filler.flush();
+       },
+       "No space left on device"},
+  };
+  for (const Case& c : cases) {
+    writeSettings("[Settings]\nAutoExit=0\n");
+    vx::linkPort(1, receiver.devicePath());
+    const int status = runInChild([&] {
+      c.makeSavesFail();
+      LocationScreen location(nullptr);
+      location.latitudeEdit->setText("37.8136");
+      location.longitudeEdit->setText("144.67");
+      MonitorScreen monitor(&location);
+      const QString fix = "$GPRMC,123456,A,3348.1234,S,15112.3456,E,00.00,000.0,251299,,*00";
+      vx::LateBound(monitor.gpsControl).call("addmsg", {fix});
+      QMetaObject::invokeMethod(monitor.gpsControl, "OnComm");
+      monitor.exitButton->click();
+      EXPECT_TRUE(monitor.isUnloaded()) << c.what;
+      ASSERT_EQ(messages.shown.size(), 1u) << c.what;
+      EXPECT_EQ(messages.shown[0].text, "Kestrune could not save your settings in " + config.path() +
+                                            "/Kestrune.ini: " + c.reason + ".");
+      EXPECT_EQ(settings(), "[Settings]\nAutoExit=0\n") << c.what;
+    });
+    ::chmod(folder.c_str(), 0700);
+    if (status == kChildCannotSetUp) {
+      std::cout << "note: " << c.what << " is not tried: it cannot be set up here\n";
+      continue;
+    }
+    EXPECT_EQ(status, 0) << c.what;
+  }
+}
+
 // SIGTERM while a large file is saved ends the program only once the save is
-// whole: never a temporary file left, never a torn settings file.
+// whole: never a temporary file left, never a torn settings file. The child
+// has what the program has: the signals held from its start, threads that
+// hold nothing of their own (Qt's X event reader and D-Bus connection), and
+// the signals taken between two pieces of work. The signal lands at twenty
+// points spread over one save.
 TEST_F(SettingsFile, ASignalDuringASaveTakesEffectWhenTheSaveIsWhole) {
   const std::string big = "[Settings]\n" + std::string(900000, ';') + "\nLat=";
-  for (int attempt = 0; attempt < 20; ++attempt) {
+  constexpr int kAttempts = 20;
+  for (int attempt = 0; attempt < kAttempts; ++attempt) {
     writeSettings(big + "0\n");
+    int saved[2];
+    ASSERT_EQ(::pipe(saved), 0);
     const pid_t child = ::fork();
     if (child == 0) {
-      for (int round = 1;; ++round)
+      holdTerminationSignals();
+      for (int thread = 0; thread < 2; ++thread) std::thread([] { for (;;) ::pause(); }).detach();
+      const TerminationSignals taken;
+      for (int round = 1;; ++round) {
         WritePrivateProfileStringA("Settings", "Lat", std::to_string(round).c_str(), "Kestrune.ini");
+        taken.endIfArrived();
+        if (round <= 2 && ::write(saved[1], "s", 1) != 1) ::_exit(1);
+      }
     }
-    ::usleep(2000 + attempt * 1500);
+    ::close(saved[1]);
+    char done = 0;
+    ASSERT_EQ(::read(saved[0], &done, 1), 1);
+    const auto firstSaved = std::chrono::steady_clock::now();
+    ASSERT_EQ(::read(saved[0], &done, 1), 1);
+    const auto oneSave = std::chrono::steady_clock::now() - firstSaved;
+    ::close(saved[0]);
+    std::this_thread::sleep_for(oneSave * attempt / kAttempts);
     ::kill(child, SIGTERM);
     int status = 0;
     ::waitpid(child, &status, 0);
     EXPECT_TRUE(WIFSIGNALED(status) && WTERMSIG(status) == SIGTERM);
-    EXPECT_EQ(QDir(config.path()).entryList(QDir::Files), QStringList{"Kestrune.ini"}) << "attempt " << attempt;
+    const QStringList left = QDir(config.path()).entryList(QDir::Files);
+    EXPECT_EQ(left, QStringList{"Kestrune.ini"}) << "attempt " << attempt;
+    for (const QString& file : left) {
+      if (file != "Kestrune.ini") QFile::remove(config.path() + "/" + file);
+    }
     EXPECT_EQ(settings()->rfind(big, 0), 0u);
   }
 }

@@ -73,11 +73,11 @@ TEST(Creation, LibraryMayUnloadOnlyWithNoLiveInstances) {
   auto* factory = qobject_cast<ControlFactory*>(loader.instance());
   ASSERT_NE(factory, nullptr);
   EXPECT_TRUE(factory->canUnloadNow());
-  std::unique_ptr<QWidget> control(factory->createControl("vx.vxcomm", nullptr));
+  std::unique_ptr<QWidget> control = factory->createControl("vx.vxcomm");
   EXPECT_FALSE(factory->canUnloadNow());
   control.reset();
   EXPECT_TRUE(factory->canUnloadNow());
-  EXPECT_EQ(factory->createControl("vxpp.other", nullptr), nullptr);
+  EXPECT_FALSE(factory->createControl("vxpp.other"));
 }
 
 }  // namespace

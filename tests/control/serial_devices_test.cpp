@@ -5,6 +5,8 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <string>
+#include <vector>
 
 #include "port_link.h"
 #include "pty_receiver.h"
@@ -64,6 +66,30 @@ TEST(SerialDevices, APortIsAnAdapterThroughAnyChainOfLinks) {
     EXPECT_EQ(describePort(2, {{c.listedAs, ""}}).toStdString(),
               QString("2: %1 (%2)").arg(c.linkedTo, c.what).toStdString())
         << "listed as " << c.listedAs.toStdString();
+  }
+  qunsetenv("XDG_CONFIG_HOME");
+}
+
+// Only a serial line is called one: ports linked to other things say what they are.
+TEST(SerialDevices, APortIsCalledASerialDeviceOnlyWhenItIsASerialLine) {
+  QTemporaryDir home;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+  test::PtyReceiver pseudoTerminal;
+  struct Case {
+    std::string device;
+    const char* said;
+  };
+  std::vector<Case> cases = {
+      {home.path().toStdString(), "not a serial device"},  // a folder
+      {"/dev/null", "not a serial device"},
+      {"/dev/tty", "not a serial device"},  // the tty layer, no line behind it
+      {pseudoTerminal.devicePath(), "pseudo-terminal"},
+      {"/nonexistent/ttyUSB9", "no device"},
+  };
+  if (QFile::exists("/sys/class/tty/ttyS0/device")) cases.push_back({"/dev/ttyS0", "serial device"});
+  for (const Case& c : cases) {
+    linkPort(1, c.device);
+    EXPECT_EQ(describePort(1, {}), QString::fromStdString("1: " + c.device + " (" + c.said + ")"));
   }
   qunsetenv("XDG_CONFIG_HOME");
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 
 #include <QSignalSpy>
+#include <functional>
+#include <utility>
 
 #include "dispatch.h"
 #include "error_expectations.h"
@@ -14,6 +16,7 @@
 namespace vx {
 namespace {
 
+using test::errorDescriptionOf;
 using test::errorNumberOf;
 
 void expectDefaultSettings(const vxcomm& control) {
@@ -176,6 +179,18 @@ TEST(Dispatch, FailuresCarryTheRuntimesNumbers) {
   EXPECT_EQ(errorNumberOf([&] { invoke(control, 0x60030011, DispatchKind::kMethod, {}); }), 450);
   EXPECT_EQ(errorNumberOf([&] { invoke(control, 0x60030011, DispatchKind::kMethod, {"x"}); }), kInvalidProcedureCall);
   EXPECT_EQ(errorNumberOf([&] { invoke(control, 0x68030008, DispatchKind::kPropertyPut, {0}); }), kPortNumberInvalid);
+  // The runtime's own texts, as hosts show them.
+  const std::pair<std::function<void()>, const char*> described[] = {
+      {[&] { invoke(control, 0x777, DispatchKind::kMethod); }, "Object doesn't support this property or method"},
+      {[] { dispatchIdOf("Altitude"); }, "Object doesn't support this property or method"},
+      {[&] { invoke(control, 0x6803000B, DispatchKind::kPropertyPut, {1}); }, "Property is read-only"},
+      {[&] { invoke(control, 0x6803000A, DispatchKind::kPropertyGet); }, "Property is write-only"},
+      {[&] { invoke(control, 0x60030011, DispatchKind::kMethod, {}); },
+       "Wrong number of arguments or invalid property assignment"},
+      {[&] { invoke(control, 0x68030000, DispatchKind::kPropertyPut, {1, 2}); },
+       "Wrong number of arguments or invalid property assignment"},
+  };
+  for (const auto& [call, description] : described) EXPECT_EQ(errorDescriptionOf(call), description);
 }
 
 }  // namespace

@@ -92,7 +92,7 @@ TEST_F(Vxinit, ListsThePortsAndTheirDevices) {
   receiver.linkAsPort(2);
   const auto result = test::runProgram(VXINIT_PATH, {"--list-ports"});
   EXPECT_EQ(result.exitCode, 0) << result.err;
-  EXPECT_NE(result.out.find("port 2: " + receiver.devicePath() + " (serial device)\n"), std::string::npos)
+  EXPECT_NE(result.out.find("port 2: " + receiver.devicePath() + " (pseudo-terminal)\n"), std::string::npos)
       << result.out;
   EXPECT_NE(result.out.find("port 4: /dev/ttyS3 ("), std::string::npos) << result.out;
 }
@@ -140,13 +140,26 @@ TEST(VxinitArguments, PortThatCannotBeOpenedExitsOneWithOrWithoutADisplay) {
   qputenv("QT_QPA_PLATFORM", "xcb");
   const QByteArray display = qgetenv("DISPLAY");
   qunsetenv("DISPLAY");
+  qunsetenv("XDG_RUNTIME_DIR");  // as under cron or ssh
   const auto result = test::runProgram(VXINIT_PATH, {"--device", "/nonexistent/ttyUSB9"});
   qputenv("QT_QPA_PLATFORM", "offscreen");
   if (!display.isEmpty()) qputenv("DISPLAY", display);
   EXPECT_EQ(result.exitCode, 1);
-  EXPECT_NE(result.err.find("vxinit: cannot open /nonexistent/ttyUSB9: No such file or directory\n"),
-            std::string::npos)
-      << result.err;
+  EXPECT_EQ(result.err, "vxinit: cannot open /nonexistent/ttyUSB9: No such file or directory\n");  // nothing else
+}
+
+// --device needs a private folder for its port link: where none can be made,
+// the user is told why.
+TEST(VxinitArguments, APrivatePortLinkThatCannotBeMadeSaysWhy) {
+  qputenv("QT_PLUGIN_PATH", KESTRUNE_PLUGIN_DIR);
+  QTemporaryDir runtime;
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+  qputenv("TMPDIR", "/proc");  // nothing can be made there, not even by root
+  const auto result = test::runProgram(VXINIT_PATH, {"--device", "/dev/null"});
+  qunsetenv("TMPDIR");
+  qunsetenv("XDG_RUNTIME_DIR");
+  EXPECT_EQ(result.exitCode, 1);
+  EXPECT_EQ(result.err, "vxinit: cannot make a private port link for /dev/null in /proc: No such file or directory\n");
 }
 
 TEST(VxinitArguments, ClosedStandardOutputIsAFailureBeforeAnythingOpens) {

@@ -16,6 +16,7 @@
 #include <cstring>
 #include <optional>
 #include <iostream>
+#include <limits>
 #include <memory>
 
 #include "cli.h"
@@ -31,7 +32,8 @@
 namespace {
 
 constexpr int kExitTimeout = 3;
-constexpr double kLongestTimeout = 2147483;  // seconds: the event loop times at most 2^31 - 1 ms
+// Whole seconds: the event loop times at most 2^31 - 1 ms.
+constexpr double kLongestTimeout = std::numeric_limits<int>::max() / 1000;
 
 // The help text; the manual page vxinit(1) is made from it.
 const std::string kUsage = std::string() +
@@ -136,7 +138,8 @@ Options parse(int argc, char** argv) {
     } else if (arg == "--timeout") {
       options.timeout = vx::cli::number(args.value(arg), "--timeout");
       if (!(options.timeout > 0 && options.timeout <= kLongestTimeout)) {
-        throw vx::cli::UsageError("--timeout must be a number of seconds above 0 and at most 2147483");
+        throw vx::cli::UsageError("--timeout must be a number of seconds above 0 and at most " +
+                                  vx::generalNumber(kLongestTimeout));
       }
     } else if (arg == "--list-ports") {
       listPorts();
@@ -153,17 +156,17 @@ Options parse(int argc, char** argv) {
 }
 
 // --device: a private configuration folder whose port 1 links to PATH, so
-// that the control opens it as it opens any port.
-bool linkDeviceAsPortOne(const QTemporaryDir& folder, const QString& device, vx::ConsoleOptions& console) {
-  if (!folder.isValid()) return false;
+// that the control opens it as it opens any port. Returns why it could not.
+std::string linkDeviceAsPortOne(const QTemporaryDir& folder, const QString& device, vx::ConsoleOptions& console) {
+  if (!folder.isValid()) return folder.errorString().toStdString();
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
   try {
     vx::linkPort(1, device.toStdString());
-  } catch (const std::exception&) {
-    return false;
+  } catch (const std::exception& error) {
+    return error.what();
   }
   console.port = 1;
-  return true;
+  return {};
 }
 
 // SIGHUP, SIGINT and SIGTERM end the event loop through a socket, so the
@@ -189,6 +192,16 @@ void watchSignals(QApplication& app) {
   for (const int signal : {SIGHUP, SIGINT, SIGTERM}) sigaction(signal, &action, nullptr);
 }
 
+// Qt's platform start asks for the session's runtime folder, which cron and
+// ssh sessions do not have, and says so on standard error: a console tool
+// has no use for that folder, and its users no use for the notice.
+QtMessageHandler qtOwnHandler = nullptr;
+
+void withoutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context, const QString& text) {
+  if (text.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) return;
+  qtOwnHandler(type, context, text);
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -203,20 +216,24 @@ int main(int argc, char** argv) {
   }
   // A console tool never shows a window: it runs without a display, whatever the environment says.
   qputenv("QT_QPA_PLATFORM", "offscreen");
+  qtOwnHandler = qInstallMessageHandler(withoutRuntimeFolderNotice);
   QApplication app(argc, argv);
   watchSignals(app);
 
   std::optional<QTemporaryDir> privateConfig;  // only --device needs one
-  if (!options.device.isEmpty() && !linkDeviceAsPortOne(privateConfig.emplace(), options.device, options.console)) {
-    std::fprintf(stderr, "vxinit: cannot make a private port link for %s in %s\n",
-                 options.device.toLocal8Bit().constData(), qPrintable(QDir::tempPath()));
-    return vx::cli::kExitFailure;
+  if (!options.device.isEmpty()) {
+    if (const std::string failure = linkDeviceAsPortOne(privateConfig.emplace(), options.device, options.console);
+        !failure.empty()) {
+      std::fprintf(stderr, "vxinit: cannot make a private port link for %s in %s: %s\n",
+                   options.device.toLocal8Bit().constData(), qPrintable(QDir::tempPath()), failure.c_str());
+      return vx::cli::kExitFailure;
+    }
   }
 
   std::unique_ptr<QWidget> control;
   std::unique_ptr<vx::ConsoleHost> host;  // goes before the control it drives
   try {
-    control.reset(vx::createControl("vx.vxcomm"));
+    control = vx::createControl("vx.vxcomm");
     host = std::make_unique<vx::ConsoleHost>(control.get(), options.console);
     QObject::connect(host.get(), &vx::ConsoleHost::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
     host->start();

@@ -1,0 +1,168 @@
+// SPDX-License-Identifier: MIT
+#include "profile_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <cstdlib>
+#include <cstring>
+
+#include "config_folder.h"
+
+namespace kestrune {
+namespace {
+
+// Links followed before a chain counts as a loop, as the kernel counts.
+constexpr int kMostLinksFollowed = 40;
+
+std::string folderOf(const std::string& path) {
+  const std::size_t slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+bool isFolder(const std::string& path) {
+  struct stat status {};
+  return ::stat(path.c_str(), &status) == 0 && S_ISDIR(status.st_mode);
+}
+
+ProfileFile unusable(ProfileFile file, int error, std::string problem) {
+  file.contents.reset();
+  file.error = error;
+  file.problem = problem.empty() ? std::strerror(error) : std::move(problem);
+  return file;
+}
+
+// Follows `path` through its links to the file they lead to, which need not
+// exist. Empty when the chain loops; `path` itself when it is no link.
+std::string linkTarget(std::string path) {
+  for (int followed = 0; followed < kMostLinksFollowed; ++followed) {
+    char target[PATH_MAX];
+    const ssize_t length = ::readlink(path.c_str(), target, sizeof target);
+    if (length < 0) return path;  // not a link (or not there)
+    const std::string next(target, static_cast<std::size_t>(length));
+    path = next.starts_with('/') ? next : folderOf(path) + "/" + next;
+  }
+  return {};
+}
+
+std::string readAll(int fd, off_t size, int& error) {
+  std::string contents(static_cast<std::size_t>(size), '\0');
+  std::size_t done = 0;
+  while (done < contents.size()) {
+    const ssize_t n = ::read(fd, contents.data() + done, contents.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) error = errno;
+    if (n <= 0) break;
+    done += static_cast<std::size_t>(n);
+  }
+  contents.resize(done);  // a file that shrank meanwhile
+  return contents;
+}
+
+// The file itself, `file.target`: only a regular file of at most
+// kLargestProfileFile bytes is read; opening never waits (a pipe in the
+// file's place) and a device is never read.
+ProfileFile readTarget(ProfileFile file) {
+  const int fd = ::open(file.target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+  if (fd < 0) return errno == ENOENT ? file : unusable(std::move(file), errno, {});
+  struct stat status {};
+  int error = 0;
+  if (::fstat(fd, &status) != 0) {
+    file = unusable(std::move(file), errno, {});
+  } else if (S_ISDIR(status.st_mode)) {
+    file = unusable(std::move(file), EISDIR, "it is a folder, not a file");
+  } else if (!S_ISREG(status.st_mode)) {
+    file = unusable(std::move(file), ENODEV, "it is a device or a pipe, not a file");
+  } else if (status.st_size > kLargestProfileFile) {
+    const std::string limit = std::to_string(kLargestProfileFileMiB) + " MiB";
+    file = unusable(std::move(file), EFBIG, "it is larger than " + limit + ", far more than settings take");
+  } else if (std::string contents = readAll(fd, status.st_size, error); error != 0) {
+    file = unusable(std::move(file), error, {});
+  } else {
+    file.contents = std::move(contents);
+    // A rename would replace it whatever its mode says: the user's "read-only" is kept by not writing.
+    if ((status.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, file.target.c_str(), W_OK, AT_EACCESS) != 0) {
+      file.error = EACCES;
+      file.problem = "it is read-only";
+    }
+  }
+  ::close(fd);
+  return file;
+}
+
+bool makeFolders(const std::string& folder) {
+  for (std::size_t slash = folder.find('/', 1);; slash = folder.find('/', slash + 1)) {
+    const std::string prefix = folder.substr(0, slash);
+    if (::mkdir(prefix.c_str(), 0700) != 0 && errno != EEXIST) return false;
+    if (slash == std::string::npos) return true;
+  }
+}
+
+// The mode the new file gets: the replaced file's, else what a new file gets.
+mode_t modeFor(const std::string& target) {
+  struct stat existing {};
+  if (::stat(target.c_str(), &existing) == 0) return existing.st_mode & 07777;
+  const mode_t mask = ::umask(0);
+  ::umask(mask);
+  return 0666 & ~mask;
+}
+
+int writeAll(int fd, const std::string& contents) {
+  for (std::size_t done = 0; done < contents.size();) {
+    const ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    done += static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+}  // namespace
+
+std::string profilePath(const std::string& fileName) {
+  if (fileName.find('/') != std::string::npos) return fileName;
+  return vx::configFolder() + "/" + fileName;
+}
+
+ProfileFile findProfileFile(const std::string& path) {
+  ProfileFile file;
+  file.contents.emplace();
+  file.target = linkTarget(path);
+  if (file.target.empty()) {
+    file.target = path;
+    return unusable(std::move(file), ELOOP, {});
+  }
+  // A link is written through only where its target can live: a target on
+  // a drive that is not mounted stays the user's link, untouched.
+  if (file.target != path) {
+    const std::string folder = folderOf(file.target);
+    if (!isFolder(folder)) {
+      return unusable(std::move(file), ENOENT, "it links to " + file.target + ", whose folder " + folder +
+                                                   " does not exist");
+    }
+    if (char resolved[PATH_MAX]; ::realpath(folder.c_str(), resolved) != nullptr) {
+      file.target = std::string(resolved) + "/" + file.target.substr(file.target.rfind('/') + 1);
+    }
+  }
+  return readTarget(std::move(file));
+}
+
+int replaceProfileFile(const std::string& target, const std::string& contents) {
+  if (!makeFolders(folderOf(target))) return errno;
+  std::string temporary = target + ".XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return errno;
+  int error = ::fchmod(fd, modeFor(target)) == 0 ? 0 : errno;
+  if (error == 0) error = writeAll(fd, contents);
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) ::unlink(temporary.c_str());
+  return error;
+}
+
+}  // namespace kestrune
