@@ -1,10 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 #include <limits>
 
 namespace vx {
@@ -101,10 +103,10 @@ FixedDigits writeFixedQuickly(char* out, double magnitude, int decimals) {
   const uint64_t unit = kPowersOfTen[static_cast<std::size_t>(decimals)];
   const double scaled = magnitude * static_cast<double>(unit);
   if (!(scaled < kLargestScaled)) return {};  // NaN too
-  const double whole = std::floor(scaled);
-  const double fraction = scaled - whole;  // exact below 2^52
+  const auto whole = static_cast<uint64_t>(scaled);  // the floor: scaled is not negative
+  const double fraction = scaled - static_cast<double>(whole);  // exact below 2^52
   if (std::fabs(fraction - 0.5) < kNearTie) return {};
-  const uint64_t rounded = static_cast<uint64_t>(whole) + (fraction > 0.5 ? 1 : 0);
+  const uint64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
   char* end = std::to_chars(out, out + 20, rounded / unit).ptr;
   const int integerLength = static_cast<int>(end - out);
   if (decimals > 0) {
@@ -125,13 +127,26 @@ std::string_view trimBlanks(std::string_view text) {
 }  // namespace
 
 void appendFixed(std::string& out, double value, int integerDigits, int decimals) {
-  char digits[400];
+  // The digits go behind room for the sign and a few padding zeros, so
+  // that the usual number reaches `out` in one append.
+  constexpr int kRoomInFront = 8;
+  char buffer[kRoomInFront + 400];
+  char* const digits = buffer + kRoomInFront;
   FixedDigits text = writeFixedQuickly(digits, std::fabs(value), decimals);
-  if (text.length == 0) text = writeFixedExactly(digits, sizeof digits, std::fabs(value), decimals);
+  if (text.length == 0) text = writeFixedExactly(digits, sizeof buffer - kRoomInFront, std::fabs(value), decimals);
   // A value that rounds to zero is written without a sign.
-  if (value < 0 && !text.roundsToZero) out += '-';
-  if (text.integerLength < integerDigits) out.append(static_cast<std::size_t>(integerDigits - text.integerLength), '0');
-  out.append(digits, text.length);
+  const bool negative = value < 0 && !text.roundsToZero;
+  const int padding = std::max(integerDigits - text.integerLength, 0);
+  if (padding + 1 > kRoomInFront) {
+    if (negative) out += '-';
+    out.append(static_cast<std::size_t>(padding), '0');
+    out.append(digits, text.length);
+    return;
+  }
+  char* start = digits - padding;
+  std::memset(start, '0', static_cast<std::size_t>(padding));
+  if (negative) *--start = '-';
+  out.append(start, static_cast<std::size_t>(digits + text.length - start));
 }
 
 std::string formatFixed(double value, int integerDigits, int decimals) {

@@ -43,12 +43,6 @@ bool ReceiverLink::receive(std::string_view input, SentencesWaiting waiting) {
   }
 }
 
-bool ReceiverLink::step(std::string_view input) {
-  const uint64_t consumedBefore = buffer_.consumedTotal();
-  procinput(input);
-  return buffer_.consumedTotal() != consumedBefore;
-}
-
 void ReceiverLink::procinput(std::string_view input) {
   if (!input.empty()) {
     if (lineJustEnded_ && linkMode_ == kTextMode && buffer_.empty() &&
@@ -66,8 +60,9 @@ void ReceiverLink::procinput(std::string_view input) {
       case kHeaderFound: break;  // binary from here on: take the message now
     }
   }
-  headerStep();
-  dataStep();
+  // Most reads of a few bytes complete neither: they wait here, unstepped.
+  if (framePhase_ == kHeaderExpected && buffer_.size() > kHeaderBytes) headerStep();
+  if (framePhase_ == kDataExpected && buffer_.size() > dataLength_) dataStep();
 }
 
 // A receiver woken earlier (before this host started, say) sends binary
@@ -121,9 +116,8 @@ void ReceiverLink::lineStep() {
   wakeUp_.onLine(line, linkMode_ == kBinaryMode);
 }
 
+// A header needs an eleventh byte behind it.
 void ReceiverLink::headerStep() {
-  if (framePhase_ != kHeaderExpected) return;
-  if (buffer_.size() <= kHeaderBytes) return;  // a header needs an eleventh byte behind it
   if (buffer_.at(0) != kSyncFirstByte) {
     resynchronise();
     return;
@@ -159,10 +153,8 @@ void ReceiverLink::resynchronise() {
   }
 }
 
+// A message is accepted only once the first byte after it has arrived.
 void ReceiverLink::dataStep() {
-  if (framePhase_ != kDataExpected) return;
-  // Accept a message only once the first byte after it has arrived.
-  if (buffer_.size() <= dataLength_) return;
   message_.assign(header_);
   message_.append(buffer_.view().substr(0, dataLength_));
   buffer_.consume(dataLength_);

@@ -79,7 +79,11 @@ class ReceiverLink {
 
   // One step of a receive event: procinput(input); true when it took
   // anything from the buffer, so that another step may take more.
-  bool step(std::string_view input);
+  bool step(std::string_view input) {
+    const uint64_t consumedBefore = buffer_.consumedTotal();
+    procinput(input);
+    return buffer_.consumedTotal() != consumedBefore;
+  }
 
   // One step: appends `input`, then takes at most one line (text mode) or
   // at most one message (binary mode).
@@ -110,8 +114,8 @@ class ReceiverLink {
   enum HeaderSearch { kNoHeader, kHeaderIncomplete, kHeaderFound };
   HeaderSearch findRunningReceiver();
   void lineStep();
-  void headerStep();
-  void dataStep();
+  void headerStep();  // a header expected and more than its ten bytes here
+  void dataStep();    // data expected and more than its bytes here
   void resynchronise();
   void handleMessage(std::string_view message);
 
