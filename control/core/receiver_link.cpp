@@ -60,7 +60,8 @@ void ReceiverLink::procinput(std::string_view input) {
       case kHeaderFound: break;  // binary from here on: take the message now
     }
   }
-  // Most reads of a few bytes complete neither: they wait here, unstepped.
+  // A header is taken once an eleventh byte is behind it, a message once
+  // the first byte after it has arrived; most small reads complete neither.
   if (framePhase_ == kHeaderExpected && buffer_.size() > kHeaderBytes) headerStep();
   if (framePhase_ == kDataExpected && buffer_.size() > dataLength_) dataStep();
 }
@@ -116,7 +117,6 @@ void ReceiverLink::lineStep() {
   wakeUp_.onLine(line, linkMode_ == kBinaryMode);
 }
 
-// A header needs an eleventh byte behind it.
 void ReceiverLink::headerStep() {
   if (buffer_.at(0) != kSyncFirstByte) {
     resynchronise();
@@ -153,7 +153,6 @@ void ReceiverLink::resynchronise() {
   }
 }
 
-// A message is accepted only once the first byte after it has arrived.
 void ReceiverLink::dataStep() {
   message_.assign(header_);
   message_.append(buffer_.view().substr(0, dataLength_));
