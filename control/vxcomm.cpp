@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPointer>
 #include <atomic>
+#include <exception>
 
 #include "codecs.h"
 #include "comm_events.h"
@@ -192,18 +193,7 @@ void vxcomm::onPortEvent() {
   const QPointer<vxcomm> alive(this);
   const short event = port_->CommEvent();
   if (event == vx::kComEvReceive) {
-    const QByteArray input = port_->Input();
-    std::string_view bytes = bytesOf(input);
-    for (bool progressed = true; progressed; bytes = {}) {
-      if (!receiveStep(bytes, progressed)) return;
-      // OnComm after every step that leaves sentences waiting. The host's
-      // handler runs nested, outside the receive path's trap, and may
-      // destroy this control.
-      if (link_.sentencesWaiting()) {
-        emit OnComm();
-        if (!alive) return;
-      }
-    }
+    receiveInput(port_->Input());
     return;
   }
   if (event >= vx::kComEventDeviceLost) {  // the line failed
@@ -213,15 +203,30 @@ void vxcomm::onPortEvent() {
   if (link_.sentencesWaiting()) emit OnComm();
 }
 
-bool vxcomm::receiveStep(std::string_view bytes, bool& progressed) {
+// The link's receive loop over one read, raising OnComm after every step
+// that leaves sentences waiting. The host's handler may destroy this
+// control. What the handler throws is held past the receive path's trap
+// and goes on to the host as it was; the trap turns only a failure of the
+// receive path itself into CommError, since an exception may not cross
+// Qt's event loop.
+void vxcomm::receiveInput(const QByteArray& input) {
+  const QPointer<vxcomm> alive(this);
+  std::exception_ptr hostFailure;
+  const auto raiseOnComm = [&alive, &hostFailure, this] {
+    try {
+      emit OnComm();
+    } catch (...) {
+      hostFailure = std::current_exception();
+      return false;  // stop receiving: the host's exception goes on as it was
+    }
+    return !alive.isNull();
+  };
   try {
-    progressed = link_.step(bytes);
-    return true;
+    link_.receive(bytesOf(input), raiseOnComm);
   } catch (const std::exception& error) {
-    // An exception may not cross Qt's event loop: a failure of the receive
-    // path (a reply that cannot be written, say) is reported as an event.
+    // A reply that cannot be written, say.
     port_->setCommEvent(vx::kComEventIoError, QString::fromStdString(error.what()));
     emit CommError(vx::kComEventIoError, port_->lastEventDescription());
-    return false;
   }
+  if (hostFailure) std::rethrow_exception(hostFailure);
 }

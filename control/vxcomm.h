@@ -124,8 +124,8 @@ class vxcomm : public QWidget, public vx::_vxcomm, public vx::LateBinding {
   void paintEvent(QPaintEvent* event) override;
   void Initialize();
   void onPortEvent();
-  // One step of the receive path; false when it failed (reported as CommError).
-  bool receiveStep(std::string_view bytes, bool& progressed);
+  // One read through the receive path, OnComm raised as sentences wait.
+  void receiveInput(const QByteArray& input);
   void writeToReceiver(std::string_view bytes);
 
   vx::SerialPortService* port_;  // a child: created and destroyed with the control

@@ -11,9 +11,9 @@
 namespace vx {
 namespace {
 
-constexpr int kDataWords = 21;
-constexpr int kMessageWords = 5 + kDataWords + 1;
-constexpr uint16_t kSettingsWord = 13;  // word 7: which of the message's fields the receiver takes
+namespace at = init_words;
+
+constexpr uint16_t kTakeTimeAndPosition = 13;  // the settings word: which fields the receiver takes
 
 // 1e8 / 65536 to six decimals: scales radians to the upper half of a count
 // of 1e-8 radian.
@@ -30,11 +30,12 @@ void InitTemplate::fill(const DateTime& utc, uint16_t latitudeWord, uint16_t lon
 }
 
 std::string InitTemplate::encode(uint16_t& sequence) const {
-  MessageWords words(kDataWords);
-  words.set(6, ++sequence).set(7, kSettingsWord);
-  words.set(11, word16(utc_.day)).set(12, word16(utc_.month)).set(13, word16(utc_.year));
-  words.set(14, word16(utc_.hour)).set(15, word16(utc_.minute)).set(16, word16(utc_.second));
-  words.set(18, latitudeWord_).set(20, longitudeWord_);
+  MessageWords words(at::kDataWords);
+  words.set(at::kSequence, ++sequence).set(at::kSettings, kTakeTimeAndPosition);
+  words.set(at::kDay, word16(utc_.day)).set(at::kMonth, word16(utc_.month)).set(at::kYear, word16(utc_.year));
+  words.set(at::kHours, word16(utc_.hour)).set(at::kMinutes, word16(utc_.minute));
+  words.set(at::kSeconds, word16(utc_.second));
+  words.set(at::kLatitude, latitudeWord_).set(at::kLongitude, longitudeWord_);
   return words.build(kInitMessageId);
 }
 
@@ -49,15 +50,17 @@ double degreesFromWord(uint16_t word) {
 
 std::optional<InitMessageContent> decodeInitMessage(std::string_view bytes) {
   const auto word = [bytes](int n) { return messageWord(bytes, n); };
-  if (bytes.size() != kInitMessageBytes || word(1) != kSyncWord || word(2) != kInitMessageId ||
-      word(3) != kDataWords || !checksumHolds(bytes, 1, 5) || !checksumHolds(bytes, 6, kMessageWords)) {
+  if (bytes.size() != kInitMessageBytes || word(header_words::kSync) != kSyncWord ||
+      word(header_words::kId) != kInitMessageId || word(header_words::kDataWordCount) != at::kDataWords ||
+      !headerChecksumHolds(bytes) || !dataChecksumHolds(bytes)) {
     return std::nullopt;
   }
   InitMessageContent content;
-  content.sequence = word(6);
-  content.utc = {word(13), word(12), word(11), word(14), word(15), word(16)};
-  content.latitude = degreesFromWord(word(18));
-  content.longitude = degreesFromWord(word(20));
+  content.sequence = word(at::kSequence);
+  content.utc = {word(at::kYear), word(at::kMonth), word(at::kDay), word(at::kHours), word(at::kMinutes),
+                 word(at::kSeconds)};
+  content.latitude = degreesFromWord(word(at::kLatitude));
+  content.longitude = degreesFromWord(word(at::kLongitude));
   return content;
 }
 

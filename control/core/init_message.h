@@ -11,11 +11,12 @@
 #include <string_view>
 
 #include "date_time.h"
+#include "message_layout.h"
 
 namespace vx {
 
 inline constexpr int kInitMessageId = 1200;
-inline constexpr std::size_t kInitMessageBytes = 54;
+inline constexpr std::size_t kInitMessageBytes = 2 * init_words::kLast;  // 54
 
 class InitTemplate {
  public:

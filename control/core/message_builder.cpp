@@ -40,18 +40,6 @@ uint16_t checksumWord(std::span<const uint16_t> words) {
   return static_cast<uint16_t>(-sum);
 }
 
-uint16_t messageWord(std::string_view message, int word) {
-  const auto low = static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 2)]);
-  const auto high = static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 1)]);
-  return static_cast<uint16_t>(low | high << 8);
-}
-
-bool checksumHolds(std::string_view message, int first, int last) {
-  uint16_t sum = 0;
-  for (int word = first; word <= last; ++word) sum = static_cast<uint16_t>(sum + messageWord(message, word));
-  return sum == 0;
-}
-
 std::string buildMessage(uint16_t id, std::span<const uint16_t> dataWords, uint16_t flags) {
   const std::array<uint16_t, 4> header{kSyncWord, id, static_cast<uint16_t>(dataWords.size()), flags};
   std::string out;

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
-// The receiver's binary messages: the sync word that starts each, and where
-// the fields of messages 1000, 1002 and 1003 stand, as word numbers of the
-// message (word 1 the sync word, words 2 to 5 the rest of the header, data
-// from word 6). The decoders read the fields there; the tools that play
-// the receiver and the tests write them there.
+// The receiver's binary messages: the sync word that starts each, the
+// header, and where the fields of messages 1000, 1002 and 1003 (from the
+// receiver) and 1200 (to it) stand, as word numbers of the message (word 1
+// the sync word, words 2 to 5 the rest of the header, data from word 6).
+// The decoders read the fields there; the encoders, the tools that play the
+// receiver and the tests write them there.
 #pragma once
 
 #include <cstdint>
@@ -13,6 +14,19 @@ namespace vx {
 inline constexpr unsigned char kSyncFirstByte = 0xFF;
 inline constexpr unsigned char kSyncSecondByte = 0x81;
 inline constexpr uint16_t kSyncWord = kSyncFirstByte | (kSyncSecondByte << 8);  // little-endian on the wire
+
+// The header, whose checksum covers words 1 to 5; the data words and their
+// checksum follow from word 6.
+namespace header_words {
+inline constexpr int kSync = 1;
+inline constexpr int kId = 2;
+inline constexpr int kDataWordCount = 3;
+inline constexpr int kFlags = 4;
+inline constexpr int kChecksum = 5;
+inline constexpr int kFirst = kSync;
+inline constexpr int kLast = kChecksum;
+inline constexpr int kFirstDataWord = kLast + 1;
+}  // namespace header_words
 
 // Message 1000, the navigation solution.
 namespace position_words {
@@ -48,5 +62,22 @@ inline constexpr int kHorizontal = 11;
 inline constexpr int kVertical = 12;
 inline constexpr int kLast = kVertical;
 }  // namespace precision_words
+
+// Message 1200, the initialisation the host sends: 21 data words, UTC date
+// and time, and the position as the upper halves of counts of 1e-8 radian.
+namespace init_words {
+inline constexpr int kSequence = 6;
+inline constexpr int kSettings = 7;  // which of the message's fields the receiver takes
+inline constexpr int kDay = 11;
+inline constexpr int kMonth = 12;
+inline constexpr int kYear = 13;
+inline constexpr int kHours = 14;
+inline constexpr int kMinutes = 15;
+inline constexpr int kSeconds = 16;
+inline constexpr int kLatitude = 18;
+inline constexpr int kLongitude = 20;
+inline constexpr int kDataWords = 21;
+inline constexpr int kLast = header_words::kFirstDataWord + kDataWords;  // the data checksum
+}  // namespace init_words
 
 }  // namespace vx

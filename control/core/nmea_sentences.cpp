@@ -4,6 +4,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 #include "codecs.h"
 #include "message_layout.h"
@@ -57,57 +58,78 @@ void appendSignedAngle(std::string& body, double angle, int degreeDigits, const 
 
 void appendTwoDigits(std::string& body, double value) { appendFixed(body, value, 2, 0); }
 
-}  // namespace
-
-std::optional<std::string> positionSentence(std::string_view message) {
-  namespace at = position_words;
-  if (!holdsDataWord(message, at::kLast)) return std::nullopt;
-  std::string body = "GPRMC,";
-  appendTwoDigits(body, unsignedWord(message, at::kHours));
-  appendTwoDigits(body, unsignedWord(message, at::kMinutes));
-  appendTwoDigits(body, unsignedWord(message, at::kSeconds));
-  body += ',';
-  body += lowByte(message, at::kStatus) == 0 ? "A," : "V,";
-  appendSignedAngle(body, cdeg(codec::cvdi(words(message, at::kLatitude, 2)) / 100000000.0), 2, ",N,", ",S,");
-  appendSignedAngle(body, cdeg(codec::cvdi(words(message, at::kLongitude, 2)) / 100000000.0), 3, ",E,", ",W,");
-  appendFixed(body, codec::cvudi(words(message, at::kSpeed, 2)) * kKnotsPerMetreSecond / 100.0, 2, 2);
-  body += ',';
-  appendFixed(body, cdeg(unsignedWord(message, at::kCourse) / 1000.0), 3, 1);
-  body += ',';
-  appendTwoDigits(body, unsignedWord(message, at::kDay));
-  appendTwoDigits(body, unsignedWord(message, at::kMonth));
-  body += formatFixed(unsignedWord(message, at::kYear), 4, 0).substr(2, 2);  // two digits
-  body += ',';
-  const double variation = cdeg(codec::cvi(words(message, at::kVariation)) / 10000.0);
-  appendFixed(body, std::fabs(variation), 2, 1);
-  body += variation >= 0 ? ",E" : ",W";
-  return finishSentence(body);
+// The last two of at least four digits: "07" for the year 2007.
+void appendLastTwoDigits(std::string& body, double value) {
+  const std::size_t start = body.size();
+  appendFixed(body, value, 4, 0);
+  body.erase(start, 2);
+  body.resize(start + 2);
 }
 
-std::optional<std::string> channelSentence(std::string_view message,
-                                           const DilutionsOfPrecision& dilutions) {
+}  // namespace
+
+bool writePositionSentence(std::string& sentence, std::string_view message) {
+  namespace at = position_words;
+  if (!holdsDataWord(message, at::kLast)) return false;
+  sentence.assign("$GPRMC,");
+  appendTwoDigits(sentence, unsignedWord(message, at::kHours));
+  appendTwoDigits(sentence, unsignedWord(message, at::kMinutes));
+  appendTwoDigits(sentence, unsignedWord(message, at::kSeconds));
+  sentence += ',';
+  sentence += lowByte(message, at::kStatus) == 0 ? "A," : "V,";
+  appendSignedAngle(sentence, cdeg(codec::cvdi(words(message, at::kLatitude, 2)) / 100000000.0), 2, ",N,", ",S,");
+  appendSignedAngle(sentence, cdeg(codec::cvdi(words(message, at::kLongitude, 2)) / 100000000.0), 3, ",E,", ",W,");
+  appendFixed(sentence, codec::cvudi(words(message, at::kSpeed, 2)) * kKnotsPerMetreSecond / 100.0, 2, 2);
+  sentence += ',';
+  appendFixed(sentence, cdeg(unsignedWord(message, at::kCourse) / 1000.0), 3, 1);
+  sentence += ',';
+  appendTwoDigits(sentence, unsignedWord(message, at::kDay));
+  appendTwoDigits(sentence, unsignedWord(message, at::kMonth));
+  appendLastTwoDigits(sentence, unsignedWord(message, at::kYear));
+  sentence += ',';
+  const double variation = cdeg(codec::cvi(words(message, at::kVariation)) / 10000.0);
+  appendFixed(sentence, std::fabs(variation), 2, 1);
+  sentence += variation >= 0 ? ",E" : ",W";
+  closeSentence(sentence);
+  return true;
+}
+
+bool writeChannelSentence(std::string& sentence, std::string_view message, const DilutionsOfPrecision& dilutions) {
   namespace at = channel_words;
-  if (!holdsDataWord(message, at::kLast)) return std::nullopt;
+  if (!holdsDataWord(message, at::kLast)) return false;
   std::array<int16_t, at::kChannels> used{};
   for (int channel = 0; channel < at::kChannels; ++channel) {
     if (lowByte(message, at::status(channel)) & 1) used[channel] = lowByte(message, at::satellite(channel));
   }
-  std::string body = "GPGSA,A,3,";
+  sentence.assign("$GPGSA,A,3,");
   for (int16_t satellite : used) {
     if (satellite > 0) {
-      appendTwoDigits(body, satellite);
-      body += ',';
+      appendTwoDigits(sentence, satellite);
+      sentence += ',';
     }
   }
   for (int16_t satellite : used) {
-    if (satellite == 0) body += ',';
+    if (satellite == 0) sentence += ',';
   }
-  appendFixed(body, dilutions.position, 1, 2);
-  body += ',';
-  appendFixed(body, dilutions.horizontal, 1, 2);
-  body += ',';
-  appendFixed(body, dilutions.vertical, 1, 2);
-  return finishSentence(body);
+  appendFixed(sentence, dilutions.position, 1, 2);
+  sentence += ',';
+  appendFixed(sentence, dilutions.horizontal, 1, 2);
+  sentence += ',';
+  appendFixed(sentence, dilutions.vertical, 1, 2);
+  closeSentence(sentence);
+  return true;
+}
+
+std::optional<std::string> positionSentence(std::string_view message) {
+  std::string sentence;
+  if (!writePositionSentence(sentence, message)) return std::nullopt;
+  return sentence;
+}
+
+std::optional<std::string> channelSentence(std::string_view message, const DilutionsOfPrecision& dilutions) {
+  std::string sentence;
+  if (!writeChannelSentence(sentence, message, dilutions)) return std::nullopt;
+  return sentence;
 }
 
 std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view message) {
@@ -118,16 +140,33 @@ std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view messag
                               codec::cvi(words(message, at::kVertical)) / 100.0};
 }
 
+void closeSentence(std::string& sentence) {
+  // Eight characters at a time: the XOR of the body does not depend on
+  // where each character stands.
+  const std::string_view body = std::string_view(sentence).substr(1);
+  uint64_t eights = 0;
+  std::size_t at = 0;
+  for (; at + 8 <= body.size(); at += 8) {
+    uint64_t word;
+    std::memcpy(&word, body.data() + at, sizeof word);
+    eights ^= word;
+  }
+  eights ^= eights >> 32;
+  eights ^= eights >> 16;
+  eights ^= eights >> 8;
+  auto checksum = static_cast<unsigned char>(eights);
+  for (; at < body.size(); ++at) checksum ^= static_cast<unsigned char>(body[at]);
+  sentence += '*';
+  sentence += kHexDigits[checksum >> 4];
+  sentence += kHexDigits[checksum & 0xF];
+}
+
 std::string finishSentence(std::string_view body) {
-  unsigned char checksum = 0;
-  for (char c : body) checksum ^= static_cast<unsigned char>(c);
   std::string sentence;
   sentence.reserve(body.size() + 4);
   sentence += '$';
   sentence += body;
-  sentence += '*';
-  sentence += kHexDigits[checksum >> 4];
-  sentence += kHexDigits[checksum & 0xF];
+  closeSentence(sentence);
   return sentence;
 }
 

@@ -32,10 +32,20 @@ std::optional<std::string> positionSentence(std::string_view message);
 std::optional<std::string> channelSentence(std::string_view message,
                                            const DilutionsOfPrecision& dilutions);
 
+// The same sentences written over `sentence`, whose storage is reused: the
+// receive path makes them without allocating. False (and `sentence` left
+// as it was) when the message is too short.
+bool writePositionSentence(std::string& sentence, std::string_view message);
+bool writeChannelSentence(std::string& sentence, std::string_view message,
+                          const DilutionsOfPrecision& dilutions);
+
 // The dilutions that message 1003 carries.
 std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view message);
 
 // "$", the body, "*" and the two capital hex digits of the XOR of the body.
 std::string finishSentence(std::string_view body);
+
+// Ends a sentence that holds "$" and its body with "*" and the checksum.
+void closeSentence(std::string& sentence);
 
 }  // namespace vx

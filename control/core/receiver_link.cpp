@@ -4,8 +4,7 @@
 #include <cstring>
 #include <utility>
 
-#include "codecs.h"
-#include "message_builder.h"
+#include "message_checksum.h"
 #include "message_layout.h"
 
 namespace vx {
@@ -35,19 +34,13 @@ std::size_t findSyncPair(std::string_view bytes) {
 ReceiverLink::ReceiverLink(LocalClock clock, ByteWriter writer)
     : clock_(std::move(clock)), writer_(std::move(writer)), wakeUp_(settings_, clock_, writer_) {}
 
-bool ReceiverLink::receive(std::string_view input, const SentencesWaiting& waiting) {
+bool ReceiverLink::receive(std::string_view input, SentencesWaiting waiting) {
   for (;;) {
     const bool progressed = step(input);
     input = {};
     if (sentencesWaiting() && !waiting()) return false;
     if (!progressed) return true;
   }
-}
-
-bool ReceiverLink::step(std::string_view input) {
-  const uint64_t consumedBefore = buffer_.consumedTotal();
-  procinput(input);
-  return buffer_.consumedTotal() != consumedBefore;
 }
 
 void ReceiverLink::procinput(std::string_view input) {
@@ -67,8 +60,10 @@ void ReceiverLink::procinput(std::string_view input) {
       case kHeaderFound: break;  // binary from here on: take the message now
     }
   }
-  headerStep();
-  dataStep();
+  // A header is taken once an eleventh byte is behind it, a message once
+  // the first byte after it has arrived; most small reads complete neither.
+  if (framePhase_ == kHeaderExpected && buffer_.size() > kHeaderBytes) headerStep();
+  if (framePhase_ == kDataExpected && buffer_.size() > dataLength_) dataStep();
 }
 
 // A receiver woken earlier (before this host started, say) sends binary
@@ -84,7 +79,7 @@ ReceiverLink::HeaderSearch ReceiverLink::findRunningReceiver() {
     if (sync == std::string_view::npos) return kNoHeader;
     const std::size_t at = from + sync;
     if (pending.size() - at < kHeaderBytes) return kHeaderIncomplete;
-    if (checksumHolds(pending.substr(at, kHeaderBytes), 1, 5)) {
+    if (headerChecksumHolds(pending.substr(at, kHeaderBytes))) {
       buffer_.consume(at);
       linkMode_ = kBinaryMode;
       framePhase_ = kHeaderExpected;
@@ -123,22 +118,20 @@ void ReceiverLink::lineStep() {
 }
 
 void ReceiverLink::headerStep() {
-  if (framePhase_ != kHeaderExpected) return;
-  if (buffer_.size() <= kHeaderBytes) return;  // a header needs an eleventh byte behind it
   if (buffer_.at(0) != kSyncFirstByte) {
     resynchronise();
     return;
   }
   // A header whose words do not sum to zero is none: its first byte goes.
-  if (!checksumHolds(buffer_.view().substr(0, kHeaderBytes), 1, 5)) {
+  if (!headerChecksumHolds(buffer_.view().substr(0, kHeaderBytes))) {
     buffer_.consume(1);
     resynchronise();
     return;
   }
   header_.assign(buffer_.view().substr(0, kHeaderBytes));
   buffer_.consume(kHeaderBytes);
-  const double id = codec::cvui(std::string_view(header_).substr(2, 2));
-  const double wordCount = codec::cvui(std::string_view(header_).substr(4, 2));
+  const double id = messageWord(header_, header_words::kId);
+  const double wordCount = messageWord(header_, header_words::kDataWordCount);
   if (id > kLargestMessageId || wordCount > kLargestWordCount) return;
   messageId_ = static_cast<int>(id);
   if (wordCount == 0) {
@@ -161,9 +154,6 @@ void ReceiverLink::resynchronise() {
 }
 
 void ReceiverLink::dataStep() {
-  if (framePhase_ != kDataExpected) return;
-  // Accept a message only once the first byte after it has arrived.
-  if (buffer_.size() <= dataLength_) return;
   message_.assign(header_);
   message_.append(buffer_.view().substr(0, dataLength_));
   buffer_.consume(dataLength_);
@@ -172,7 +162,7 @@ void ReceiverLink::dataStep() {
   // hold, is dropped on its own; the bytes after it stay, and
   // resynchronisation finds the next header.
   if (buffer_.at(0) != kSyncFirstByte) return;
-  if (!checksumHolds(message_, MessageWords::kFirstDataWord, static_cast<int>(message_.size() / 2))) return;
+  if (!dataChecksumHolds(message_)) return;
   wakeUp_.onMessageAccepted();
   handleMessage(message_);
 }
@@ -180,10 +170,10 @@ void ReceiverLink::dataStep() {
 void ReceiverLink::handleMessage(std::string_view message) {
   switch (messageId_) {
     case kPositionMessageId:
-      if (auto sentence = positionSentence(message)) addmsg(std::move(*sentence));
+      if (writePositionSentence(sentence_, message)) addmsg(sentence_);
       break;
     case kChannelMessageId:
-      if (auto sentence = channelSentence(message, dilutions_)) addmsg(std::move(*sentence));
+      if (writeChannelSentence(sentence_, message, dilutions_)) addmsg(sentence_);
       break;
     case kPrecisionMessageId:
       if (auto dilutions = precisionFromMessage(message)) dilutions_ = *dilutions;

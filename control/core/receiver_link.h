@@ -18,9 +18,9 @@
 #pragma once
 
 #include <cstdint>
-#include <functional>
 #include <string>
 #include <string_view>
+#include <type_traits>
 
 #include "date_time.h"
 #include "link_settings.h"
@@ -44,8 +44,21 @@ class ReceiverLink {
 
   // Called while sentences are waiting. Returns false when the owner went
   // away meanwhile (a host may destroy the control from its handler); the
-  // link is then gone too and must not be touched.
-  using SentencesWaiting = std::function<bool()>;
+  // link is then gone too and must not be touched. It refers to the
+  // caller's callable for the length of one receive: nothing is copied or
+  // allocated, so a read of one byte costs no more than the byte.
+  class SentencesWaiting {
+   public:
+    template <typename Callable>
+      requires std::is_invocable_r_v<bool, const Callable&>
+    SentencesWaiting(const Callable& callable)  // implicit: receive(bytes, [&] { ... })
+        : callable_(&callable), call_([](const void* c) { return (*static_cast<const Callable*>(c))(); }) {}
+    bool operator()() const { return call_(callable_); }
+
+   private:
+    const void* callable_;
+    bool (*call_)(const void*);
+  };
 
   ReceiverLink(LocalClock clock, ByteWriter writer);
   ReceiverLink(const ReceiverLink&) = delete;
@@ -62,11 +75,15 @@ class ReceiverLink {
   // with no new input for as long as the previous step consumed anything,
   // and calls `waiting` after each step that leaves sentences queued.
   // Returns false if `waiting` did (the link no longer exists).
-  bool receive(std::string_view input, const SentencesWaiting& waiting);
+  bool receive(std::string_view input, SentencesWaiting waiting);
 
   // One step of a receive event: procinput(input); true when it took
   // anything from the buffer, so that another step may take more.
-  bool step(std::string_view input);
+  bool step(std::string_view input) {
+    const uint64_t consumedBefore = buffer_.consumedTotal();
+    procinput(input);
+    return buffer_.consumedTotal() != consumedBefore;
+  }
 
   // One step: appends `input`, then takes at most one line (text mode) or
   // at most one message (binary mode).
@@ -79,8 +96,11 @@ class ReceiverLink {
   // Starts in binary mode, for a receiver that was woken earlier.
   void assumeAwake() { linkMode_ = kBinaryMode; }
 
-  void addmsg(std::string sentence) { queue_.add(std::move(sentence)); }
-  std::string getmsg() { return queue_.take(); }
+  void addmsg(std::string_view sentence) { queue_.add(sentence); }
+  std::string getmsg() { return std::string(queue_.take()); }
+  // getmsg without a copy: the text stays valid until the link next
+  // receives or adds a sentence.
+  std::string_view takeSentence() { return queue_.take(); }
   bool sentencesWaiting() const { return !queue_.empty(); }
 
   LinkMode linkMode() const { return linkMode_; }
@@ -94,8 +114,8 @@ class ReceiverLink {
   enum HeaderSearch { kNoHeader, kHeaderIncomplete, kHeaderFound };
   HeaderSearch findRunningReceiver();
   void lineStep();
-  void headerStep();
-  void dataStep();
+  void headerStep();  // a header expected and more than its ten bytes here
+  void dataStep();    // data expected and more than its bytes here
   void resynchronise();
   void handleMessage(std::string_view message);
 
@@ -115,6 +135,7 @@ class ReceiverLink {
   int messageId_ = 0;
   std::size_t dataLength_ = 0;
   std::string message_;
+  std::string sentence_;  // the sentence being made, its storage reused
 
   WakeUp wakeUp_;
   DilutionsOfPrecision dilutions_;

@@ -1,12 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "sentence_queue.h"
 
-#include <utility>
-
 namespace vx {
 
-void SentenceQueue::add(std::string sentence) {
-  slots_[write_] = std::move(sentence);
+void SentenceQueue::add(std::string_view sentence) {
+  slots_[write_].assign(sentence);
   write_ = next(write_);
   if (write_ == read_) {
     // The queue came full circle: drop the oldest rather than every waiting one.
@@ -15,9 +13,9 @@ void SentenceQueue::add(std::string sentence) {
   }
 }
 
-std::string SentenceQueue::take() {
+std::string_view SentenceQueue::take() {
   if (empty()) return {};
-  std::string sentence = std::exchange(slots_[read_], std::string());
+  const std::string_view sentence = slots_[read_];
   read_ = next(read_);
   return sentence;
 }

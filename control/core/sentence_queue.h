@@ -5,11 +5,15 @@
 // position, and no count: the queue is empty exactly when both positions are
 // equal, so at most 98 sentences wait. When 98 wait and one more is added,
 // the oldest is dropped, so the newest 98 stay, in order.
+//
+// Each slot keeps its storage: once every slot has held a sentence, adding
+// and taking allocate nothing.
 #pragma once
 
 #include <array>
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace vx {
 
@@ -19,8 +23,9 @@ class SentenceQueue {
   static constexpr int kLastSlot = 99;
   static constexpr int kCapacity = kLastSlot - kFirstSlot;  // 98 waiting at most
 
-  void add(std::string sentence);  // addmsg
-  std::string take();              // getmsg: "" when empty
+  void add(std::string_view sentence);  // addmsg
+  // getmsg: "" when empty. The text stays valid until the next add.
+  std::string_view take();
   bool empty() const { return write_ == read_; }
   int waiting() const;
 

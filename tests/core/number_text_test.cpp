@@ -3,8 +3,12 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
+#include <random>
+#include <string>
+#include <vector>
 
 namespace vx {
 namespace {
@@ -19,6 +23,32 @@ TEST(NumberText, FixedPatternsPadTheIntegerPartAndRoundTheDecimals) {
   EXPECT_EQ(formatFixed(-0.001, 1, 2), "0.00");  // no sign on a value that rounds to zero
   EXPECT_EQ(formatFixed(2026, 4, 0), "2026");
   EXPECT_EQ(formatFixed(7, 4, 0), "0007");
+}
+
+// The sentences' numbers are written in integer arithmetic where that is
+// sure to round as std::to_chars does, which stays the reference: exact
+// ties (to the even neighbour), values a hair from a tie, zero, tiny,
+// huge and non-finite values, in every width the sentences use.
+TEST(NumberText, FixedDigitsMatchToCharsForAnyValue) {
+  const auto reference = [](double value, int decimals) {
+    char digits[400];
+    const auto result =
+        std::to_chars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed, decimals);
+    return std::string(digits, result.ptr);
+  };
+  std::mt19937_64 random(22);
+  std::uniform_real_distribution<double> mantissa(0, 1);
+  std::uniform_int_distribution<int> exponent(-12, 16);
+  std::uniform_int_distribution<int> ties(0, 1 << 20);
+  std::vector<double> values = {0.0, -0.0, 0.125, 0.375, 2.5, 1e-300, 4.35, 1e300, 0x1p43, 0x1p43 / 1000,
+                                std::nextafter(0.125, 1.0), std::nextafter(0.125, 0.0), HUGE_VAL, NAN};
+  for (int i = 0; i < 200000; ++i) values.push_back(mantissa(random) * std::pow(10.0, exponent(random)));
+  for (int i = 0; i < 20000; ++i) values.push_back(ties(random) / 1024.0);  // exact ties at several widths
+  for (const double value : values) {
+    for (const int decimals : {0, 1, 2, 3, 4, 9}) {
+      ASSERT_EQ(formatFixed(value, 1, decimals), reference(value, decimals)) << value << " " << decimals;
+    }
+  }
 }
 
 TEST(NumberText, LeadingNumberTakesTheLongestNumericBeginning) {

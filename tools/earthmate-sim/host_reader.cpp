@@ -16,10 +16,11 @@ constexpr unsigned kLargestWordCount = 1024;
 
 // Why a complete message is not a valid initialisation message.
 std::string whatIsWrong(std::string_view message) {
-  const unsigned id = messageWord(message, 2), words = messageWord(message, 3);
+  const unsigned id = messageWord(message, header_words::kId);
+  const unsigned words = messageWord(message, header_words::kDataWordCount);
   std::string header = "id " + std::to_string(id) + ", " + std::to_string(words) + " data words";
-  if (!checksumHolds(message, 1, 5)) return header + ": bad header checksum";
-  if (words > 0 && !checksumHolds(message, 6, 6 + static_cast<int>(words))) return header + ": bad data checksum";
+  if (!headerChecksumHolds(message)) return header + ": bad header checksum";
+  if (words > 0 && !dataChecksumHolds(message)) return header + ": bad data checksum";
   if (id != kInitMessageId) return header + ": not an initialisation message";
   return header + ": an initialisation message has 21 data words";
 }
@@ -53,7 +54,7 @@ bool HostReader::readMessage(std::vector<HostEvent>& events) {
   }
   buffer_.erase(0, sync);
   if (buffer_.size() < kHeaderBytes) return false;
-  const unsigned words = messageWord(buffer_, 3);
+  const unsigned words = messageWord(buffer_, header_words::kDataWordCount);
   if (words > kLargestWordCount) {
     events.push_back({HostEvent::kInvalidMessage, std::nullopt, "a header claiming " + std::to_string(words) + " data words"});
     buffer_.erase(0, kSync.size());

@@ -133,7 +133,7 @@ int run(const Options& options) {
   link.settings() = options.settings;
   if (options.awake) link.assumeAwake();
   const auto printWaiting = [&link] {
-    while (link.sentencesWaiting()) vx::cli::writeLine(link.getmsg());
+    while (link.sentencesWaiting()) vx::cli::writeLine(link.takeSentence());
     return true;
   };
   for (std::string_view block = recording.next(); !block.empty(); block = recording.next()) {

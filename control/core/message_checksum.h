@@ -1,0 +1,25 @@
+// SPDX-License-Identifier: MIT
+// Reading the words of a received message and checking its checksums: the
+// part of the message format that the receive path needs. Each checksum
+// makes the 16-bit sum of the words it covers, itself included, zero.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace vx {
+
+// Word `word` (counting from 1) of a message; the message must hold it.
+uint16_t messageWord(std::string_view message, int word);
+
+// True when words `first` to `last` of a message sum to zero in 16 bits:
+// the checksum among them holds. The message must hold them.
+bool checksumHolds(std::string_view message, int first, int last);
+
+// The header's checksum over words 1 to 5; `message` holds at least the header.
+bool headerChecksumHolds(std::string_view message);
+
+// The data checksum over word 6 to the message's last word.
+bool dataChecksumHolds(std::string_view message);
+
+}  // namespace vx
