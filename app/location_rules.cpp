@@ -26,7 +26,9 @@ bool isValidTimeDifference(const QString& text) {
   return number && std::fabs(*number) <= vx::kLargestTimeDifference;
 }
 
-QString timeDifferenceText(int utcOffsetSeconds) { return QString::fromStdString(vx::hoursAheadText(utcOffsetSeconds)); }
+QString timeDifferenceText(int utcOffsetSeconds) {
+  return QString::fromStdString(vx::hoursAheadText(utcOffsetSeconds));
+}
 
 bool matchesOffset(const QString& text, int utcOffsetSeconds) {
   return vx::isOffsetAsShown(vx::leadingNumber(text.toStdString()), utcOffsetSeconds);

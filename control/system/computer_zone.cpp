@@ -41,10 +41,8 @@ std::string computerZoneName() {
     return inDatabase.empty() ? value : inDatabase;
   }
   std::error_code error;
-  if (std::string linked = zoneInPath(std::filesystem::read_symlink("/etc/localtime", error).string()); !linked.empty()) {
-    return linked;
-  }
-  return firstLineOf("/etc/timezone");
+  const std::string linked = zoneInPath(std::filesystem::read_symlink("/etc/localtime", error).string());
+  return linked.empty() ? firstLineOf("/etc/timezone") : linked;
 }
 
 std::string hoursAheadText(int utcOffsetSeconds) {

@@ -127,30 +127,6 @@ TEST(UtcForReceiver, IsExactWhenTimeZoneIsTheComputersOwn) {
   EXPECT_EQ(utcForReceiver(DateTime{2026, 12, 7, 12, 0, 0}, 0, std::nullopt), (DateTime{2026, 12, 7, 12, 0, 0}));
 }
 
-// Summer time that begins or ends between the setting and the wake reply:
-// a TimeZone that was the clock's own stays exact, a host's own choice
-// stays what the host chose.
-TEST(UtcForReceiver, FollowsTheClockAcrossASummerTimeChange) {
-  constexpr int kHour = 3600;
-  struct Case {
-    const char* what;
-    LocalTime now;
-    int timeZone;
-    int offsetWhenSet;
-    DateTime utc;
-  };
-  const Case cases[] = {
-      {"Berlin, set at 00:59:40 UTC, wake at 01:00:10 UTC", {{2026, 3, 29, 3, 0, 10}, 2 * kHour}, -1, kHour,
-       {2026, 3, 29, 1, 0, 10}},
-      {"Berlin, set in summer, wake after it ended", {{2026, 10, 25, 2, 0, 10}, kHour}, -2, 2 * kHour,
-       {2026, 10, 25, 1, 0, 10}},
-      {"Berlin, the host chose -5", {{2026, 3, 29, 3, 0, 10}, 2 * kHour}, -5, kHour, {2026, 3, 28, 22, 0, 10}},
-      {"Berlin, the host chose -2 before summer time began", {{2026, 3, 29, 3, 0, 10}, 2 * kHour}, -2, kHour,
-       {2026, 3, 29, 1, 0, 10}},
-  };
-  for (const Case& c : cases) EXPECT_EQ(utcForReceiver(c.now, c.timeZone, c.offsetWhenSet), c.utc) << c.what;
-}
-
 // One rule rounds a zone's offset and the TimeZone property: halves to the
 // even neighbour. Rounding halves away from zero would put every half-hour
 // zone below an hour away from the rule the property follows.
