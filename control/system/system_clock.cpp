@@ -11,6 +11,9 @@ DateTime fromTm(const std::tm& t) { return {t.tm_year + 1900, t.tm_mon + 1, t.tm
 }  // namespace
 
 LocalTime systemLocalTime() {
+  // localtime_r, unlike localtime, need not look at the zone again: a zone
+  // the user changes while a program runs counts from the next reading.
+  tzset();
   const std::time_t now = std::time(nullptr);
   std::tm local{};
   localtime_r(&now, &local);
