@@ -2,7 +2,6 @@
 #include "location_rules.h"
 
 #include <cmath>
-#include <cstdlib>
 
 #include "number_text.h"
 #include "setting_limits.h"
@@ -28,25 +27,22 @@ bool isValidTimeDifference(const QString& text) {
 }
 
 QString timeDifferenceText(int utcOffsetSeconds) {
-  return QString::fromStdString(vx::generalNumber(utcOffsetSeconds / 3600.0));
+  return QString::fromStdString(vx::hoursAheadText(utcOffsetSeconds));
 }
 
 bool matchesOffset(const QString& text, int utcOffsetSeconds) {
-  return std::fabs(vx::leadingNumber(text.toStdString()) - utcOffsetSeconds / 3600.0) < 1e-9;
+  return vx::isOffsetAsShown(vx::leadingNumber(text.toStdString()), utcOffsetSeconds);
 }
 
-QString zoneQuestion(int utcOffsetSeconds, const QString& zoneName, const QString& entered) {
-  const QString hours = timeDifferenceText(std::abs(utcOffsetSeconds));
-  QString clock = "This computer's clock is ";
-  if (utcOffsetSeconds == 0) {
-    clock += "on UTC";
-  } else {
-    clock += hours + (hours == "1" ? " hour " : " hours ") + (utcOffsetSeconds > 0 ? "ahead of" : "behind") + " UTC";
-  }
-  if (!zoneName.isEmpty()) clock += " (" + zoneName + ")";
+QString zoneQuestion(const vx::ComputerZone& zone, const QString& entered) {
   const QString shown = entered.trimmed().isEmpty() ? QString("empty") : entered.trimmed();
-  return clock + ", but the time difference entered is " + shown + ". Use " + timeDifferenceText(utcOffsetSeconds) +
-         "?";
+  return QString::fromStdString(vx::clockDescription(zone)) + ", but the time difference entered is " + shown +
+         ". Use " + timeDifferenceText(zone.utcOffsetSeconds) + "?";
+}
+
+QString timeDifferenceToKeep(const QString& entry) {
+  const QString trimmed = entry.trimmed();
+  return vx::numberAtStart(trimmed.toStdString()) ? trimmed : QString("0");
 }
 
 QString negatedTimeDifference(const QString& text) {

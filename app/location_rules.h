@@ -8,6 +8,8 @@
 
 #include <QString>
 
+#include "computer_zone.h"
+
 namespace kestrune {
 
 // The box begins with a number from 0 to 90 (latitude) or 0 to 180
@@ -22,17 +24,22 @@ bool isValidLongitude(const QString& text);
 bool isValidTimeDifference(const QString& text);
 
 // A zone's offset from UTC in the box's convention, hours east as plain
-// decimal text: "2" for Amsterdam in summer, "5.5" for India, "-3.5" for
-// Newfoundland, "5.75" for Nepal.
+// decimal text with at most two decimals: "2" for Amsterdam in summer,
+// "5.5" for India, "-3.5" for Newfoundland, "5.75" for Nepal.
 QString timeDifferenceText(int utcOffsetSeconds);
 
-// Whether the box's number is exactly the zone's offset.
+// Whether the box's number is the zone's offset as timeDifferenceText
+// shows it: "5.5" in India is, "5" and "5.1" are not.
 bool matchesOffset(const QString& text, int utcOffsetSeconds);
 
 // The question put when the box disagrees with the computer's zone:
 // "This computer's clock is 2 hours ahead of UTC (Europe/Amsterdam), but
 // the time difference entered is 1. Use 2?"
-QString zoneQuestion(int utcOffsetSeconds, const QString& zoneName, const QString& entered);
+QString zoneQuestion(const vx::ComputerZone& zone, const QString& entered);
+
+// The user's entry as the settings file keeps it, to be shown as it was
+// typed next time: "0.5" stays "0.5"; one with no number ("", "-") is "0".
+QString timeDifferenceToKeep(const QString& entry);
 
 // The negated number as plain decimal text, with no zero before the point
 // of a magnitude below 1: "10" gives "-10", "-7" "7", "0.5" "-.5", "09"

@@ -16,6 +16,7 @@
 #include "port_list.h"
 #include "settings_file.h"
 #include "settings_keys.h"
+#include "setting_limits.h"
 #include "typed_character.h"
 
 namespace kestrune {
@@ -59,7 +60,8 @@ LocationScreen::LocationScreen(QWidget* owner) : Screen(owner) {
   timeDifferenceLabel = place<QLabel>(360, 1575, 1395, 195, "Time Diff. from UTC");
   timeDifferenceEdit = place<QLineEdit>(2400, 1530, 975, 285);
   timeDifferenceEdit->setToolTip(
-      "The time difference from GMT. Eg. London is 0, New York is -7 and Sydney is +10 etc.");
+      "The time difference from GMT. Eg. London is 0 (+1 in summer), New York is -5 (-4 in summer) and Sydney is +10 "
+      "(+11 in summer) etc.");
   portLabel = place<QLabel>(360, 2070, 720, 195, "Serial Port");
   portList = makeList(place<PortList>(2400, 2010, 615, 315));
   portList->setToolTip("The serial port number, where you Earthmate is plugged in to. Eg. 1 or 2 etc.");
@@ -107,7 +109,7 @@ void LocationScreen::load() {
   // The file holds the user's own entry, east of Greenwich positive: shown as it is.
   // Without one, the computer's own difference, which gives the receiver the exact time.
   const QString storedTimeDifference = readSetting(kSettingsFile, kSettingsSection, key::kTZ);
-  timeDifferenceEdit->setText(storedTimeDifference.isEmpty() ? timeDifferenceText(computerZone().utcOffsetSeconds)
+  timeDifferenceEdit->setText(storedTimeDifference.isEmpty() ? timeDifferenceText(vx::computerZone().utcOffsetSeconds)
                                                              : storedTimeDifference);
   selectStored(latitudeHemisphereList, readSetting(kSettingsFile, kSettingsSection, key::kLatHem));
   selectStored(longitudeHemisphereList, readSetting(kSettingsFile, kSettingsSection, key::kLongHem));
@@ -137,10 +139,12 @@ void LocationScreen::onContinueClicked() {
   if (!isValidLatitude(latitudeEdit->text())) return warn("Please enter a valid number for latitude.");
   if (!isValidLongitude(longitudeEdit->text())) return warn("Please enter a valid number for Longitude.");
   if (!isValidTimeDifference(timeDifferenceEdit->text())) {
-    return warn("Please enter a valid time difference from UTC: hours east of Greenwich, from -14 to 14.");
+    return warn(QString("Please enter a valid time difference from UTC: hours east of Greenwich, from %1 to %2.")
+                    .arg(-vx::kLargestTimeDifference)
+                    .arg(vx::kLargestTimeDifference));
   }
   offerComputersTimeDifference();
-  timeDifferenceEdit->setText(negatedTimeDifference(timeDifferenceEdit->text()));
+  handOnTimeDifference();
   // Hiding a modal dialog ends its modal loop: the welcome screen's exec() of
   // this screen returns once the monitor below has closed, and the program
   // ends. Without it the chain of screens would never unwind.
@@ -150,9 +154,9 @@ void LocationScreen::onContinueClicked() {
 }
 
 void LocationScreen::offerComputersTimeDifference() {
-  const ComputerZone zone = computerZone();
+  const vx::ComputerZone zone = vx::computerZone();
   if (matchesOffset(timeDifferenceEdit->text(), zone.utcOffsetSeconds)) return;
-  const QString question = zoneQuestion(zone.utcOffsetSeconds, zone.name, timeDifferenceEdit->text());
+  const QString question = zoneQuestion(zone, timeDifferenceEdit->text());
   if (messageBoxes().ask(this, {MessageIcon::kQuestion, kProgramTitle, question})) {
     timeDifferenceEdit->setText(timeDifferenceText(zone.utcOffsetSeconds));
   }
@@ -163,6 +167,12 @@ QString LocationScreen::enteredLatitudeHemisphere() const { return latitudeHemis
 QString LocationScreen::enteredLongitude() const { return longitudeEdit->text(); }
 QString LocationScreen::enteredLongitudeHemisphere() const { return longitudeHemisphereList->currentText(); }
 QString LocationScreen::enteredTimeDifference() const { return timeDifferenceEdit->text(); }
+QString LocationScreen::usersTimeDifference() const { return usersTimeDifference_; }
+
+void LocationScreen::handOnTimeDifference() {
+  usersTimeDifference_ = timeDifferenceToKeep(timeDifferenceEdit->text());
+  timeDifferenceEdit->setText(negatedTimeDifference(timeDifferenceEdit->text()));
+}
 QString LocationScreen::enteredPort() const { return portList->currentText(); }
 
 void LocationScreen::onExitClicked() { unload(); }

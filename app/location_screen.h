@@ -47,6 +47,12 @@ class LocationScreen : public Screen {
   QString enteredTimeDifference() const;
   QString enteredPort() const;
 
+  // Continue's last step before the monitor: the box's entry turns into the
+  // control's convention, and the user's own form of it is kept for the
+  // settings file (usersTimeDifference: "0.5" stays "0.5").
+  void handOnTimeDifference();
+  QString usersTimeDifference() const;
+
  protected:
   void showAboutBox() override;
   bool eventFilter(QObject* watched, QEvent* event) override;
@@ -62,6 +68,8 @@ class LocationScreen : public Screen {
   void warn(const QString& text);
   // Offers the computer's own time difference when the box holds another.
   void offerComputersTimeDifference();
+
+  QString usersTimeDifference_;
 };
 
 }  // namespace kestrune

@@ -263,8 +263,8 @@ void MonitorScreen::writeSettings() {
   write(key::kLong, lastLong_);
   write(key::kLatHem, lastLatHem_);
   write(key::kLongHem, lastLongHem_);
-  // timeDifferenceEdit holds the control's convention now; the file keeps the user's own entry.
-  write(key::kTZ, negatedTimeDifference(location_->enteredTimeDifference()));
+  // timeDifferenceEdit holds the control's convention now; the file keeps the user's own entry as typed.
+  write(key::kTZ, location_->usersTimeDifference());
   write(key::kComPort, location_->enteredPort());
   write(key::kAutoExit, autoExitBox->value() == 0 ? "0" : "1");
   if (failure == 0) return;

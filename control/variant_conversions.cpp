@@ -5,6 +5,7 @@
 #include <limits>
 
 #include "number_text.h"
+#include "rounding.h"
 #include "vx_error.h"
 
 namespace vx {
@@ -58,7 +59,7 @@ double toDouble(const QVariant& value) {
 }
 
 int16_t toInt16(const QVariant& value) {
-  const double rounded = std::nearbyint(toDouble(value));  // ties to even
+  const double rounded = roundHalfToEven(toDouble(value));
   if (!(rounded >= std::numeric_limits<int16_t>::min() && rounded <= std::numeric_limits<int16_t>::max())) {
     throw Error::standard(kOverflow);
   }

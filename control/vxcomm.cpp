@@ -12,6 +12,7 @@
 #include "number_text.h"
 #include "property_bag.h"
 #include "serial_port_service.h"
+#include "system_clock.h"
 #include "variant_conversions.h"
 #include "vx_error.h"
 
@@ -34,8 +35,10 @@ std::string_view bytesOf(const QByteArray& bytes) {
 vxcomm::vxcomm(QWidget* parent)
     : QWidget(parent),
       port_(new vx::SerialPortService(this)),
-      link_(vx::systemLocalTime, [this](std::string_view bytes) { writeToReceiver(bytes); }) {
+      clock_(vx::systemLocalTime),
+      link_(clock_, [this](std::string_view bytes) { writeToReceiver(bytes); }) {
   ++instances;
+  noteClockForTimeZone();
   hide();  // nothing to see at run time
   connect(port_, &vx::SerialPortService::eventOccurred, this, &vxcomm::onPortEvent);
   Initialize();  // the settings start at their defaults, as InitProperties sets them
@@ -45,7 +48,13 @@ vxcomm::~vxcomm() { --instances; }
 
 int vxcomm::liveInstances() { return instances; }
 
-void vxcomm::setLocalClock(vx::LocalClock clock) { link_.setClock(std::move(clock)); }
+void vxcomm::setLocalClock(vx::LocalClock clock) {
+  clock_ = clock;
+  link_.setClock(std::move(clock));
+  noteClockForTimeZone();
+}
+
+void vxcomm::noteClockForTimeZone() { vx::setTimeZone(link_.settings(), link_.settings().timeZone, clock_()); }
 
 // --- Methods ----------------------------------------------------------------
 
@@ -136,7 +145,7 @@ void vxcomm::setLongHemisphere(const QString& Value) {
 short vxcomm::TimeZone() const { return link_.settings().timeZone; }
 
 void vxcomm::setTimeZone(short Value) {
-  link_.settings().timeZone = Value;
+  vx::setTimeZone(link_.settings(), Value, clock_());
   emit PropertyChanged("TimeZone");
 }
 
@@ -157,7 +166,10 @@ QVariant vxcomm::invoke(int32_t dispatchId, vx::DispatchKind kind, const QVarian
 
 // --- Persistence ------------------------------------------------------------
 
-void vxcomm::InitProperties() { link_.settings() = vx::LinkSettings{}; }
+void vxcomm::InitProperties() {
+  link_.settings() = vx::LinkSettings{};
+  noteClockForTimeZone();
+}
 
 void vxcomm::ReadProperties(vx::PropertyBag& bag) {
   // All or nothing: a bag with one bad value leaves every setting as it was.
@@ -168,6 +180,7 @@ void vxcomm::ReadProperties(vx::PropertyBag& bag) {
   read.longHemisphere = vx::toText(bag.ReadProperty("LongHemisphere", kDefaultLongHemisphere)).toStdString();
   read.timeZone = vx::toInt16(bag.ReadProperty("TimeZone", kDefaultTimeZone));
   link_.settings() = std::move(read);
+  noteClockForTimeZone();
 }
 
 void vxcomm::WriteProperties(vx::PropertyBag& bag) const {

@@ -86,6 +86,10 @@ class vxcomm : public QWidget, public vx::_vxcomm, public vx::LateBinding {
   void setLatHemisphere(const QString& Value) override;
   QString LongHemisphere() const override;
   void setLongHemisphere(const QString& Value) override;
+  // Hours to add to local time to get UTC. One that is the clock's own
+  // difference when it is set gives the receiver the clock's exact UTC (a
+  // half-hour zone, summer time that begins before the wake); any other is
+  // added to the local time.
   short TimeZone() const override;
   void setTimeZone(short Value) override;
 
@@ -99,6 +103,7 @@ class vxcomm : public QWidget, public vx::_vxcomm, public vx::LateBinding {
   void WriteProperties(vx::PropertyBag& bag) const;
 
   // The local clock that the wake reply reads; the system's by default.
+  // TimeZone is weighed against it from then on, as if set anew.
   void setLocalClock(vx::LocalClock clock);
 
   // Instances alive in this process; the plugin may unload at none.
@@ -127,7 +132,12 @@ class vxcomm : public QWidget, public vx::_vxcomm, public vx::LateBinding {
   // One read through the receive path, OnComm raised as sentences wait.
   void receiveInput(const QByteArray& input);
   void writeToReceiver(std::string_view bytes);
+  // Notes the clock's offset for the TimeZone just set, whichever way it was
+  // set: a TimeZone that is the clock's own difference now gets the exact
+  // UTC at the wake, whatever the clock does meanwhile.
+  void noteClockForTimeZone();
 
   vx::SerialPortService* port_;  // a child: created and destroyed with the control
+  vx::LocalClock clock_;
   vx::ReceiverLink link_;
 };

@@ -3,13 +3,12 @@
 
 #include <chrono>
 #include <cmath>
-#include <ctime>
 #include <stdexcept>
+
+#include "rounding.h"
 
 namespace vx {
 namespace {
-
-DateTime fromTm(const std::tm& t) { return {t.tm_year + 1900, t.tm_mon + 1, t.tm_mday, t.tm_hour, t.tm_min, t.tm_sec}; }
 
 std::chrono::sys_seconds toSysSeconds(const DateTime& t) {
   using namespace std::chrono;
@@ -20,23 +19,7 @@ std::chrono::sys_seconds toSysSeconds(const DateTime& t) {
 
 }  // namespace
 
-LocalTime systemLocalTime() {
-  const std::time_t now = std::time(nullptr);
-  std::tm local{};
-  localtime_r(&now, &local);
-  return {fromTm(local), static_cast<int>(local.tm_gmtoff)};
-}
-
-int hoursToUtc(int utcOffsetSeconds) { return static_cast<int>(std::nearbyint(-utcOffsetSeconds / 3600.0)); }
-
-int systemHoursToUtc() { return hoursToUtc(*systemLocalTime().utcOffsetSeconds); }
-
-DateTime systemUtc() {
-  const std::time_t now = std::time(nullptr);
-  std::tm utc{};
-  gmtime_r(&now, &utc);
-  return fromTm(utc);
-}
+int hoursToUtc(int utcOffsetSeconds) { return static_cast<int>(roundHalfToEven(-utcOffsetSeconds / 3600.0)); }
 
 DateTime addSeconds(const DateTime& start, double seconds) {
   using namespace std::chrono;
@@ -62,9 +45,10 @@ double secondsBetween(const DateTime& a, const DateTime& b) {
 
 DateTime toUtc(const DateTime& local, int hoursToUtc) { return addSeconds(local, hoursToUtc * 3600.0); }
 
-DateTime utcForReceiver(const LocalTime& now, int hoursToUtcSetting) {
-  const std::optional<int>& offset = now.utcOffsetSeconds;
-  if (offset && hoursToUtc(*offset) == hoursToUtcSetting) return addSeconds(now.time, -*offset);
+DateTime utcForReceiver(const LocalTime& now, int hoursToUtcSetting, std::optional<int> offsetWhenSet) {
+  const std::optional<int>& offsetNow = now.utcOffsetSeconds;
+  const bool wasClocksOwn = offsetWhenSet && hoursToUtc(*offsetWhenSet) == hoursToUtcSetting;
+  if (wasClocksOwn && offsetNow) return addSeconds(now.time, -*offsetNow);
   return toUtc(now.time, hoursToUtcSetting);
 }
 

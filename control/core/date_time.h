@@ -35,19 +35,11 @@ struct LocalTime {
 // time and the zone.
 using LocalClock = std::function<LocalTime()>;
 
-// The system's local date and time with its zone's current offset, and the
-// UTC date and time.
-LocalTime systemLocalTime();
-DateTime systemUtc();
-
 // A zone's offset from UTC as a time difference in the control's
 // convention: whole hours to add to local time to get UTC (positive west
 // of Greenwich), halves going to the even neighbour as the TimeZone
 // property rounds. India (+5:30) gives -6, Newfoundland (-3:30) 4.
 int hoursToUtc(int utcOffsetSeconds);
-
-// The computer's own current time difference, in the same convention.
-int systemHoursToUtc();
 
 // The calendar arithmetic, through the real calendar (months, leap years):
 // `start` moved by whole seconds (a fraction is dropped towards the past),
@@ -61,10 +53,13 @@ double secondsBetween(const DateTime& a, const DateTime& b);
 // carries through the real calendar: months, leap years and years.
 DateTime toUtc(const DateTime& local, int hoursToUtc);
 
-// UTC for the initialisation message. When the time difference is the one
-// of the clock's own zone, the clock's exact offset gives UTC to the
-// second, half-hour and 45-minute zones included; any other difference is
-// one the host chose on purpose, and is added to local time as it stands.
-DateTime utcForReceiver(const LocalTime& now, int hoursToUtc);
+// UTC for the initialisation message. `offsetWhenSet` is how far the clock
+// was ahead of UTC when the host set the time difference, where the clock
+// knew. A time difference that was then the clock's own gets the clock's
+// exact UTC now, to the second: half-hour and 45-minute zones included, and
+// whatever the clock's zone did since (summer time that began or ended
+// between the setting and the wake reply). Any other difference is one the
+// host chose on purpose, and is added to local time as it stands.
+DateTime utcForReceiver(const LocalTime& now, int hoursToUtc, std::optional<int> offsetWhenSet);
 
 }  // namespace vx

@@ -5,8 +5,10 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <string>
 
+#include "date_time.h"
 #include "number_text.h"
 
 namespace vx {
@@ -23,6 +25,16 @@ struct LinkSettings {
   double longitude = leadingNumber(kDefaultLongitude);
   std::string longHemisphere = kDefaultLongHemisphere;  // exactly "W" is western
   int16_t timeZone = kDefaultTimeZone;                   // hours to add to local time to get UTC
+  // How many seconds the clock was ahead of UTC when timeZone was set, where
+  // it knew: whether timeZone was then the clock's own difference decides
+  // how the wake reply takes UTC (utcForReceiver).
+  std::optional<int> clockOffsetWhenTimeZoneSet;
 };
+
+// Sets the time difference and notes the clock's offset at this moment.
+inline void setTimeZone(LinkSettings& settings, int16_t hoursToUtc, const LocalTime& now) {
+  settings.timeZone = hoursToUtc;
+  settings.clockOffsetWhenTimeZoneSet = now.utcOffsetSeconds;
+}
 
 }  // namespace vx

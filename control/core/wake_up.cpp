@@ -38,7 +38,7 @@ void WakeUp::reset() {
 }
 
 void WakeUp::fillTemplate() {
-  const DateTime utc = utcForReceiver(clock_(), settings_.timeZone);
+  const DateTime utc = utcForReceiver(clock_(), settings_.timeZone, settings_.clockOffsetWhenTimeZoneSet);
   double latitude = leadingNumber(settings_.latitude);
   if (settings_.latHemisphere == "S") latitude = -latitude;
   double longitude = settings_.longitude;

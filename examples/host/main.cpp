@@ -28,8 +28,9 @@ int main(int argc, char** argv) {
     gps.put("Latitude", "52.06");  // by name, converted as the control's own interface does
     gps.put("LongHemisphere", "E");
     gps.put("Longitude", "5.14");
-    // The computer's own time difference: the receiver then gets the exact UTC time.
-    gps.put("TimeZone", std::nearbyint(-QDateTime::currentDateTime().offsetFromUtc() / 3600.0));
+    // The computer's own time difference, as hours (the control rounds them):
+    // the receiver then gets the exact UTC time.
+    gps.put("TimeZone", -QDateTime::currentDateTime().offsetFromUtc() / 3600.0);
     std::printf("Latitude is %s\n", qPrintable(gps.get("Latitude").toString()));
 
     SentencePrinter printer(control.get(), argc > 2 ? std::atoi(argv[2]) : 0);

@@ -30,6 +30,9 @@ TEST_F(LocationScreenTest, ShowsItsControlsWhereTheyBelong) {
   EXPECT_EQ(screen.exitButton->geometry(), QRect(240, 168, 73, 25));
   EXPECT_EQ(screen.latitudeEdit->toolTip(), "Your latitude. Eg. 37.3567");
   EXPECT_EQ(screen.longitudeEdit->toolTip(), "Your longitude. Eg. 144.67");
+  EXPECT_EQ(screen.timeDifferenceEdit->toolTip(),
+            "The time difference from GMT. Eg. London is 0 (+1 in summer), New York is -5 (-4 in summer) and Sydney "
+            "is +10 (+11 in summer) etc.");
   EXPECT_TRUE(screen.continueButton->isDefault());
   // Tab walks the boxes and lists top to bottom, then the buttons, from latitudeEdit on.
   screen.show();
@@ -180,6 +183,30 @@ TEST_F(LocationScreenTest, ContinueOffersTheComputersTimeDifference) {
        "-5"},
       {"Asia/Kolkata", "5", true, "", "-5.5"},
       {"Asia/Kathmandu", "5.75", false, "", "-5.75"},
+      // Within half an hour of the computer's difference is another difference still: 30 minutes off.
+      {"Asia/Kolkata", "5.1", false,
+       "This computer's clock is 5.5 hours ahead of UTC (Asia/Kolkata), but the time difference entered is 5.1. "
+       "Use 5.5?",
+       "-5.1"},
+      {"Asia/Kolkata", "5.9", false,
+       "This computer's clock is 5.5 hours ahead of UTC (Asia/Kolkata), but the time difference entered is 5.9. "
+       "Use 5.5?",
+       "-5.9"},
+      {"Asia/Kathmandu", "5.5", false,
+       "This computer's clock is 5.75 hours ahead of UTC (Asia/Kathmandu), but the time difference entered is 5.5. "
+       "Use 5.75?",
+       "-5.5"},
+      {"NST+3:30", "-3", false,
+       "This computer's clock is 3.5 hours behind UTC (NST+3:30), but the time difference entered is -3. "
+       "Use -3.5?",
+       "3"},
+      // A zone of 5 hours 20 minutes: shown with two decimals, and that form is its own.
+      {"XXX-5:20", "5", false,
+       "This computer's clock is 5.33 hours ahead of UTC (XXX-5:20), but the time difference entered is 5. "
+       "Use 5.33?",
+       "-5"},
+      {"XXX-5:20", "5", true, "", "-5.33"},
+      {"XXX-5:20", "5.33", false, "", "-5.33"},
       {"Etc/GMT+5", "", true,
        "This computer's clock is 5 hours behind UTC (Etc/GMT+5), but the time difference entered is empty. Use -5?",
        "5"},

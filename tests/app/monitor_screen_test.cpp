@@ -37,7 +37,8 @@ class MonitorScreenTest : public AppTest {
     location.latitudeEdit->setText("37.8136");
     location.longitudeEdit->setText("144.67");
     location.latitudeHemisphereList->setCurrentIndex(1);  // S
-    location.timeDifferenceEdit->setText("-10");          // as Continue leaves it for an entry of 10
+    location.timeDifferenceEdit->setText("10");
+    location.handOnTimeDifference();  // as Continue does: the box holds -10 now
   }
 
   std::unique_ptr<MonitorScreen> open(const std::string& autoExit = "0") {
@@ -291,6 +292,20 @@ TEST_F(MonitorScreenTest, UntickingResetsTheCountAndGreyedNeverCounts) {
   EXPECT_TRUE(
       settings()->ends_with("AutoExit=1\nLat=33.802057\nLong=151.205760\nLatHem=S\nLongHem=E\nTZ=10\n"
                             "ComPort=1\n"));
+}
+
+// The file keeps the time difference as the user typed it, to be shown so
+// at the next start; the control got it west of Greenwich positive.
+TEST_F(MonitorScreenTest, ExitKeepsTheUsersOwnFormOfTheTimeDifference) {
+  const std::pair<const char*, const char*> cases[] = {{"0.5", "0.5"}, {"-0.5", "-0.5"}, {"09", "09"}, {"", "0"}};
+  for (const auto& [entered, kept] : cases) {
+    location.timeDifferenceEdit->setText(entered);
+    location.handOnTimeDifference();
+    auto monitor = open();
+    feed(*monitor, rmc("A"));
+    monitor->exitButton->click();
+    EXPECT_NE(settings()->find(std::string("\nTZ=") + kept + "\n"), std::string::npos) << entered << " " << *settings();
+  }
 }
 
 TEST_F(MonitorScreenTest, ExitWritesOnlyWhenTheLastPositionWasValid) {

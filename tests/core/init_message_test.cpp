@@ -96,9 +96,9 @@ TEST(UtcFromLocalTime, CarriesTheDayThroughTheRealCalendar) {
   }
 }
 
-// The receiver gets the clock's exact UTC whenever TimeZone is the zone's
-// own difference (rounded as the property rounds), and local time plus
-// TimeZone hours when a host chose another difference.
+// The receiver gets the clock's exact UTC whenever TimeZone was the zone's
+// own difference when it was set (rounded as the property rounds), and
+// local time plus TimeZone hours when a host chose another difference.
 TEST(UtcForReceiver, IsExactWhenTimeZoneIsTheComputersOwn) {
   constexpr int kHour = 3600;
   struct Case {
@@ -121,12 +121,31 @@ TEST(UtcForReceiver, IsExactWhenTimeZoneIsTheComputersOwn) {
       {"Amsterdam, TimeZone left at 5", 1 * kHour, 5, {2026, 12, 7, 17, 0, 0}},
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(utcForReceiver({{2026, 12, 7, 12, 0, 0}, c.offset}, c.timeZone), c.utc) << c.zone;
+    EXPECT_EQ(utcForReceiver({{2026, 12, 7, 12, 0, 0}, c.offset}, c.timeZone, c.offset), c.utc) << c.zone;
   }
   // No zone known (a fixed local time): always local time plus TimeZone hours.
-  EXPECT_EQ(utcForReceiver(DateTime{2026, 12, 7, 12, 0, 0}, 0), (DateTime{2026, 12, 7, 12, 0, 0}));
-  EXPECT_EQ(hoursToUtc(5 * kHour + 1800), -6);  // halves to the even neighbour
-  EXPECT_EQ(hoursToUtc(-9 * kHour - 1800), 10);
+  EXPECT_EQ(utcForReceiver(DateTime{2026, 12, 7, 12, 0, 0}, 0, std::nullopt), (DateTime{2026, 12, 7, 12, 0, 0}));
+}
+
+// One rule rounds a zone's offset and the TimeZone property: halves to the
+// even neighbour. Rounding halves away from zero would put every half-hour
+// zone below an hour away from the rule the property follows.
+TEST(HoursToUtc, RoundsHalfHourZonesToTheEvenNeighbour) {
+  constexpr int kHour = 3600;
+  const std::pair<const char*, std::pair<int, int>> cases[] = {
+      {"Newfoundland in summer, -2:30", {-2 * kHour - 1800, 2}},
+      {"Newfoundland in winter, -3:30", {-3 * kHour - 1800, 4}},
+      {"Kabul, +4:30", {4 * kHour + 1800, -4}},
+      {"India, +5:30", {5 * kHour + 1800, -6}},
+      {"Yangon, +6:30", {6 * kHour + 1800, -6}},
+      {"Marquesas, -9:30", {-9 * kHour - 1800, 10}},
+      {"Lord Howe, +10:30", {10 * kHour + 1800, -10}},
+      {"Nepal, +5:45", {5 * kHour + 2700, -6}},
+      {"Berlin in summer, +2", {2 * kHour, -2}},
+  };
+  for (const auto& [zone, offsetAndHours] : cases) {
+    EXPECT_EQ(hoursToUtc(offsetAndHours.first), offsetAndHours.second) << zone;
+  }
 }
 
 TEST(UtcForReceiver, ReachesTheInitialisationMessageAcrossMidnightUtc) {
@@ -134,7 +153,7 @@ TEST(UtcForReceiver, ReachesTheInitialisationMessageAcrossMidnightUtc) {
   std::string sent;
   ReceiverLink link([] { return LocalTime({2027, 1, 1, 0, 20, 5}, 5 * 3600 + 1800); },
                     [&](std::string_view bytes) { sent = bytes; });
-  link.settings().timeZone = -6;
+  setTimeZone(link.settings(), -6, {{}, 5 * 3600 + 1800});
   const auto keepGoing = [] { return true; };
   link.receive(test::kLine + test::kLine + test::kLine, keepGoing);
   link.receive("line before binary\r\n" + test::kSync, keepGoing);

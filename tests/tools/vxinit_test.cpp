@@ -12,6 +12,7 @@
 #include <QTemporaryDir>
 
 #include "date_time.h"
+#include "system_clock.h"
 #include "init_message.h"
 #include "receiver_bytes.h"
 #include "receiver_messages.h"
@@ -86,6 +87,43 @@ TEST_F(Vxinit, WithoutTzTheReceiverGetsTheExactUtcTime) {
   ASSERT_TRUE(init);
   EXPECT_LE(std::abs(secondsBetween(systemUtc(), init->utc)), 60);
   EXPECT_EQ(vxinit->wait(20).exitCode, 0);
+}
+
+// --tz as users type it. The computer's own difference, fraction and all,
+// gives the exact UTC; another is said once on standard error, naming both.
+TEST_F(Vxinit, TzTakesTheFormsUsersTypeAndSaysWhenItIsNotTheComputersOwn) {
+  struct Case {
+    const char* zone;
+    std::vector<std::string> tz;
+    int secondsFromUtc;  // what the receiver gets, from the exact UTC
+    int warnings;
+  };
+  const Case cases[] = {
+      {"Asia/Kolkata", {"--tz=-5.5"}, 0, 0},
+      {"Asia/Kolkata", {"--tz", "-5"}, 1800, 1},
+      {"UTC", {"--tz=0"}, 0, 0},
+      {"UTC", {"--tz=+1"}, 3600, 1},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args{"--device", receiver.devicePath(), "--count", "1", "--timeout", "20"};
+    args.insert(args.end(), c.tz.begin(), c.tz.end());
+    qputenv("TZ", c.zone);
+    auto vxinit = start(args);
+    qunsetenv("TZ");
+    wakeUp();
+    receiver.write(position(1, 1) + position(2, 1));
+    const auto init = decodeInitMessage(receiver.read(54));
+    ASSERT_TRUE(init) << c.zone;
+    EXPECT_NEAR(secondsBetween(systemUtc(), init->utc), c.secondsFromUtc, 60) << c.zone << " " << c.tz.back();
+    const auto result = vxinit->wait(20);
+    EXPECT_EQ(result.exitCode, 0) << result.err;
+    int warnings = 0;
+    for (std::size_t at = result.err.find("vxinit: This computer's clock is "); at != std::string::npos;
+         at = result.err.find("vxinit: This computer's clock is ", at + 1)) {
+      ++warnings;
+    }
+    EXPECT_EQ(warnings, c.warnings) << result.err;
+  }
 }
 
 TEST_F(Vxinit, ListsThePortsAndTheirDevices) {
@@ -174,12 +212,15 @@ TEST(VxinitArguments, BadArgumentsPrintUsageAndExitTwo) {
       {}, {"--port", "0"}, {"--port", "1", "--device", "/dev/null"}, {"--port", "1", "--lat", "north"},
       {"--port", "1", "--lon-hem", "X"}, {"--port", "1", "--timeout", "0"}, {"--port", "1", "--count", "-1"},
       {"--port", "1", "--what"}, {"--port", "1", "--lat", "90.5"}, {"--port", "1", "--lon", "180.5"},
-      {"--port", "1", "--lon", "4226.478"}, {"--port", "1", "--tz", "15"}, {"--port", "1", "--timeout", "2147484"}};
+      {"--port", "1", "--lon", "4226.478"}, {"--port", "1", "--tz", "15"}, {"--port", "1", "--timeout", "2147484"},
+      {"--port", "1", "--tz=-5.5"}, {"--port", "1", "--tz="}, {"--port", "1", "--until-fix=yes"}};
+  qputenv("TZ", "UTC");  // where -5.5 is not the computer's own difference
   for (const auto& args : bad) {
     const auto result = test::runProgram(VXINIT_PATH, args);
     EXPECT_EQ(result.exitCode, 2) << testing::PrintToString(args);
     EXPECT_NE(result.err.find("Usage: vxinit"), std::string::npos);
   }
+  qunsetenv("TZ");
 }
 
 }  // namespace

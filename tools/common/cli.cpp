@@ -10,6 +10,7 @@
 #include <charconv>
 #include <chrono>
 #include <cstring>
+#include <utility>
 
 #include "number_text.h"
 
@@ -50,9 +51,20 @@ void flushOutput() {
 }
 
 
+std::string_view Arguments::take() {
+  if (joinedValue_) throw UsageError(std::string(taken_) + " takes no value");
+  taken_ = argv_[next_++];
+  if (const std::size_t equals = taken_.find('='); taken_.starts_with("--") && equals != std::string_view::npos) {
+    joinedValue_ = taken_.substr(equals + 1);
+    taken_ = taken_.substr(0, equals);
+  }
+  return taken_;
+}
+
 std::string_view Arguments::value(std::string_view option) {
-  if (done()) throw UsageError(std::string(option) + " needs a value");
-  return take();
+  if (joinedValue_) return *std::exchange(joinedValue_, std::nullopt);
+  if (next_ >= argc_) throw UsageError(std::string(option) + " needs a value");
+  return argv_[next_++];  // as it stands: a value may begin with "-"
 }
 
 long integerIn(std::string_view text, long min, long max, std::string_view what) {

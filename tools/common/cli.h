@@ -52,12 +52,15 @@ class UsageError : public std::runtime_error {
 };
 
 // Walks argv: options with or without a value, and positional arguments.
+// A value follows its option as the next argument or joined to it with "="
+// ("--tz -5.5" or "--tz=-5.5"); an option that takes none may not have one.
 class Arguments {
  public:
   Arguments(int argc, char** argv) : argc_(argc), argv_(argv) {}
 
-  bool done() const { return next_ >= argc_; }
-  std::string_view take() { return argv_[next_++]; }
+  bool done() const { return next_ >= argc_ && !joinedValue_; }
+  // The next option ("--tz" of "--tz=-5.5") or positional argument.
+  std::string_view take();
   // The value that must follow `option`.
   std::string_view value(std::string_view option);
 
@@ -65,6 +68,8 @@ class Arguments {
   int argc_;
   char** argv_;
   int next_ = 1;
+  std::string_view taken_;
+  std::optional<std::string_view> joinedValue_;  // of taken_, not yet asked for
 };
 
 // Runs `parse`; on a UsageError prints "tool: message" and the usage on

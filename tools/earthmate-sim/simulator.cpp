@@ -11,6 +11,7 @@
 #include <ctime>
 
 #include "number_text.h"
+#include "system_clock.h"
 #include "wake_up.h"
 
 namespace vx::sim {

@@ -15,6 +15,7 @@
 #include "link_settings.h"
 #include "number_text.h"
 #include "receiver_link.h"
+#include "system_clock.h"
 
 namespace {
 
@@ -129,8 +130,9 @@ int run(const Options& options) {
   Recording recording(options.path);
   vx::LocalClock clock = options.clock ? vx::LocalClock([c = *options.clock] { return c; })
                                        : vx::LocalClock(vx::systemLocalTime);
-  vx::ReceiverLink link(std::move(clock), printWrite);
+  vx::ReceiverLink link(clock, printWrite);
   link.settings() = options.settings;
+  vx::setTimeZone(link.settings(), options.settings.timeZone, clock());
   if (options.awake) link.assumeAwake();
   const auto printWaiting = [&link] {
     while (link.sentencesWaiting()) vx::cli::writeLine(link.takeSentence());

@@ -13,8 +13,8 @@
 
 namespace vx {
 
-ConsoleHost::ConsoleHost(QWidget* control, const ConsoleOptions& options)
-    : control_(control), byName_(control), options_(options) {
+ConsoleHost::ConsoleHost(QWidget* control, const ConsoleOptions& options, LocalClock clock)
+    : control_(control), byName_(control), options_(options), clock_(std::move(clock)) {
   connect(control_, SIGNAL(OnComm()), this, SLOT(onComm()));
   connect(control_, SIGNAL(CommError(short, QString)), this, SLOT(onCommError(short, QString)));
   connect(control_, SIGNAL(Transmitted(QByteArray)), this, SLOT(onTransmitted(QByteArray)));
@@ -25,7 +25,14 @@ void ConsoleHost::start() {
   byName_.put("LatHemisphere", options_.latHemisphere);
   byName_.put("Longitude", options_.longitude);
   byName_.put("LongHemisphere", options_.longHemisphere);
-  byName_.put("TimeZone", options_.timeZone);
+  // The clock's own difference as it stands now, to the second: the control
+  // rounds it as it rounds any TimeZone, finds it its clock's own and sends
+  // the exact UTC, whatever the clock does before the receiver wakes.
+  if (options_.timeZone) {
+    byName_.put("TimeZone", *options_.timeZone);
+  } else if (const std::optional<int> offset = clock_().utcOffsetSeconds) {
+    byName_.put("TimeZone", -*offset / 3600.0);
+  }
   byName_.put("CommPort", options_.port);
   byName_.put("DTREnable", true);
   byName_.put("RTSEnable", true);

@@ -10,8 +10,11 @@
 #include <QString>
 #include <QWidget>
 
+#include <optional>
+
 #include "late_bound.h"
 #include "link_settings.h"
+#include "system_clock.h"
 
 namespace vx {
 
@@ -21,7 +24,7 @@ struct ConsoleOptions {
   QString latHemisphere = kDefaultLatHemisphere;
   QString longitude = kDefaultLongitude;
   QString longHemisphere = kDefaultLongHemisphere;
-  int timeZone = kDefaultTimeZone;
+  std::optional<double> timeZone;  // hours to add to local time; nothing: the clock's own difference
   bool untilFix = false;
   long count = 0;  // 0: no limit
 };
@@ -30,8 +33,9 @@ class ConsoleHost : public QObject {
   Q_OBJECT
 
  public:
-  // Drives `control`, which must outlive it.
-  ConsoleHost(QWidget* control, const ConsoleOptions& options);
+  // Drives `control`, which must outlive it. `clock` is the control's: it
+  // gives the computer's own time difference when none is chosen.
+  ConsoleHost(QWidget* control, const ConsoleOptions& options, LocalClock clock = systemLocalTime);
 
   // Sets the properties, switches the lines on and opens the port; throws
   // vx::Error when the port cannot be used.
@@ -55,6 +59,7 @@ class ConsoleHost : public QObject {
   QWidget* control_;
   LateBound byName_;
   ConsoleOptions options_;
+  LocalClock clock_;
   long sentences_ = 0;
   bool finished_ = false;  // sentences drained after the end are not printed
 };

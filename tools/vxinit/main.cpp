@@ -27,6 +27,7 @@
 #include "port_link.h"
 #include "serial_devices.h"
 #include "setting_limits.h"
+#include "time_difference_option.h"
 #include "vx_error.h"
 
 namespace {
@@ -49,11 +50,16 @@ const std::string kUsage = std::string() +
     "  --lat-hem N|S     hemisphere of the latitude (default " + vx::kDefaultLatHemisphere + ")\n"
     "  --lon DEGREES     longitude, 0 to 180 (default " + vx::kDefaultLongitude + ")\n"
     "  --lon-hem E|W     hemisphere of the longitude (default " + vx::kDefaultLongHemisphere + ")\n"
-    "  --tz HOURS        hours to add to local time to get UTC, -14 to 14: positive\n"
+    "  --tz HOURS        hours to add to local time to get UTC, " + std::to_string(-vx::kLargestTimeDifference) +
+    " to " + std::to_string(vx::kLargestTimeDifference) + ": positive\n"
     "                    west of Greenwich, 5 for New York in winter, -1 for\n"
-    "                    Amsterdam in winter (default: this computer's own\n"
-    "                    difference, summer time included, which gives the\n"
-    "                    receiver the exact UTC time in every zone)\n"
+    "                    Amsterdam in winter, 0 for London in winter, -5.5 for\n"
+    "                    India (--tz=-5.5 works too). Whole hours, or this\n"
+    "                    computer's own difference with its half or quarter\n"
+    "                    hour. Default: this computer's own difference, summer\n"
+    "                    time included, which gives the receiver the exact UTC\n"
+    "                    time in every zone, even when summer time begins or\n"
+    "                    ends before the receiver wakes\n"
     "  --until-fix       exit at the first valid fix\n"
     "  --count N         exit after N sentences\n"
     "  --timeout S       give up after S seconds\n"
@@ -72,6 +78,7 @@ const std::string kUsage = std::string() +
 
 struct Options {
   vx::ConsoleOptions console;
+  std::string timeZoneWarning;
   QString device;
   double timeout = 0;
 };
@@ -98,9 +105,6 @@ struct Options {
 
 Options parse(int argc, char** argv) {
   Options options;
-  // The computer's own difference gives the receiver the exact UTC time (the
-  // control takes the clock's offset to the second when the two agree).
-  options.console.timeZone = vx::systemHoursToUtc();
   vx::cli::Arguments args(argc, argv);
   const auto text = [&](std::string_view option) { return QString::fromStdString(std::string(args.value(option))); };
   // A position goes to the control as text, as the user wrote it, once checked to be a number.
@@ -129,8 +133,9 @@ Options parse(int argc, char** argv) {
     } else if (arg == "--lon-hem") {
       options.console.longHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem"));
     } else if (arg == "--tz") {
-      options.console.timeZone = static_cast<int>(
-          vx::cli::integerIn(args.value(arg), -vx::kLargestTimeDifference, vx::kLargestTimeDifference, "--tz"));
+      vx::TimeDifferenceChoice choice = vx::chooseTimeDifference(args.value(arg), vx::computerZone());
+      options.console.timeZone = choice.hoursToUtc;
+      options.timeZoneWarning = std::move(choice.warning);
     } else if (arg == "--until-fix") {
       options.console.untilFix = true;
     } else if (arg == "--count") {
@@ -208,6 +213,7 @@ int main(int argc, char** argv) {
   const auto parsed = vx::cli::parseOrExplain("vxinit", kUsage, [&] { return parse(argc, argv); });
   if (!parsed) return vx::cli::kExitUsage;
   Options options = *parsed;
+  if (!options.timeZoneWarning.empty()) std::fprintf(stderr, "vxinit: %s\n", options.timeZoneWarning.c_str());
   try {
     vx::cli::requireStandardOutput();
   } catch (const vx::cli::OutputError& error) {

@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#include "computer_zone.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "number_text.h"
+#include "rounding.h"
+#include "system_clock.h"
+
+namespace vx {
+namespace {
+
+constexpr std::string_view kZoneFolderMark = "zoneinfo/";
+
+// "Europe/Berlin" from a path into the zone database, else nothing.
+std::string zoneInPath(const std::string& path) {
+  const std::size_t mark = path.rfind(kZoneFolderMark);
+  return mark == std::string::npos ? std::string() : path.substr(mark + kZoneFolderMark.size());
+}
+
+std::string firstLineOf(const char* path) {
+  std::ifstream in(path);
+  std::string line;
+  std::getline(in, line);
+  return line;
+}
+
+// Hundredths of an hour: the precision a time difference is shown with.
+double hundredthsOfAnHour(double hours) { return roundHalfToEven(hours * 100); }
+
+}  // namespace
+
+ComputerZone computerZone() { return {*systemLocalTime().utcOffsetSeconds, computerZoneName()}; }
+
+std::string computerZoneName() {
+  if (const char* tz = std::getenv("TZ"); tz != nullptr && *tz != '\0') {
+    std::string value = tz[0] == ':' ? tz + 1 : tz;
+    const std::string inDatabase = zoneInPath(value);
+    return inDatabase.empty() ? value : inDatabase;
+  }
+  std::error_code error;
+  const std::string linked = zoneInPath(std::filesystem::read_symlink("/etc/localtime", error).string());
+  return linked.empty() ? firstLineOf("/etc/timezone") : linked;
+}
+
+std::string hoursAheadText(int utcOffsetSeconds) {
+  // + 0.0: a zone a few seconds west of UTC shows as "0", not "-0".
+  return generalNumber(hundredthsOfAnHour(utcOffsetSeconds / 3600.0) / 100 + 0.0);
+}
+
+bool isOffsetAsShown(double hoursAhead, int utcOffsetSeconds) {
+  return hundredthsOfAnHour(hoursAhead) == hundredthsOfAnHour(utcOffsetSeconds / 3600.0);
+}
+
+std::string clockDescription(const ComputerZone& zone) {
+  std::string text = "This computer's clock is ";
+  const int offset = zone.utcOffsetSeconds;
+  if (offset == 0) {
+    text += "on UTC";
+  } else {
+    const std::string hours = hoursAheadText(std::abs(offset));
+    text += hours + (hours == "1" ? " hour " : " hours ") + (offset > 0 ? "ahead of" : "behind") + " UTC";
+  }
+  if (!zone.name.empty()) text += " (" + zone.name + ")";
+  return text;
+}
+
+}  // namespace vx

@@ -1,0 +1,31 @@
+// SPDX-License-Identifier: MIT
+#include "time_difference_option.h"
+
+#include <cmath>
+
+#include "cli.h"
+#include "number_text.h"
+#include "setting_limits.h"
+
+namespace vx {
+
+std::string ownTimeDifferenceText(const ComputerZone& zone) { return hoursAheadText(-zone.utcOffsetSeconds); }
+
+TimeDifferenceChoice chooseTimeDifference(std::string_view text, const ComputerZone& zone) {
+  const std::string range = std::to_string(-kLargestTimeDifference) + " to " + std::to_string(kLargestTimeDifference);
+  const std::optional<double> hours = parseNumber(text);
+  if (!hours || !(std::fabs(*hours) <= kLargestTimeDifference)) {
+    throw cli::UsageError("--tz must be hours from " + range + ", not \"" + std::string(text) + "\"");
+  }
+  if (isOffsetAsShown(-*hours, zone.utcOffsetSeconds)) return {};
+  const std::string own = ownTimeDifferenceText(zone);
+  if (*hours != std::trunc(*hours)) {
+    throw cli::UsageError("--tz " + std::string(text) + " is not whole hours: only this computer's own difference (" +
+                          own + ") may have a fraction, which the receiver then gets to the second");
+  }
+  const std::string given = generalNumber(*hours + 0.0);
+  return {*hours, clockDescription(zone) + ", but --tz is " + given + ": the receiver gets the local time plus " +
+                      given + " hours, not the exact UTC that leaving --tz out (or --tz " + own + ") gives"};
+}
+
+}  // namespace vx
