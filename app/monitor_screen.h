@@ -24,6 +24,7 @@ class QLabel;
 class QTimer;
 
 namespace vx {
+class GpsdLoan;
 class LateBound;
 }
 
@@ -81,6 +82,9 @@ class MonitorScreen : public Screen {
 
  private:
   void load();
+  // gpsd reading the port's device: said on the status from before the
+  // port opens, and the device borrowed where gpsd's control socket lets us.
+  void checkGpsd();
   void connectToReceiver();
   // Returns true when the automatic exit ran: the handler must end at once.
   bool showPositionSentence(QString& sentence);
@@ -100,6 +104,8 @@ class MonitorScreen : public Screen {
   int32_t autoExitCount_ = 0;
   QTimer* silence_;  // runs while the port is open and no sentence has come for a while
   bool lost_ = false;
+  QString gpsdNotice_;                    // what gpsd does with the device; empty when nothing
+  std::unique_ptr<vx::GpsdLoan> gpsdLoan_;  // the device borrowed from gpsd, given back when the port closes
 };
 
 }  // namespace kestrune
