@@ -50,4 +50,13 @@ bool GpsdDaemon::waitUntil(const std::string& device, bool open) const {
       std::chrono::seconds(15));
 }
 
+bool GpsdDaemon::waitUntilHeard(const std::string& device) const {
+  return vx::test::waitUntil(
+      [&] {
+        const auto known = entry(device);
+        return known && known->open && known->seenGps;
+      },
+      std::chrono::seconds(15));
+}
+
 }  // namespace vx::test

@@ -28,6 +28,8 @@ class GpsdDaemon {
   std::optional<GpsdDevice> entry(const std::string& device) const;
   // Waits until gpsd lists `device` and has it `open` or not.
   bool waitUntil(const std::string& device, bool open) const;
+  // Waits until gpsd has `device` open and has heard a GPS on it.
+  bool waitUntilHeard(const std::string& device) const;
   std::string controlSocket() const { return folder_.filePath("gpsd.sock").toStdString(); }
   // gpsd's standard error so far.
   std::string log() const { return daemon_->errorsSoFar(); }

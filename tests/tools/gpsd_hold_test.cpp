@@ -50,7 +50,7 @@ class VxinitBesideGpsd : public ::testing::Test {
 
 TEST_F(VxinitBesideGpsd, GpsdHoldingTheDeviceIsSaidBeforeThePortOpens) {
   GpsdDaemon gpsd(device, true);
-  ASSERT_TRUE(gpsd.waitUntil(device, true)) << gpsd.log();
+  ASSERT_TRUE(gpsd.waitUntilHeard(device)) << gpsd.log();
   qputenv("GPSD_SOCKET", "/nonexistent/gpsd.sock");  // not ours to write to: advice only
   const ProgramResult run = vxinit({"--count", "2", "--timeout", "5"});
   const std::size_t notice = run.err.find("vxinit: gpsd is reading " + device + ": it has woken the receiver "
@@ -90,7 +90,7 @@ TEST_F(VxinitBesideGpsd, GpsdThatKnowsTheDeviceClosedOrIsNotRunningChangesNothin
 // time-out, a signal.
 TEST_F(VxinitBesideGpsd, BorrowedThroughTheControlSocketAndAlwaysGivenBack) {
   GpsdDaemon gpsd(device, true);
-  ASSERT_TRUE(gpsd.waitUntil(device, true)) << gpsd.log();
+  ASSERT_TRUE(gpsd.waitUntilHeard(device)) << gpsd.log();
   struct Ending {
     std::vector<std::string> args;
     int signal;  // 0: none
