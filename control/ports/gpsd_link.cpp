@@ -125,13 +125,15 @@ QString gpsdControlSocket() {
   return path.isEmpty() ? kDefaultControlSocket : path;
 }
 
-std::optional<QByteArray> askGpsdForDevices(std::chrono::milliseconds limit) {
-  const auto deadline = Clock::now() + limit;
-  const Socket socket = connectToService(gpsdAddress(), deadline);
-  if (!socket.valid() || !sendAll(socket.fd(), "?DEVICES;\n", deadline)) return std::nullopt;
+std::optional<QByteArray> askGpsdForDevices(std::chrono::milliseconds greetingLimit) {
+  const auto greetingDeadline = Clock::now() + greetingLimit;
+  const Socket socket = connectToService(gpsdAddress(), greetingDeadline);
+  if (!socket.valid() || !sendAll(socket.fd(), "?DEVICES;\n", greetingDeadline)) return std::nullopt;
   QByteArray reply;
+  const auto spoke = [](const QByteArray& bytes) { return !bytes.isEmpty(); };
+  if (!receiveUntil(socket.fd(), reply, spoke, greetingDeadline)) return std::nullopt;
   const auto hasDevices = [](const QByteArray& bytes) { return parseGpsdDevices(bytes).has_value(); };
-  if (!receiveUntil(socket.fd(), reply, hasDevices, deadline)) return std::nullopt;
+  if (!receiveUntil(socket.fd(), reply, hasDevices, Clock::now() + kGpsdReplyLimit)) return std::nullopt;
   return reply;
 }
 

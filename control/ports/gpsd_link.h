@@ -3,7 +3,7 @@
 // which devices it has ("?DEVICES;"), and its control socket, where
 // whoever may write to it adds and removes devices, as gpsdctl does. Every
 // wait is bounded: a gpsd that is not there answers at once (the connection
-// is refused), one that listens but does not answer costs a fraction of a
+// is refused), something that listens but does not speak costs half a
 // second at most.
 #pragma once
 
@@ -20,12 +20,17 @@ QString gpsdAddress();
 // gpsd's control socket: GPSD_SOCKET, else /run/gpsd.sock (as gpsdctl).
 QString gpsdControlSocket();
 
-// How long a start may wait for gpsd's answer to "?DEVICES;".
-inline constexpr std::chrono::milliseconds kGpsdQueryLimit{300};
+// How long a start waits for whatever listens at gpsdAddress() to speak:
+// gpsd greets each client at once.
+inline constexpr std::chrono::milliseconds kGpsdGreetingLimit{500};
+// How long a gpsd that has greeted may take over its list of devices (a
+// busy machine).
+inline constexpr std::chrono::milliseconds kGpsdReplyLimit{3000};
 
 // gpsd's reply to "?DEVICES;" up to its DEVICES line; nullopt when
-// nothing answers at gpsdAddress() within `limit`.
-std::optional<QByteArray> askGpsdForDevices(std::chrono::milliseconds limit = kGpsdQueryLimit);
+// nothing at gpsdAddress() speaks within `greetingLimit`, or the list does
+// not follow within kGpsdReplyLimit.
+std::optional<QByteArray> askGpsdForDevices(std::chrono::milliseconds greetingLimit = kGpsdGreetingLimit);
 
 enum class GpsdControlAnswer {
   kOk,           // "OK"
