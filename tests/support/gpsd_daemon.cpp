@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "gpsd_daemon.h"
 
+#include <netinet/in.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -11,6 +13,22 @@
 #include "pty_receiver.h"
 
 namespace vx::test {
+namespace {
+
+// A TCP port of the loopback that nothing uses now, as the kernel picks one.
+std::string freePort() {
+  const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof address;
+  const bool found = ::bind(probe, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
+                     ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &size) == 0;
+  ::close(probe);
+  return found ? std::to_string(ntohs(address.sin_port)) : "0";
+}
+
+}  // namespace
 
 std::string GpsdDaemon::program() {
   return QStandardPaths::findExecutable("gpsd", {"/usr/sbin", "/usr/local/sbin", "/usr/bin"}).toStdString();
@@ -20,7 +38,7 @@ GpsdDaemon::GpsdDaemon(const std::string& device, bool openAtOnce) {
   // Run as root, gpsd drops to its own user once started: the devices it
   // is handed later (an add on the control socket) must be open to it.
   ::chmod(device.c_str(), 0666);
-  const std::string port = std::to_string(40000 + ::getpid() % 20000);
+  const std::string port = freePort();
   std::vector<std::string> args{"-N", "-S", port, "-F", controlSocket(), device};
   if (openAtOnce) args.insert(args.begin(), "-n");
   daemon_ = std::make_unique<RunningProgram>(program(), args);
