@@ -145,7 +145,8 @@ GpsdControlAnswer tellGpsd(char addOrRemove, const QString& device, std::chrono:
   if (path.size() >= static_cast<qsizetype>(sizeof address.sun_path)) return GpsdControlAnswer::kUnreachable;
   std::memcpy(address.sun_path, path.constData(), path.size());
   const Socket socket(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
-  if (!socket.valid() || !connectBy(socket.fd(), reinterpret_cast<const sockaddr*>(&address), sizeof address, deadline) ||
+  const auto* generic = reinterpret_cast<const sockaddr*>(&address);
+  if (!socket.valid() || !connectBy(socket.fd(), generic, sizeof address, deadline) ||
       !sendAll(socket.fd(), addOrRemove + device.toLocal8Bit() + '\n', deadline)) {
     return GpsdControlAnswer::kUnreachable;
   }

@@ -57,8 +57,9 @@ TEST_F(VxinitBesideGpsd, GpsdHoldingTheDeviceIsSaidBeforeThePortOpens) {
                                           "without the time and position");
   ASSERT_NE(notice, std::string::npos) << run.err;
   EXPECT_LT(notice, run.err.find("port 1 open")) << run.err;
-  for (const std::string& step : std::vector<std::string>{"sudo gpsdctl remove " + device, "switch the receiver off and on",
-                                  "sudo gpsdctl add " + device, "kestrune-init@.service"}) {
+  const std::vector<std::string> steps{"sudo gpsdctl remove " + device, "switch the receiver off and on",
+                                       "sudo gpsdctl add " + device, "kestrune-init@.service"};
+  for (const std::string& step : steps) {
     EXPECT_NE(run.err.find(step), std::string::npos) << step << "\n" << run.err;
   }
   EXPECT_TRUE(gpsd.entry(device).value_or(GpsdDevice{}).open);  // left with gpsd
