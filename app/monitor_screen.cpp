@@ -12,15 +12,18 @@
 #include <algorithm>
 #include <cerrno>
 #include <cmath>
+#include <cstdio>
 
 #include "about_box.h"
 #include "comm_events.h"
 #include "control_loader.h"
 #include "error_report.h"
+#include "gpsd_loan.h"
 #include "late_bound.h"
 #include "location_rules.h"
 #include "location_screen.h"
 #include "message_boxes.h"
+#include "port_link.h"
 #include "number_text.h"
 #include "private_profile.h"
 #include "sentence_items.h"
@@ -123,6 +126,7 @@ MonitorScreen::~MonitorScreen() = default;
 void MonitorScreen::load() {
   try {
     setStatus("Idle");
+    checkGpsd();
     autoExitBox->setValue(storedAutoExit(readSetting(kSettingsFile, kSettingsSection, key::kAutoExit)));
     connectToReceiver();
   } catch (const vx::Error& error) {
@@ -132,6 +136,16 @@ void MonitorScreen::load() {
   } catch (const std::exception& error) {
     showErrorReport(this, kLoadModule, error);
   }
+}
+
+void MonitorScreen::checkGpsd() {
+  const QString device = QString::fromStdString(vx::portDevicePath(location_->enteredPort().toInt()));
+  vx::GpsdCheck gpsd = vx::checkGpsd(device, [](const QString& text) {
+    std::fprintf(stderr, "kestrune: %s\n", qPrintable(text));
+  });
+  gpsdNotice_ = gpsd.notice;
+  gpsdLoan_ = std::move(gpsd.loan);
+  setStatus(statusValue->text());
 }
 
 void MonitorScreen::connectToReceiver() {
@@ -285,6 +299,7 @@ void MonitorScreen::onUnload() {
   attempt([&] {
     if (control.get("DTREnable").toBool()) control.put("DTREnable", false);
   });
+  gpsdLoan_.reset();  // the port is closed: gpsd has its device again
 }
 
 void MonitorScreen::onReceiverLost(short event, const QString& description) {
@@ -311,7 +326,8 @@ void MonitorScreen::showSilenceHint() {
 void MonitorScreen::hideSilenceHint() { silenceHint_->hide(); }
 
 void MonitorScreen::setStatus(const QString& text) {
-  statusValue->setText(text);
+  // What gpsd does with the device stays said below the connection's progress.
+  statusValue->setText(gpsdNotice_.isEmpty() ? text : text + "\n" + gpsdNotice_);
   const int rowHeight = vx::fromTwips(0, 0, 0, kRowHeightTwips).height();
   statusValue->resize(statusValue->width(), std::max(rowHeight, statusValue->heightForWidth(statusValue->width())));
   statusValue->raise();

@@ -30,6 +30,7 @@ class QLabel;
 class QTimer;
 
 namespace vx {
+class GpsdLoan;
 class LateBound;
 }
 
@@ -89,6 +90,9 @@ class MonitorScreen : public Screen {
 
  private:
   void load();
+  // gpsd reading the port's device: said on the status from before the
+  // port opens, and the device borrowed where gpsd's control socket lets us.
+  void checkGpsd();
   void connectToReceiver();
   // Returns true when the automatic exit ran: the handler must end at once.
   bool showPosition(const PositionReport& report);
@@ -115,6 +119,8 @@ class MonitorScreen : public Screen {
   QTimer* silence_;  // runs while the port is open and no sentence has come for a while
   QLabel* silenceHint_;  // below the rows, shown while the receiver is silent
   bool lost_ = false;  // the control lost the line: it stays lost, whatever sentence it still hands over
+  QString gpsdNotice_;                    // what gpsd does with the device; empty when nothing
+  std::unique_ptr<vx::GpsdLoan> gpsdLoan_;  // the device borrowed from gpsd, given back when the port closes
 };
 
 }  // namespace kestrune

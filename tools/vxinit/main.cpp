@@ -23,6 +23,7 @@
 #include "link_settings.h"
 #include "console_host.h"
 #include "control_loader.h"
+#include "gpsd_loan.h"
 #include "number_text.h"
 #include "port_link.h"
 #include "serial_devices.h"
@@ -225,6 +226,13 @@ int main(int argc, char** argv) {
   qtOwnHandler = qInstallMessageHandler(withoutRuntimeFolderNotice);
   QApplication app(argc, argv);
   watchSignals(app);
+
+  // Before the port opens: gpsd reading the same device is said first, and
+  // borrowed where its control socket lets us; the loan ends with main().
+  const auto say = [](const QString& text) { std::fprintf(stderr, "vxinit: %s\n", qPrintable(text)); };
+  const vx::GpsdCheck gpsd = vx::checkGpsd(
+      options.device.isEmpty() ? QString::fromStdString(vx::portDevicePath(options.console.port)) : options.device, say);
+  if (!gpsd.notice.isEmpty()) say(gpsd.notice);
 
   std::optional<QTemporaryDir> privateConfig;  // only --device needs one
   if (!options.device.isEmpty()) {

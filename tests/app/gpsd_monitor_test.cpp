@@ -1,0 +1,87 @@
+// SPDX-License-Identifier: MIT
+// The monitor beside a real gpsd reading the simulator's pseudo-terminal
+// (port 1): gpsd holding the device is on the status from the start and
+// stays there; borrowed through gpsd's control socket, the device goes back
+// to gpsd when the screen closes; without gpsd the status is as ever.
+#include <signal.h>
+
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+
+#include "app_fixture.h"
+#include "gpsd_daemon.h"
+#include "late_bound.h"
+#include "location_screen.h"
+#include "monitor_screen.h"
+#include "pty_receiver.h"
+#include "run_program.h"
+
+namespace kestrune::test {
+namespace {
+
+using vx::test::GpsdDaemon;
+
+class MonitorBesideGpsd : public AppTest {
+ protected:
+  void SetUp() override {
+    if (GpsdDaemon::program().empty()) GTEST_SKIP() << "gpsd (Debian's gpsd) is not installed";
+    writeSettings("[Settings]\nAutoExit=0\n");
+    const QString link = config.path() + "/vx/com1";
+    ASSERT_TRUE(vx::test::waitUntil([&] { return QFileInfo(link).isSymLink(); }, std::chrono::seconds(10)));
+    device = QFileInfo(link).symLinkTarget().toStdString();
+    location.latitudeEdit->setText("52.06");
+    location.longitudeEdit->setText("5.14");
+  }
+  void TearDown() override { simulator.signal(SIGTERM); }
+
+  QString status() const { return monitor->statusValue->text(); }
+  bool receiving() const { return status().startsWith("Receiving data..."); }
+
+  vx::test::RunningProgram simulator{SIM_PATH, {"--link", "1", "--speed", "10"}};
+  std::string device;
+  LocationScreen location{nullptr};
+  std::unique_ptr<MonitorScreen> monitor;
+};
+
+TEST_F(MonitorBesideGpsd, GpsdHoldingTheDeviceStaysOnTheStatus) {
+  GpsdDaemon gpsd(device, true);
+  ASSERT_TRUE(gpsd.waitUntilHeard(device)) << gpsd.log();
+  qputenv("GPSD_SOCKET", "/nonexistent/gpsd.sock");  // not ours to write to: advice only
+  monitor = std::make_unique<MonitorScreen>(&location);
+  const QString notice = QString::fromStdString("gpsd is reading " + device + ": it has woken the receiver without "
+                                                "the time and position");
+  EXPECT_TRUE(status().startsWith("Attempting to connect to the GPS...\n" + notice)) << status().toStdString();
+  EXPECT_TRUE(status().contains(QString::fromStdString("sudo gpsdctl remove " + device))) << status().toStdString();
+  // gpsd takes most of the bytes: a sentence is handed to the screen as the control would.
+  vx::LateBound(monitor->gpsControl).call("addmsg", {QString("$GPGSA,A,3,01,02,03,,,,,,,,,,1.80,1.00,1.50*00")});
+  QMetaObject::invokeMethod(monitor->gpsControl, "OnComm");
+  EXPECT_TRUE(status().startsWith("Receiving data...\n" + notice)) << status().toStdString();
+  EXPECT_GT(monitor->statusValue->height(), monitor->positionValue->height());  // wrapped, not cut
+  monitor->close();
+}
+
+TEST_F(MonitorBesideGpsd, BorrowedDeviceGoesBackToGpsdWhenTheScreenCloses) {
+  GpsdDaemon gpsd(device, true);
+  ASSERT_TRUE(gpsd.waitUntilHeard(device)) << gpsd.log();
+  monitor = std::make_unique<MonitorScreen>(&location);
+  EXPECT_TRUE(status().contains(QString::fromStdString("gpsd was reading " + device + " and had woken the receiver")))
+      << status().toStdString();
+  EXPECT_FALSE(gpsd.entry(device).has_value());
+  ASSERT_TRUE(vx::test::waitUntil([&] { return receiving(); }, std::chrono::seconds(10)));
+  monitor->close();
+  EXPECT_TRUE(gpsd.waitUntil(device, true)) << gpsd.log();
+}
+
+TEST_F(MonitorBesideGpsd, WithoutGpsdTheStatusIsAsEver) {
+  qputenv("KESTRUNE_GPSD", "127.0.0.1:1");  // refused
+  monitor = std::make_unique<MonitorScreen>(&location);
+  EXPECT_EQ(status(), "Attempting to connect to the GPS...");
+  ASSERT_TRUE(vx::test::waitUntil([&] { return receiving(); }, std::chrono::seconds(10)));
+  EXPECT_EQ(status(), "Receiving data...");
+  monitor->close();
+  qunsetenv("KESTRUNE_GPSD");
+}
+
+}  // namespace
+}  // namespace kestrune::test

@@ -1,0 +1,92 @@
+// SPDX-License-Identifier: MIT
+// gpsd's replies to "?DEVICES;", as gpsd 3.22 wrote them reading the
+// simulator's pseudo-terminal (gpsd -N [-n] -S PORT /dev/pts/0), and which
+// device of them is the one a port opens.
+#include "gpsd_devices.h"
+
+#include <gtest/gtest.h>
+
+#include <QFile>
+#include <QTemporaryDir>
+
+namespace vx {
+namespace {
+
+constexpr const char* kBanner = R"({"class":"VERSION","release":"3.22","rev":"3.22","proto_major":3,"proto_minor":14})"
+                                "\r\n";
+
+struct ReplyCase {
+  const char* what;
+  QByteArray reply;
+  std::optional<std::vector<std::tuple<QString, bool, bool>>> devices;  // path, open, GPS seen
+};
+
+void PrintTo(const ReplyCase& reply, std::ostream* out) { *out << reply.what; }
+
+class GpsdReplies : public ::testing::TestWithParam<ReplyCase> {};
+
+TEST_P(GpsdReplies, GiveTheDevicesAndWhetherEachIsOpen) {
+  const auto parsed = parseGpsdDevices(GetParam().reply);
+  ASSERT_EQ(parsed.has_value(), GetParam().devices.has_value());
+  if (!parsed) return;
+  std::vector<std::tuple<QString, bool, bool>> got;
+  for (const GpsdDevice& device : *parsed) got.emplace_back(device.path, device.open, device.seenGps);
+  EXPECT_EQ(got, *GetParam().devices);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Gpsd322, GpsdReplies,
+    ::testing::Values(
+        ReplyCase{"open, the receiver heard (-n, or a client watching)",
+                  QByteArray(kBanner) +
+                      R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/0","driver":"Zodiac",)"
+                      R"("activated":"2026-12-07T20:18:16.143Z","flags":1,"native":1,"bps":9600,"parity":"N",)"
+                      R"("stopbits":1,"cycle":1.00}]})"
+                      "\r\n",
+                  {{{"/dev/pts/0", true, true}}}},
+        ReplyCase{"open, nothing heard yet (a silent line)",
+                  QByteArray(kBanner) +
+                      R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/2",)"
+                      R"("activated":"2026-12-07T20:32:49.824Z","native":0,"bps":38400,"parity":"N","stopbits":1,)"
+                      R"("cycle":1.00}]})"
+                      "\r\n",
+                  {{{"/dev/pts/2", true, false}}}},
+        ReplyCase{"known, closed (no -n, nobody watching)",
+                  QByteArray(kBanner) + R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/0"}]})"
+                                        "\r\n",
+                  {{{"/dev/pts/0", false, false}}}},
+        ReplyCase{"no device (removed through the control socket)",
+                  QByteArray(kBanner) + R"({"class":"DEVICES","devices":[]})"
+                                        "\r\n",
+                  {{}}},
+        ReplyCase{"the banner only: the reply has not come yet", QByteArray(kBanner), std::nullopt},
+        ReplyCase{"cut short in the middle of the devices",
+                  QByteArray(kBanner) + R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/0","dri)",
+                  std::nullopt},
+        ReplyCase{"an error instead (a request without its semicolon)",
+                  QByteArray(kBanner) + R"({"class":"ERROR","message":"Unrecognized request '?DEVICES\n'"})"
+                                        "\r\n",
+                  std::nullopt},
+        ReplyCase{"not gpsd at all", "SSH-2.0-OpenSSH_9.2p1 Debian-2\r\n", std::nullopt}),
+    [](const auto& info) { return "Case" + std::to_string(info.index); });
+
+// gpsd names a device as it was given one: a udev link, or the device itself.
+TEST(GpsdEntry, IsFoundByTheRealDeviceBehindEitherName) {
+  QTemporaryDir folder;
+  const QString device = folder.filePath("ttyUSB0");
+  const QString link = folder.filePath("gps0");
+  ASSERT_TRUE(QFile(device).open(QIODevice::WriteOnly));
+  ASSERT_TRUE(QFile::link(device, link));
+  const QList<GpsdDevice> devices{{"/dev/pts/7", true, true}, {link, true, true}};
+  const struct {
+    QString asked;
+    std::optional<QString> found;
+  } cases[] = {{device, link}, {link, link}, {"/dev/pts/7", "/dev/pts/7"}, {folder.filePath("ttyUSB1"), std::nullopt}};
+  for (const auto& each : cases) {
+    const auto entry = gpsdEntryFor(devices, each.asked);
+    EXPECT_EQ(entry ? std::optional(entry->path) : std::nullopt, each.found) << each.asked.toStdString();
+  }
+}
+
+}  // namespace
+}  // namespace vx

@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "gpsd_daemon.h"
+
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QStandardPaths>
+
+#include "gpsd_link.h"
+#include "pty_receiver.h"
+
+namespace vx::test {
+namespace {
+
+// A TCP port of the loopback that nothing uses now, as the kernel picks one.
+std::string freePort() {
+  const int probe = ::socket(AF_INET, SOCK_STREAM, 0);
+  sockaddr_in address{};
+  address.sin_family = AF_INET;
+  address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+  socklen_t size = sizeof address;
+  const bool found = ::bind(probe, reinterpret_cast<sockaddr*>(&address), size) == 0 &&
+                     ::getsockname(probe, reinterpret_cast<sockaddr*>(&address), &size) == 0;
+  ::close(probe);
+  return found ? std::to_string(ntohs(address.sin_port)) : "0";
+}
+
+}  // namespace
+
+std::string GpsdDaemon::program() {
+  return QStandardPaths::findExecutable("gpsd", {"/usr/sbin", "/usr/local/sbin", "/usr/bin"}).toStdString();
+}
+
+GpsdDaemon::GpsdDaemon(const std::string& device, bool openAtOnce) {
+  // Run as root, gpsd drops to its own user once started: the devices it
+  // is handed later (an add on the control socket) must be open to it.
+  ::chmod(device.c_str(), 0666);
+  const std::string port = freePort();
+  std::vector<std::string> args{"-N", "-S", port, "-F", controlSocket(), device};
+  if (openAtOnce) args.insert(args.begin(), "-n");
+  daemon_ = std::make_unique<RunningProgram>(program(), args);
+  qputenv("KESTRUNE_GPSD", QByteArray("127.0.0.1:") + port.c_str());
+  qputenv("GPSD_SOCKET", QFile::encodeName(QString::fromStdString(controlSocket())));
+}
+
+GpsdDaemon::~GpsdDaemon() {
+  qunsetenv("KESTRUNE_GPSD");
+  qunsetenv("GPSD_SOCKET");
+  daemon_->signal(SIGTERM);
+  daemon_->wait(10);
+}
+
+std::optional<GpsdDevice> GpsdDaemon::entry(const std::string& device) const {
+  const std::optional<QByteArray> reply = askGpsdForDevices(std::chrono::seconds(2));
+  if (!reply) return std::nullopt;
+  return gpsdEntryFor(parseGpsdDevices(*reply).value_or(QList<GpsdDevice>{}), QString::fromStdString(device));
+}
+
+bool GpsdDaemon::waitUntil(const std::string& device, bool open) const {
+  return vx::test::waitUntil(
+      [&] {
+        const auto known = entry(device);
+        return known && known->open == open;
+      },
+      std::chrono::seconds(15));
+}
+
+bool GpsdDaemon::waitUntilHeard(const std::string& device) const {
+  return vx::test::waitUntil(
+      [&] {
+        const auto known = entry(device);
+        return known && known->open && known->seenGps;
+      },
+      std::chrono::seconds(15));
+}
+
+}  // namespace vx::test

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: MIT
+// A real gpsd on a private port, reading one device, with a control socket
+// of its own; while it lives, KESTRUNE_GPSD and GPSD_SOCKET point the
+// programs under test (and their children) at it.
+#pragma once
+
+#include <QTemporaryDir>
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "gpsd_devices.h"
+#include "run_program.h"
+
+namespace vx::test {
+
+class GpsdDaemon {
+ public:
+  // gpsd's path, or empty when Debian's gpsd is not installed.
+  static std::string program();
+
+  // `openAtOnce`: gpsd opens the device at once (-n), as it does when a
+  // client watches; else it only knows it.
+  GpsdDaemon(const std::string& device, bool openAtOnce);
+  ~GpsdDaemon();
+
+  // What gpsd says of `device` now; nullopt when it does not list it.
+  std::optional<GpsdDevice> entry(const std::string& device) const;
+  // Waits until gpsd lists `device` and has it `open` or not.
+  bool waitUntil(const std::string& device, bool open) const;
+  // Waits until gpsd has `device` open and has heard a GPS on it.
+  bool waitUntilHeard(const std::string& device) const;
+  std::string controlSocket() const { return folder_.filePath("gpsd.sock").toStdString(); }
+  // gpsd's standard error so far.
+  std::string log() const { return daemon_->errorsSoFar(); }
+
+ private:
+  QTemporaryDir folder_;
+  std::unique_ptr<RunningProgram> daemon_;
+};
+
+}  // namespace vx::test
