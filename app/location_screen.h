@@ -53,6 +53,7 @@ class LocationScreen : public Screen {
 
  private:
   void load();
+  void startFromTimeZone();
   void tellIfSettingsFileUnusable();
   void filterLatitudeKey(int& character);
   void filterLongitudeKey(int& character);
