@@ -99,7 +99,7 @@ TEST_F(Vxinit, ListsThePortsAndTheirDevices) {
 
 TEST_F(Vxinit, StopsAfterCountSentencesOnALinkedPort) {
   receiver.linkAsPort(2);
-  auto vxinit = start({"--port", "2", "--count", "2", "--timeout", "20"});
+  auto vxinit = start({"--port", "2", "--count", "2", "--timeout", "20", "--lat", "52.06", "--lon", "5.14"});
   wakeUp();
   receiver.write(position(1, 1) + position(2, 1) + position(3, 1) + std::string(1, '\xFF'));
   const auto result = vxinit->wait(20);
@@ -108,7 +108,7 @@ TEST_F(Vxinit, StopsAfterCountSentencesOnALinkedPort) {
 }
 
 TEST_F(Vxinit, TimeoutExitsThree) {
-  auto vxinit = start({"--device", receiver.devicePath(), "--until-fix", "--timeout", "0.5"});
+  auto vxinit = start({"--device", receiver.devicePath(), "--until-fix", "--timeout", "0.5", "--lat", "52.06", "--lon", "5.14"});
   const auto result = vxinit->wait(20);
   EXPECT_EQ(result.exitCode, 3);
   EXPECT_NE(result.err.find("vxinit: no fix within 0.5 seconds"), std::string::npos) << result.err;

@@ -65,7 +65,8 @@ void DeviceListener::readAvailable() {
   const ssize_t got = ::read(fd_, bytes, sizeof bytes);
   if (got < 0 && (errno == EAGAIN || errno == EINTR)) return;
   if (got <= 0) {
-    notifier_->setEnabled(false);  // the line went away: nothing more will come
+    notifier_->setEnabled(false);
+    emit gone();
     return;
   }
   speech_.hear(std::string_view(bytes, static_cast<std::size_t>(got)));

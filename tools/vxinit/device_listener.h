@@ -32,6 +32,10 @@ class DeviceListener : public QObject {
   // application's event loop, until the listener goes.
   void echoLines(std::function<void(const QByteArray&)> line);
 
+ signals:
+  // The device went away (a cable pulled): nothing more will come.
+  void gone();
+
  private:
   void readAvailable();
 

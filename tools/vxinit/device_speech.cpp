@@ -46,6 +46,7 @@ Speech SpeechListener::judgeLines() {
        end = heard_.find('\n', judgedUpTo_)) {
     std::string_view line(heard_.data() + judgedUpTo_, end - judgedUpTo_);
     judgedUpTo_ = end + 1;
+    if (line.ends_with('\r')) line.remove_suffix(1);
     // A fragment of binary may come before the line's text.
     if (line.find("EARTHA") != std::string_view::npos) return Speech::kAsleep;
     const std::size_t start = line.find_first_of("$!");

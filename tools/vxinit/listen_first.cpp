@@ -54,6 +54,10 @@ ListenOutcome listenFirst(const QString& device, double limitSeconds, bool haveP
           QCoreApplication::exit(error.readerGone() ? cli::exitAfterSignal(SIGPIPE) : cli::kExitFailure);
         }
       });
+      QObject::connect(listener.get(), &DeviceListener::gone, [device] {
+        std::fprintf(stderr, "vxinit: the receiver's line went away (%s)\n", device.toLocal8Bit().constData());
+        QCoreApplication::exit(cli::kExitFailure);
+      });
       outcome.echoing = std::move(listener);
       break;
   }

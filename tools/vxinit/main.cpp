@@ -203,7 +203,7 @@ bool linkDeviceAsPortOne(const QTemporaryDir& folder, const QString& device, vx:
 // SIGHUP, SIGINT and SIGTERM end the event loop through a socket, so the
 // port is closed by the ordinary path; the exit code names the signal.
 int signalSocket[2];
-std::optional<int> signalExit;  // also ends a listen before the port opens
+std::optional<int> requestedExit;  // by a signal or the timeout: also ends a listen before the port opens
 
 void onSignal(int signal) {
   const char number = static_cast<char>(signal);
@@ -217,8 +217,8 @@ void watchSignals(QApplication& app) {
     char number = 0;
     if (::read(signalSocket[1], &number, 1) != 1) return;
     std::fprintf(stderr, "vxinit: %s, closing the port\n", strsignal(number));
-    signalExit = vx::cli::exitAfterSignal(number);
-    QCoreApplication::exit(*signalExit);
+    requestedExit = vx::cli::exitAfterSignal(number);
+    QCoreApplication::exit(*requestedExit);
   });
   struct sigaction action {};
   action.sa_handler = onSignal;
@@ -263,6 +263,7 @@ void armTimeout(const Options& options) {
   if (options.timeout <= 0) return;
   QTimer::singleShot(static_cast<int>(options.timeout * 1000), qApp, [options] {
     std::fprintf(stderr, "vxinit: no %s within %g seconds\n", options.console.untilFix ? "fix" : "end", options.timeout);
+    requestedExit = kExitTimeout;
     QCoreApplication::exit(kExitTimeout);
   });
 }
@@ -283,6 +284,7 @@ int main(int argc, char** argv) {
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   watchSignals(app);
+  armTimeout(options);
   const bool havePosition = takeKnownPosition(options);
   vx::ListenOutcome listened;
   if (options.listen > 0 || !havePosition) {
@@ -294,14 +296,11 @@ int main(int argc, char** argv) {
       std::fprintf(stderr, "vxinit: %s\n", error.what());
       return vx::cli::kExitFailure;
     }
-    if (signalExit) return *signalExit;
+    if (requestedExit) return *requestedExit;
     if (listened.exitCode) return *listened.exitCode;
   }
 
-  if (listened.echoing) {
-    armTimeout(options);
-    return app.exec();
-  }
+  if (listened.echoing) return app.exec();
 
   std::optional<QTemporaryDir> privateConfig;  // only --device needs one
   if (!options.device.isEmpty() && !linkDeviceAsPortOne(privateConfig.emplace(), options.device, options.console)) {
@@ -323,7 +322,6 @@ int main(int argc, char** argv) {
     host->stop();
     return vx::cli::kExitFailure;
   }
-  armTimeout(options);
   const int exitCode = app.exec();
   host->stop();
   return exitCode;
