@@ -58,7 +58,10 @@ Speech DeviceListener::listen(double limitSeconds) {
   return speech_.verdict();
 }
 
-void DeviceListener::echoLines(std::function<void(const QByteArray&)> line) { echo_ = std::move(line); }
+void DeviceListener::echoLines(std::function<void(const QByteArray&)> line) {
+  echo_ = std::move(line);
+  echoPending();
+}
 
 void DeviceListener::readAvailable() {
   char bytes[4096];
@@ -69,9 +72,14 @@ void DeviceListener::readAvailable() {
     emit gone();
     return;
   }
+  // Kept from the start, so that echoLines prints the lines that told what the device is.
+  if (echo_ || speech_.verdict() == Speech::kUndecided) pending_.append(bytes, got);
   speech_.hear(std::string_view(bytes, static_cast<std::size_t>(got)));
+  echoPending();
+}
+
+void DeviceListener::echoPending() {
   if (!echo_) return;
-  pending_.append(bytes, got);
   for (qsizetype end = pending_.indexOf('\n'); end >= 0; end = pending_.indexOf('\n')) {
     QByteArray line = pending_.left(end + 1);
     pending_.remove(0, end + 1);

@@ -28,8 +28,8 @@ class DeviceListener : public QObject {
   Speech listen(double limitSeconds);
   const SpeechListener& speech() const { return speech_; }
 
-  // From now on hands each line the device sends to `line`, in the
-  // application's event loop, until the listener goes.
+  // Hands each line the device has sent, from the first, to `line`, and
+  // from now on each new one, in the application's event loop.
   void echoLines(std::function<void(const QByteArray&)> line);
 
  signals:
@@ -38,6 +38,7 @@ class DeviceListener : public QObject {
 
  private:
   void readAvailable();
+  void echoPending();
 
   int fd_ = -1;
   QSocketNotifier* notifier_ = nullptr;
