@@ -110,7 +110,8 @@ TEST_F(EndToEnd, InitialisedReceiverFindsItsFixSoonerThanOneWhoseInitIsRejected)
   const ProgramResult warm = vxinit(with({"--until-fix", "--timeout", "30"}, kGoodInit));
   const ProgramResult log = stop(simulator);
   auto second = startSimulator({"--speed", "20"});
-  const ProgramResult cold = vxinit({"--until-fix", "--timeout", "30", "--tz", "12"});  // twelve hours off
+  const ProgramResult cold = vxinit(  // the right position, the time twelve hours off
+      {"--until-fix", "--timeout", "30", "--lat", "52.06", "--lon", "5.14", "--lon-hem", "E", "--tz", "12"});
   const ProgramResult coldLog = stop(second);
   ASSERT_EQ(warm.exitCode, 0) << warm.err;
   ASSERT_EQ(cold.exitCode, 0) << cold.err;
