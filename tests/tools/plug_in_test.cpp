@@ -137,6 +137,22 @@ TEST_F(PlugIn, FirstThePositionOfTheTimeZoneThenTheLastFixItWrote) {
   }
 }
 
+// A damaged state file is ignored with a message; the time zone stands in.
+TEST_F(PlugIn, ADamagedStateFileIsIgnoredWithAMessage) {
+  const std::string stateFile = state.filePath("last-fix").toStdString();
+  std::ofstream(stateFile) << "latitude = 52.06\nlongitude = five\n";
+  auto simulator = plugIn({"--speed", "10"});
+  const ProgramResult run = runUnit(simulatorDevice());
+  unplug(simulator);
+  EXPECT_EQ(run.exitCode, 0) << run.err;
+  EXPECT_NE(run.err.find("vxinit: ignoring the state file " + stateFile +
+                         ": it does not hold a latitude and a longitude in degrees\n"
+                         "vxinit: position from this computer's time zone, Europe/Amsterdam"),
+            std::string::npos)
+      << run.err;
+  EXPECT_NE(run.err.find("written to " + stateFile), std::string::npos) << run.err;  // mended by the fix
+}
+
 // gpsd, started after the unit as gpsdctl@ would be, reports its first 3D
 // fix sooner after the plug-in than gpsd alone on a fresh receiver, which
 // answers the receiver itself without the time and position.
