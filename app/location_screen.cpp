@@ -17,6 +17,7 @@
 #include "settings_file.h"
 #include "settings_keys.h"
 #include "setting_limits.h"
+#include "start_position.h"
 #include "typed_character.h"
 
 namespace kestrune {
@@ -114,7 +115,20 @@ void LocationScreen::load() {
   selectStored(latitudeHemisphereList, readSetting(kSettingsFile, kSettingsSection, key::kLatHem));
   selectStored(longitudeHemisphereList, readSetting(kSettingsFile, kSettingsSection, key::kLongHem));
   selectStored(portList, readSetting(kSettingsFile, kSettingsSection, key::kComPort));
+  if (latitudeEdit->text().isEmpty() && longitudeEdit->text().isEmpty()) startFromTimeZone();
   tellIfSettingsFileUnusable();
+}
+
+// No position stored (a first start): the computer's time zone gives one,
+// and the coordinates' tooltips say so.
+void LocationScreen::startFromTimeZone() {
+  const auto start = timeZoneStartPosition(computerZone().name);
+  if (!start) return;
+  latitudeEdit->setText(start->latitude);
+  selectStored(latitudeHemisphereList, start->latHemisphere);
+  longitudeEdit->setText(start->longitude);
+  selectStored(longitudeHemisphereList, start->longHemisphere);
+  for (QLineEdit* box : {latitudeEdit, longitudeEdit}) box->setToolTip(box->toolTip() + "\n" + start->note);
 }
 
 // Once per run (this screen loads once): a settings file that is there but

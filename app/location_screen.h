@@ -59,6 +59,7 @@ class LocationScreen : public Screen {
 
  private:
   void load();
+  void startFromTimeZone();
   void tellIfSettingsFileUnusable();
   // Whether the box `watched` (or a list's edit field or drop-down) takes
   // the typed `character`; a character it does not take changes nothing.

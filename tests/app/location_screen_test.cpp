@@ -70,13 +70,14 @@ TEST_F(LocationScreenTest, LoadsTheRememberedSettings) {
     const char* tz;
     const char* lists;  // latitudeHemisphereList, longitudeHemisphereList, portList
   };
-  // Without a stored TZ, the box starts with the computer's own difference, hours east.
+  // Without a stored TZ, the box starts with the computer's own difference, hours east;
+  // without a stored position, the coordinates start with the zone's point (Kolkata 22.5333 N 88.3667 E).
   setComputerZone("Asia/Kolkata");
   const Case cases[] = {
-      {"", "", "5.5", "NE1"},  // first start: no file
+      {"", "22.5333", "5.5", "NE1"},  // first start: no file
       {"[Settings]\nLat= 33.802057 \nTZ=10\nLatHem=S\nLongHem=W\nComPort=3\n", "33.802057", "10", "SW3"},
-      {"[Settings]\nLatHem=s\nLongHem=X\nComPort=03\n", "", "5.5", "NE1"},  // exact entries only
-      {"[Settings]\nComPort=7\nTZ=-.5\n", "", "-.5", "NE1"},
+      {"[Settings]\nLatHem=s\nLongHem=X\nComPort=03\n", "22.5333", "5.5", "NE1"},  // exact entries only
+      {"[Settings]\nComPort=7\nTZ=-.5\n", "22.5333", "-.5", "NE1"},
   };
   for (const Case& c : cases) {
     writeSettings(c.file);
@@ -88,6 +89,44 @@ TEST_F(LocationScreenTest, LoadsTheRememberedSettings) {
               c.lists)
         << c.file;
     EXPECT_EQ(screen.portList->count(), 4);
+  }
+}
+
+// With no position stored, the coordinates start at the computer's time
+// zone's point and say so; a stored position always wins; a zone without
+// a point (UTC) leaves them empty.
+TEST_F(LocationScreenTest, StartsAtTheTimeZonesPointWhenNoPositionIsStored) {
+  struct Case {
+    const char* zone;
+    const char* file;
+    const char* coordinates;  // latitude, its hemisphere, longitude, its hemisphere
+    const char* note;         // in the latitude's tooltip; "" for none
+  };
+  const Case cases[] = {
+      {"Europe/Amsterdam", "", "52.3667 N 4.9000 E",
+       "From this computer's time zone, Europe/Amsterdam: correct it if you are far from there"},
+      {"US/Eastern", "", "40.7142 N 74.0064 W", "From this computer's time zone, US/Eastern"},  // a link
+      {"Australia/Sydney", "", "33.8667 S 151.2167 E", "Australia/Sydney"},
+      {"Europe/Amsterdam", "[Settings]\nLat=51.5074\nLong=0.1276\nLongHem=W\n", "51.5074 N 0.1276 W", ""},
+      {"Europe/Amsterdam", "[Settings]\nLong=0.1276\n", " N 0.1276 E", ""},  // what is stored wins, even half
+      {"UTC", "", " N  E", ""},
+  };
+  for (const Case& c : cases) {
+    setComputerZone(c.zone);
+    writeSettings(c.file);
+    LocationScreen screen(nullptr);
+    EXPECT_EQ(screen.latitudeEdit->text() + " " + screen.latitudeHemisphereList->currentText() + " " +
+                  screen.longitudeEdit->text() + " " + screen.longitudeHemisphereList->currentText(),
+              c.coordinates)
+        << c.zone << " " << c.file;
+    const QString tip = screen.latitudeEdit->toolTip();
+    EXPECT_TRUE(tip.startsWith("Your latitude. Eg. 37.3567")) << tip.toStdString();
+    if (*c.note) {
+      EXPECT_TRUE(tip.contains(c.note)) << tip.toStdString();
+      EXPECT_EQ(screen.longitudeEdit->toolTip().section('\n', 1), tip.section('\n', 1));
+    } else {
+      EXPECT_FALSE(tip.contains("time zone")) << tip.toStdString();
+    }
   }
 }
 

@@ -110,7 +110,8 @@ TEST_F(EndToEnd, InitialisedReceiverFindsItsFixSoonerThanOneWhoseInitIsRejected)
   const ProgramResult warm = vxinit(with({"--until-fix", "--timeout", "30"}, kGoodInit));
   const ProgramResult log = stop(simulator);
   auto second = startSimulator({"--speed", "20"});
-  const ProgramResult cold = vxinit({"--until-fix", "--timeout", "30", "--tz", "12"});  // twelve hours off
+  const ProgramResult cold = vxinit(  // the right position, the time twelve hours off
+      {"--until-fix", "--timeout", "30", "--lat", "52.06", "--lon", "5.14", "--lon-hem", "E", "--tz", "12"});
   const ProgramResult coldLog = stop(second);
   ASSERT_EQ(warm.exitCode, 0) << warm.err;
   ASSERT_EQ(cold.exitCode, 0) << cold.err;
@@ -176,7 +177,8 @@ TEST_F(EndToEnd, JunkLosesExactlyTheMessagesItFollows) {
 // the device it had open, not the one the port would name now.
 TEST_F(EndToEnd, HangUpEndsVxinitWithAClearMessage) {
   auto simulator = startSimulator({"--speed", "10", "--hangup-after", "20"});
-  const ProgramResult run = vxinit({"--until-fix", "--timeout", "30"});
+  // A position far from the simulated one: no fix comes before the hang-up.
+  const ProgramResult run = vxinit({"--until-fix", "--timeout", "30", "--lat", "42.4413", "--lon", "71.2544"});
   const ProgramResult log = simulator->wait(10);
   EXPECT_EQ(run.exitCode, 1) << run.err;
   EXPECT_NE(run.err.find("vxinit: the receiver's line went away (event 1100: /dev/pts/"), std::string::npos)

@@ -5,6 +5,7 @@
 #include <signal.h>
 
 #include <algorithm>
+#include <fstream>
 #include <thread>
 
 #include <QDir>
@@ -105,7 +106,8 @@ TEST_F(Vxinit, TzTakesTheFormsUsersTypeAndSaysWhenItIsNotTheComputersOwn) {
       {"UTC", {"--tz=+1"}, 3600, 1},
   };
   for (const Case& c : cases) {
-    std::vector<std::string> args{"--device", receiver.devicePath(), "--count", "1", "--timeout", "20"};
+    std::vector<std::string> args{"--device", receiver.devicePath(), "--lat", "52.1", "--lon", "5.1",
+                                  "--count", "1", "--timeout", "20"};
     args.insert(args.end(), c.tz.begin(), c.tz.end());
     qputenv("TZ", c.zone);
     auto vxinit = start(args);
@@ -126,6 +128,62 @@ TEST_F(Vxinit, TzTakesTheFormsUsersTypeAndSaysWhenItIsNotTheComputersOwn) {
   }
 }
 
+// Without --lat and --lon: the last fix in the user's settings file, else
+// the computer's time zone (a link name too), said on stderr and sent.
+TEST_F(Vxinit, TakesTheLastFixFromTheSettingsFileElseTheTimeZone) {
+  struct Case {
+    const char* settings;
+    const char* zone;
+    std::string said;
+    const char* sent;  // as the initialisation message carries it
+  };
+  QTemporaryDir home;
+  const std::string ini = home.filePath("Kestrune.ini").toStdString();
+  const Case cases[] = {
+      {"[Settings]\nLat=33.8\nLatHem=S\nLong=151.2\nLongHem=E\n", "Asia/Kolkata",
+       "the last fix in " + ini + ": 33.8000 S 151.2000 E", "33.79 S 151.21 E"},
+      {"[Settings]\nLat=33.8\n", "US/Eastern", "this computer's time zone, US/Eastern: 40.7142 N 74.0064 W",
+       "40.70 N 74.01 W"},
+  };
+  for (const Case& c : cases) {
+    std::ofstream(ini) << c.settings;
+    qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+    qputenv("TZ", c.zone);
+    auto vxinit = start({"--device", receiver.devicePath(), "--count", "1", "--timeout", "20"});
+    qunsetenv("TZ");
+    qunsetenv("XDG_CONFIG_HOME");
+    wakeUp();
+    receiver.write(position(1, 1) + position(2, 1));
+    EXPECT_EQ(receiver.read(54).size(), 54u);
+    const auto result = vxinit->wait(20);
+    EXPECT_NE(result.err.find("vxinit: position from " + c.said + "\n"), std::string::npos) << result.err;
+    EXPECT_NE(result.err.find(std::string(" UTC, ") + c.sent + "\n"), std::string::npos) << result.err;
+  }
+}
+
+// No position at all: nothing is sent (a wrong position is worse than
+// none), and what the receiver sends is still printed.
+TEST_F(Vxinit, WithNoPositionSendsNothingAndPrintsWhatTheReceiverSends) {
+  QTemporaryDir home;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+  qputenv("TZ", "UTC");
+  RunningProgram vxinit(VXINIT_PATH, {"--device", receiver.devicePath(), "--timeout", "2"});
+  qunsetenv("TZ");
+  qunsetenv("XDG_CONFIG_HOME");
+  test::waitUntil([&] { return vxinit.errorsSoFar().find("listening") != std::string::npos; }, std::chrono::seconds(10));
+  receiver.write(kLine + kLine + kLine + kLine);
+  EXPECT_EQ(receiver.read(1, std::chrono::milliseconds(1000)), "");
+  const auto result = vxinit.wait(20);
+  EXPECT_EQ(result.exitCode, 3) << result.err;
+  EXPECT_NE(result.err.find("vxinit: no position (none given, no last fix in " + home.path().toStdString() +
+                            "/Kestrune.ini, and this computer's time zone (UTC) has no reference point): "
+                            "the receiver will not be initialised\n"),
+            std::string::npos)
+      << result.err;
+  EXPECT_GE(std::count(result.out.begin(), result.out.end(), '\n'), 3) << result.out;
+  EXPECT_EQ(result.out.substr(0, 7), "EARTHA\n") << result.out;
+}
+
 TEST_F(Vxinit, ListsThePortsAndTheirDevices) {
   receiver.linkAsPort(2);
   const auto result = test::runProgram(VXINIT_PATH, {"--list-ports"});
@@ -137,7 +195,7 @@ TEST_F(Vxinit, ListsThePortsAndTheirDevices) {
 
 TEST_F(Vxinit, StopsAfterCountSentencesOnALinkedPort) {
   receiver.linkAsPort(2);
-  auto vxinit = start({"--port", "2", "--count", "2", "--timeout", "20"});
+  auto vxinit = start({"--port", "2", "--count", "2", "--timeout", "20", "--lat", "52.06", "--lon", "5.14"});
   wakeUp();
   receiver.write(position(1, 1) + position(2, 1) + position(3, 1) + std::string(1, '\xFF'));
   const auto result = vxinit->wait(20);
@@ -146,7 +204,7 @@ TEST_F(Vxinit, StopsAfterCountSentencesOnALinkedPort) {
 }
 
 TEST_F(Vxinit, TimeoutExitsThree) {
-  auto vxinit = start({"--device", receiver.devicePath(), "--until-fix", "--timeout", "0.5"});
+  auto vxinit = start({"--device", receiver.devicePath(), "--until-fix", "--timeout", "0.5", "--lat", "52.06", "--lon", "5.14"});
   const auto result = vxinit->wait(20);
   EXPECT_EQ(result.exitCode, 3);
   EXPECT_NE(result.err.find("vxinit: no fix within 0.5 seconds"), std::string::npos) << result.err;

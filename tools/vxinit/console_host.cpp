@@ -66,6 +66,7 @@ void ConsoleHost::onComm() {
     return finish(cli::kExitFailure);
   }
   ++sentences_;
+  if (isValidFix(sentence)) emit validFix(sentence);
   if ((options_.untilFix && isValidFix(sentence)) || (options_.count > 0 && sentences_ >= options_.count)) {
     finish(0);
   }

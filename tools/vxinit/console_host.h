@@ -47,6 +47,8 @@ class ConsoleHost : public QObject {
   // The host is done: 0 at a fix or after the count, 1 when the line went
   // away or the output failed, 141 when the output's reader went away.
   void finished(int exitCode);
+  // A $GPRMC sentence reporting a valid fix has been printed.
+  void validFix(const QString& sentence);
 
  private slots:
   void onComm();

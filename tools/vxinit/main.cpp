@@ -22,6 +22,9 @@
 #include "cli.h"
 #include "link_settings.h"
 #include "console_host.h"
+#include "last_fix.h"
+#include "listen_first.h"
+#include "position_choice.h"
 #include "control_loader.h"
 #include "gpsd_loan.h"
 #include "number_text.h"
@@ -47,11 +50,15 @@ const std::string kUsage = std::string() +
     "  --port N          use serial port N: the device ~/.config/vx/comN links to,\n"
     "                    else /dev/ttyS<N-1>\n"
     "  --device PATH     use the serial device PATH\n"
-    "  --lat DEGREES     latitude, 0 to 90 (default " + vx::kDefaultLatitude + ")\n"
+    "  --lat DEGREES     latitude, 0 to 90, given with --lon\n"
     "  --lat-hem N|S     hemisphere of the latitude (default " + vx::kDefaultLatHemisphere + ")\n"
-    "  --lon DEGREES     longitude, 0 to 180 (default " + vx::kDefaultLongitude + ")\n"
+    "  --lon DEGREES     longitude, 0 to 180, given with --lat\n"
     "  --lon-hem E|W     hemisphere of the longitude (default " + vx::kDefaultLongHemisphere + ")\n"
-    "  --tz HOURS        hours to add to local time to get UTC, " + std::to_string(-vx::kLargestTimeDifference) +
+    "                    Without --lat and --lon the position is the last valid\n"
+    "                    fix (in the --state file, else in ~/.config/Kestrune.ini),\n"
+    "                    else the reference point of this computer's time zone;\n"
+    "                    with none of these the receiver is not initialised\n"
+    "    "  --tz HOURS        hours to add to local time to get UTC, " + std::to_string(-vx::kLargestTimeDifference) +
     " to " + std::to_string(vx::kLargestTimeDifference) + ": positive\n"
     "                    west of Greenwich, 5 for New York in winter, -1 for\n"
     "                    Amsterdam in winter, 0 for London in winter, -5.5 for\n"
@@ -64,6 +71,15 @@ const std::string kUsage = std::string() +
     "  --until-fix       exit at the first valid fix\n"
     "  --count N         exit after N sentences\n"
     "  --timeout S       give up after S seconds\n"
+    "  --state FILE      a service's own memory: the position comes from the last\n"
+    "                    fix in FILE (never from a user's settings), and the first\n"
+    "                    valid fix is written to it, in decimal degrees; a damaged\n"
+    "                    FILE is ignored with a message\n"
+    "  --listen S        before writing anything, listen up to S seconds for the\n"
+    "                    receiver: a device that sends something else (NMEA text,\n"
+    "                    other bytes) or nothing is left alone, nothing written to\n"
+    "                    it (exit status 4); so is a sleeping receiver when there\n"
+    "                    is no position to give it\n"
     "  --list-ports      show the devices of ports 1 to 4, whether each is there,\n"
     "                    and the USB serial adapters plugged in, then exit\n"
     "  -h, --help        show this help and exit\n"
@@ -74,6 +90,7 @@ const std::string kUsage = std::string() +
     "  1    the port cannot be used, its device went away, or the output failed\n"
     "  2    bad arguments\n"
     "  3    --timeout ran out first\n"
+    "  4    the device was left alone (--listen, or no position): nothing to do\n"
     "  129, 130, 143  SIGHUP, SIGINT or SIGTERM closed the port (128 + the signal)\n"
     "  141  the reader of the output went away; the port was closed\n";
 
@@ -82,6 +99,9 @@ struct Options {
   std::string timeZoneWarning;
   QString device;
   double timeout = 0;
+  bool latitudeGiven = false, longitudeGiven = false, hemisphereGiven = false;
+  std::string stateFile;  // "" without --state
+  double listen = 0;      // seconds; 0 without --listen
 };
 
 // Ports 1 to 4 and the USB serial adapters, for a user choosing a port.
@@ -127,12 +147,16 @@ Options parse(int argc, char** argv) {
       options.device = text(arg);
     } else if (arg == "--lat") {
       options.console.latitude = degreesText(arg, vx::kLargestLatitude);
+      options.latitudeGiven = true;
     } else if (arg == "--lat-hem") {
       options.console.latHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "N|S", "--lat-hem"));
+      options.hemisphereGiven = true;
     } else if (arg == "--lon") {
       options.console.longitude = degreesText(arg, vx::kLargestLongitude);
+      options.longitudeGiven = true;
     } else if (arg == "--lon-hem") {
       options.console.longHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem"));
+      options.hemisphereGiven = true;
     } else if (arg == "--tz") {
       vx::TimeDifferenceChoice choice = vx::chooseTimeDifference(args.value(arg), vx::computerZone());
       options.console.timeZone = choice.hoursToUtc;
@@ -147,6 +171,14 @@ Options parse(int argc, char** argv) {
         throw vx::cli::UsageError("--timeout must be a number of seconds above 0 and at most " +
                                   vx::generalNumber(kLongestTimeout));
       }
+    } else if (arg == "--state") {
+      options.stateFile = std::string(args.value(arg));
+    } else if (arg == "--listen") {
+      options.listen = vx::cli::number(args.value(arg), "--listen");
+      if (!(options.listen > 0 && options.listen <= kLongestTimeout)) {
+        throw vx::cli::UsageError("--listen must be a number of seconds above 0 and at most " +
+                                  vx::generalNumber(kLongestTimeout));
+      }
     } else if (arg == "--list-ports") {
       listPorts();
     } else if (vx::cli::isHelpOrVersion(arg)) {
@@ -157,6 +189,9 @@ Options parse(int argc, char** argv) {
   }
   if ((options.console.port != 0) == !options.device.isEmpty()) {
     throw vx::cli::UsageError("give either --port N or --device PATH");
+  }
+  if (options.latitudeGiven != options.longitudeGiven || (options.hemisphereGiven && !options.latitudeGiven)) {
+    throw vx::cli::UsageError("give --lat and --lon together (with their hemispheres), or none of them");
   }
   return options;
 }
@@ -178,6 +213,7 @@ std::string linkDeviceAsPortOne(const QTemporaryDir& folder, const QString& devi
 // SIGHUP, SIGINT and SIGTERM end the event loop through a socket, so the
 // port is closed by the ordinary path; the exit code names the signal.
 int signalSocket[2];
+std::optional<int> requestedExit;  // by a signal or the timeout: also ends a listen before the port opens
 
 void onSignal(int signal) {
   const char number = static_cast<char>(signal);
@@ -191,7 +227,8 @@ void watchSignals(QApplication& app) {
     char number = 0;
     if (::read(signalSocket[1], &number, 1) != 1) return;
     std::fprintf(stderr, "vxinit: %s, closing the port\n", strsignal(number));
-    QCoreApplication::exit(vx::cli::exitAfterSignal(number));
+    requestedExit = vx::cli::exitAfterSignal(number);
+    QCoreApplication::exit(*requestedExit);
   });
   struct sigaction action {};
   action.sa_handler = onSignal;
@@ -206,6 +243,49 @@ QtMessageHandler qtOwnHandler = nullptr;
 void withoutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context, const QString& text) {
   if (text.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) return;
   qtOwnHandler(type, context, text);
+}
+
+// Without --lat and --lon: the next source of a position, said on stderr.
+// False when there is none: nothing is to be sent to the receiver.
+bool takeKnownPosition(Options& options) {
+  if (options.latitudeGiven) return true;
+  const auto known = vx::choosePosition(options.stateFile);
+  if (!known) {
+    std::fprintf(stderr, "vxinit: no position (%s): the receiver will not be initialised\n",
+                 vx::whyNoPosition(options.stateFile).c_str());
+    return false;
+  }
+  std::fprintf(stderr, "vxinit: position from %s: %s\n", known->origin.c_str(), vx::describe(known->point).c_str());
+  options.console.latitude = QString::fromStdString(vx::degreesText(known->point.latitude));
+  options.console.latHemisphere = QString::fromStdString(vx::latitudeHemisphere(known->point));
+  options.console.longitude = QString::fromStdString(vx::degreesText(known->point.longitude));
+  options.console.longHemisphere = QString::fromStdString(vx::longitudeHemisphere(known->point));
+  return true;
+}
+
+// --state: the first valid fix is remembered for the next run.
+void rememberFirstFix(const vx::ConsoleHost& host, const std::string& stateFile) {
+  if (stateFile.empty()) return;
+  QObject::connect(&host, &vx::ConsoleHost::validFix, &host, [stateFile, written = false](const QString& sentence) mutable {
+    const auto fix = vx::rmcPosition(sentence.toStdString());
+    if (written || !fix) return;
+    written = true;
+    try {
+      vx::writeStateFile(stateFile, *fix);
+      std::fprintf(stderr, "vxinit: fix %s written to %s\n", vx::describe(*fix).c_str(), stateFile.c_str());
+    } catch (const std::exception& error) {
+      std::fprintf(stderr, "vxinit: %s\n", error.what());
+    }
+  });
+}
+
+void armTimeout(const Options& options) {
+  if (options.timeout <= 0) return;
+  QTimer::singleShot(static_cast<int>(options.timeout * 1000), qApp, [options] {
+    std::fprintf(stderr, "vxinit: no %s within %g seconds\n", options.console.untilFix ? "fix" : "end", options.timeout);
+    requestedExit = kExitTimeout;
+    QCoreApplication::exit(kExitTimeout);
+  });
 }
 
 }  // namespace
@@ -226,13 +306,30 @@ int main(int argc, char** argv) {
   qtOwnHandler = qInstallMessageHandler(withoutRuntimeFolderNotice);
   QApplication app(argc, argv);
   watchSignals(app);
-
-  // Before the port opens: gpsd reading the same device is said first, and
-  // borrowed where its control socket lets us; the loan ends with main().
+  const QString device = options.device.isEmpty() ? QString::fromStdString(vx::portDevicePath(options.console.port))
+                                                  : options.device;
+  // Before the device is listened to or opened: gpsd reading it is said
+  // first, and borrowed where its control socket lets us; the loan ends
+  // with main().
   const auto say = [](const QString& text) { std::fprintf(stderr, "vxinit: %s\n", qPrintable(text)); };
-  const vx::GpsdCheck gpsd = vx::checkGpsd(
-      options.device.isEmpty() ? QString::fromStdString(vx::portDevicePath(options.console.port)) : options.device, say);
+  const vx::GpsdCheck gpsd = vx::checkGpsd(device, say);
   if (!gpsd.notice.isEmpty()) say(gpsd.notice);
+
+  armTimeout(options);
+  const bool havePosition = takeKnownPosition(options);
+  vx::ListenOutcome listened;
+  if (options.listen > 0 || !havePosition) {
+    try {
+      listened = vx::listenFirst(device, options.listen, havePosition);
+    } catch (const std::runtime_error& error) {
+      std::fprintf(stderr, "vxinit: %s\n", error.what());
+      return vx::cli::kExitFailure;
+    }
+    if (requestedExit) return *requestedExit;
+    if (listened.exitCode) return *listened.exitCode;
+  }
+
+  if (listened.echoing) return app.exec();
 
   std::optional<QTemporaryDir> privateConfig;  // only --device needs one
   if (!options.device.isEmpty()) {
@@ -250,17 +347,12 @@ int main(int argc, char** argv) {
     control = vx::createControl("vx.vxcomm");
     host = std::make_unique<vx::ConsoleHost>(control.get(), options.console);
     QObject::connect(host.get(), &vx::ConsoleHost::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
+    rememberFirstFix(*host, options.stateFile);
     host->start();
   } catch (const vx::Error& error) {
     std::fprintf(stderr, "vxinit: %s\n", error.description().c_str());
-    if (host) host->stop();
+    host->stop();
     return vx::cli::kExitFailure;
-  }
-  if (options.timeout > 0) {
-    QTimer::singleShot(static_cast<int>(options.timeout * 1000), &app, [&options] {
-      std::fprintf(stderr, "vxinit: no %s within %g seconds\n", options.console.untilFix ? "fix" : "end", options.timeout);
-      QCoreApplication::exit(kExitTimeout);
-    });
   }
   const int exitCode = app.exec();
   host->stop();

@@ -1,0 +1,88 @@
+// SPDX-License-Identifier: MIT
+#include "device_speech.h"
+
+#include <cstdint>
+
+#include "message_layout.h"
+#include "receiver_link.h"
+
+namespace vx {
+namespace {
+
+bool isNmeaLine(std::string_view line) {
+  // "$GPGGA," "$GNRMC," "!AIVDM,": a talker and sentence name, then a comma.
+  if (line.size() < 7 || (line[0] != '$' && line[0] != '!') || line[6] != ',') return false;
+  for (const char c : line.substr(1, 5)) {
+    if (!((c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9'))) return false;
+  }
+  return true;
+}
+
+std::string printable(std::string_view line) {
+  std::string out;
+  for (const char c : line.substr(0, 40)) out += (c >= ' ' && c <= '~') ? c : '?';
+  return out;
+}
+
+}  // namespace
+
+Speech SpeechListener::hear(std::string_view bytes) {
+  if (verdict_ != Speech::kUndecided) return verdict_;
+  heard_.append(bytes);
+  verdict_ = judgeLines();
+  if (verdict_ == Speech::kUndecided && holdsSoundHeader()) verdict_ = Speech::kAwake;
+  if (verdict_ == Speech::kUndecided && heard_.size() > kMostUnknownBytes) {
+    verdict_ = Speech::kForeign;
+    foreignWhat_ = "bytes that are neither its start-up text nor its messages";
+  }
+  return verdict_;
+}
+
+// Whole lines only: the first may be the tail of one sent before the port
+// opened, so a line is foreign only when it is unmistakably another
+// device's NMEA text.
+Speech SpeechListener::judgeLines() {
+  for (std::size_t end = heard_.find('\n', judgedUpTo_); end != std::string::npos;
+       end = heard_.find('\n', judgedUpTo_)) {
+    std::string_view line(heard_.data() + judgedUpTo_, end - judgedUpTo_);
+    judgedUpTo_ = end + 1;
+    if (line.ends_with('\r')) line.remove_suffix(1);
+    // A fragment of binary may come before the line's text.
+    if (line.find("EARTHA") != std::string_view::npos) return Speech::kAsleep;
+    const std::size_t start = line.find_first_of("$!");
+    if (start == std::string_view::npos) continue;
+    line.remove_prefix(start);
+    if (isNmeaLine(line)) {
+      foreignWhat_ = "NMEA text (" + printable(line) + ")";
+      return Speech::kForeign;
+    }
+  }
+  return Speech::kUndecided;
+}
+
+// A sync pair whose header's five words sum to zero, as the receiver's do.
+bool SpeechListener::holdsSoundHeader() const {
+  const auto word = [this](std::size_t at) {
+    return static_cast<uint16_t>(static_cast<uint8_t>(heard_[at]) | static_cast<uint8_t>(heard_[at + 1]) << 8);
+  };
+  const std::string sync{static_cast<char>(kSyncFirstByte), static_cast<char>(kSyncSecondByte)};
+  for (std::size_t at = heard_.find(sync); at != std::string::npos && at + ReceiverLink::kHeaderBytes <= heard_.size();
+       at = heard_.find(sync, at + 1)) {
+    uint16_t sum = 0;
+    for (std::size_t w = 0; w < ReceiverLink::kHeaderBytes / 2; ++w) sum = static_cast<uint16_t>(sum + word(at + 2 * w));
+    if (sum == 0) return true;
+  }
+  return false;
+}
+
+const char* describe(Speech speech) {
+  switch (speech) {
+    case Speech::kAsleep: return "a receiver of this family, waiting to be woken";
+    case Speech::kAwake: return "a receiver of this family, already awake";
+    case Speech::kForeign: return "another device";
+    case Speech::kUndecided: break;
+  }
+  return "nothing yet";
+}
+
+}  // namespace vx

@@ -1,0 +1,161 @@
+// SPDX-License-Identifier: MIT
+#include "last_fix.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <vector>
+
+#include "config_folder.h"
+#include "number_text.h"
+#include "private_profile.h"
+#include "settings_file.h"
+#include "settings_keys.h"
+
+namespace vx {
+namespace {
+
+std::vector<std::string> fields(std::string_view sentence) {
+  std::vector<std::string> out;
+  std::string field;
+  for (const char c : sentence.substr(0, sentence.find('*'))) {
+    if (c == ',') {
+      out.push_back(field);
+      field.clear();
+    } else {
+      field += c;
+    }
+  }
+  out.push_back(field);
+  return out;
+}
+
+// A whole text that is a decimal number; empty otherwise.
+std::optional<double> wholeNumber(const std::string& text) {
+  if (text.empty()) return {};
+  char* end = nullptr;
+  const double value = std::strtod(text.c_str(), &end);
+  if (*end != '\0' || !std::isfinite(value)) return {};
+  return value;
+}
+
+// "ddmm.mmmm" (or "dddmm.mmmm") with its hemisphere to signed degrees.
+std::optional<double> nmeaDegrees(const std::string& text, const std::string& hemisphere, const char* negative) {
+  const auto value = wholeNumber(text);
+  if (!value || *value < 0 || (hemisphere != "N" && hemisphere != "S" && hemisphere != "E" && hemisphere != "W")) {
+    return {};
+  }
+  const double degrees = std::floor(*value / 100) + std::fmod(*value, 100) / 60;
+  return hemisphere == negative ? -degrees : degrees;
+}
+
+std::string trimmed(std::string_view text) {
+  const auto first = text.find_first_not_of(" \t\r");
+  if (first == std::string_view::npos) return {};
+  return std::string(text.substr(first, text.find_last_not_of(" \t\r") - first + 1));
+}
+
+std::string setting(const char* key) {
+  char value[512] = {};
+  GetPrivateProfileStringA(kestrune::kSettingsSection, key, "", value, sizeof value, kestrune::kSettingsFile);
+  return trimmed(value);
+}
+
+[[noreturn]] void fail(const std::string& what, const std::string& path) {
+  throw std::runtime_error("cannot " + what + " " + path + ": " + std::strerror(errno));
+}
+
+}  // namespace
+
+std::optional<GeoPoint> rmcPosition(std::string_view sentence) {
+  const std::vector<std::string> f = fields(sentence);
+  if (f.size() < 7 || f[0] != "$GPRMC" || f[2] != "A") return {};
+  const auto latitude = nmeaDegrees(f[3], f[4], "S"), longitude = nmeaDegrees(f[5], f[6], "W");
+  if (!latitude || !longitude || !isOnEarth({*latitude, *longitude})) return {};
+  return GeoPoint{*latitude, *longitude};
+}
+
+std::string stateFileText(const GeoPoint& point) {
+  char text[160];
+  std::snprintf(text, sizeof text, "# The last valid fix of the receiver, written by vxinit\nlatitude = %.6f\nlongitude = %.6f\n",
+                point.latitude, point.longitude);
+  return text;
+}
+
+std::optional<GeoPoint> parseStateFile(std::string_view text) {
+  std::optional<double> latitude, longitude;
+  std::istringstream lines{std::string(text)};
+  for (std::string line; std::getline(lines, line);) {
+    line = trimmed(line);
+    if (line.empty() || line[0] == '#') continue;
+    const auto equals = line.find('=');
+    if (equals == std::string::npos) return {};
+    const std::string key = trimmed(std::string_view(line).substr(0, equals));
+    const auto value = wholeNumber(trimmed(std::string_view(line).substr(equals + 1)));
+    if (!value || (key != "latitude" && key != "longitude")) return {};
+    (key == "latitude" ? latitude : longitude) = value;
+  }
+  if (!latitude || !longitude || !isOnEarth({*latitude, *longitude})) return {};
+  return GeoPoint{*latitude, *longitude};
+}
+
+StateFileRead readStateFile(const std::string& path) {
+  std::ifstream file(path, std::ios::binary);
+  if (!file) {
+    if (errno == ENOENT) return {};
+    return {{}, std::strerror(errno)};
+  }
+  std::ostringstream text;
+  text << file.rdbuf();
+  if (file.bad()) return {{}, "it cannot be read"};
+  if (const auto point = parseStateFile(text.str())) return {point, {}};
+  return {{}, "it does not hold a latitude and a longitude in degrees"};
+}
+
+void writeStateFile(const std::string& path, const GeoPoint& point) {
+  const std::string text = stateFileText(point);
+  std::string temporary = path + ".XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) fail("create a file beside", path);
+  const bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) &&
+                       ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
+  if (::close(fd) != 0 || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
+    const int reason = errno;
+    ::unlink(temporary.c_str());
+    errno = reason;
+    fail("write", path);
+  }
+  const std::string folder = path.find('/') == std::string::npos ? "." : path.substr(0, path.rfind('/') + 1);
+  if (const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folderFd >= 0) {
+    ::fsync(folderFd);  // the rename itself survives a power cut
+    ::close(folderFd);
+  }
+}
+
+std::optional<GeoPoint> settingsFileFix() {
+  namespace key = kestrune::key;
+  const auto latitude = wholeNumber(setting(key::kLat)), longitude = wholeNumber(setting(key::kLong));
+  if (!latitude || !longitude || *latitude < 0 || *longitude < 0) return {};
+  const GeoPoint point{setting(key::kLatHem) == "S" ? -*latitude : *latitude,
+                       setting(key::kLongHem) == "W" ? -*longitude : *longitude};
+  if (!isOnEarth(point)) return {};
+  return point;
+}
+
+std::string settingsFileShown() {
+  const std::string path = configFolder() + "/" + kestrune::kSettingsFile;
+  const char* home = std::getenv("HOME");
+  if (home && *home && path.starts_with(std::string(home) + "/")) return "~" + path.substr(std::strlen(home));
+  return path;
+}
+
+}  // namespace vx

@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#include "position_choice.h"
+
+#include <QTimeZone>
+#include <cstdio>
+
+#include "last_fix.h"
+
+namespace vx {
+namespace {
+
+std::string computerZoneId() { return QTimeZone::systemTimeZoneId().toStdString(); }
+
+std::optional<KnownPosition> lastFix(const std::string& stateFile) {
+  if (stateFile.empty()) {
+    const auto fix = settingsFileFix();
+    if (!fix) return {};
+    return KnownPosition{*fix, "the last fix in " + settingsFileShown()};
+  }
+  const StateFileRead read = readStateFile(stateFile);
+  if (!read.problem.empty()) {
+    std::fprintf(stderr, "vxinit: ignoring the state file %s: %s\n", stateFile.c_str(), read.problem.c_str());
+  }
+  if (!read.point) return {};
+  return KnownPosition{*read.point, "the last fix in " + stateFile};
+}
+
+}  // namespace
+
+std::optional<KnownPosition> choosePosition(const std::string& stateFile) {
+  return firstKnown({lastFix(stateFile), timeZonePosition(computerZoneId())});
+}
+
+std::string whyNoPosition(const std::string& stateFile) {
+  const std::string zone = computerZoneId();
+  return "none given, no last fix in " + (stateFile.empty() ? settingsFileShown() : stateFile) +
+         ", and this computer's time zone (" + (zone.empty() ? "unnamed" : zone) + ") has no reference point";
+}
+
+}  // namespace vx
