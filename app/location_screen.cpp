@@ -122,7 +122,7 @@ void LocationScreen::load() {
 // No position stored (a first start): the computer's time zone gives one,
 // and the coordinates' tooltips say so.
 void LocationScreen::startFromTimeZone() {
-  const auto start = timeZoneStartPosition(computerZone().name);
+  const auto start = timeZoneStartPosition(QString::fromStdString(vx::computerZoneName()));
   if (!start) return;
   latitudeEdit->setText(start->latitude);
   selectStored(latitudeHemisphereList, start->latHemisphere);

@@ -58,7 +58,7 @@ TEST(SerialDevices, APortIsAnAdapterThroughAnyChainOfLinks) {
       {byPath, device, "USB serial adapter"},  // through a link
       {byId, device, "USB serial adapter"},    // through a link to a link
       {device, byId, "USB serial adapter"},    // the adapter listed by a link
-      {QString::fromStdString(other.devicePath()), device, "serial device"},
+      {QString::fromStdString(other.devicePath()), device, "pseudo-terminal"},
       {home.path() + "/by-id/gone", device, "no device"},
   };
   for (const Case& c : cases) {

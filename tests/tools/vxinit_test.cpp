@@ -237,7 +237,7 @@ TEST(VxinitArguments, PortThatCannotBeOpenedExitsOneWithOrWithoutADisplay) {
   const QByteArray display = qgetenv("DISPLAY");
   qunsetenv("DISPLAY");
   qunsetenv("XDG_RUNTIME_DIR");  // as under cron or ssh
-  const auto result = test::runProgram(VXINIT_PATH, {"--device", "/nonexistent/ttyUSB9"});
+  const auto result = test::runProgram(VXINIT_PATH, {"--device", "/nonexistent/ttyUSB9", "--lat", "52", "--lon", "5"});
   qputenv("QT_QPA_PLATFORM", "offscreen");
   if (!display.isEmpty()) qputenv("DISPLAY", display);
   EXPECT_EQ(result.exitCode, 1);
@@ -251,7 +251,7 @@ TEST(VxinitArguments, APrivatePortLinkThatCannotBeMadeSaysWhy) {
   QTemporaryDir runtime;
   qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
   qputenv("TMPDIR", "/proc");  // nothing can be made there, not even by root
-  const auto result = test::runProgram(VXINIT_PATH, {"--device", "/dev/null"});
+  const auto result = test::runProgram(VXINIT_PATH, {"--device", "/dev/null", "--lat", "52", "--lon", "5"});
   qunsetenv("TMPDIR");
   qunsetenv("XDG_RUNTIME_DIR");
   EXPECT_EQ(result.exitCode, 1);

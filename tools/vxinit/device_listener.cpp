@@ -48,6 +48,7 @@ Speech DeviceListener::listen(double limitSeconds) {
   QEventLoop loop;
   QTimer limit;
   limit.setSingleShot(true);
+  limit.setTimerType(Qt::PreciseTimer);  // a coarse timer may end the wait up to 5 % early
   connect(&limit, &QTimer::timeout, &loop, &QEventLoop::quit);
   if (limitSeconds > 0) limit.start(static_cast<int>(limitSeconds * 1000));
   const auto decided = connect(notifier_, &QSocketNotifier::activated, &loop, [&] {

@@ -50,15 +50,15 @@ const std::string kUsage = std::string() +
     "  --port N          use serial port N: the device ~/.config/vx/comN links to,\n"
     "                    else /dev/ttyS<N-1>\n"
     "  --device PATH     use the serial device PATH\n"
-    "  --lat DEGREES     latitude, 0 to 90, given with --lon\n"
+    "  --lat DEGREES     latitude, 0 to " + vx::generalNumber(vx::kLargestLatitude) + ", given with --lon\n"
     "  --lat-hem N|S     hemisphere of the latitude (default " + vx::kDefaultLatHemisphere + ")\n"
-    "  --lon DEGREES     longitude, 0 to 180, given with --lat\n"
+    "  --lon DEGREES     longitude, 0 to " + vx::generalNumber(vx::kLargestLongitude) + ", given with --lat\n"
     "  --lon-hem E|W     hemisphere of the longitude (default " + vx::kDefaultLongHemisphere + ")\n"
     "                    Without --lat and --lon the position is the last valid\n"
     "                    fix (in the --state file, else in ~/.config/Kestrune.ini),\n"
     "                    else the reference point of this computer's time zone;\n"
     "                    with none of these the receiver is not initialised\n"
-    "    "  --tz HOURS        hours to add to local time to get UTC, " + std::to_string(-vx::kLargestTimeDifference) +
+    "  --tz HOURS        hours to add to local time to get UTC, " + std::to_string(-vx::kLargestTimeDifference) +
     " to " + std::to_string(vx::kLargestTimeDifference) + ": positive\n"
     "                    west of Greenwich, 5 for New York in winter, -1 for\n"
     "                    Amsterdam in winter, 0 for London in winter, -5.5 for\n"
@@ -281,7 +281,7 @@ void rememberFirstFix(const vx::ConsoleHost& host, const std::string& stateFile)
 
 void armTimeout(const Options& options) {
   if (options.timeout <= 0) return;
-  QTimer::singleShot(static_cast<int>(options.timeout * 1000), qApp, [options] {
+  QTimer::singleShot(static_cast<int>(options.timeout * 1000), Qt::PreciseTimer, qApp, [options] {
     std::fprintf(stderr, "vxinit: no %s within %g seconds\n", options.console.untilFix ? "fix" : "end", options.timeout);
     requestedExit = kExitTimeout;
     QCoreApplication::exit(kExitTimeout);

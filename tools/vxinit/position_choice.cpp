@@ -1,15 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "position_choice.h"
 
-#include <QTimeZone>
 #include <cstdio>
 
+#include "computer_zone.h"
 #include "last_fix.h"
 
 namespace vx {
 namespace {
-
-std::string computerZoneId() { return QTimeZone::systemTimeZoneId().toStdString(); }
 
 std::optional<KnownPosition> lastFix(const std::string& stateFile) {
   if (stateFile.empty()) {
@@ -28,11 +26,11 @@ std::optional<KnownPosition> lastFix(const std::string& stateFile) {
 }  // namespace
 
 std::optional<KnownPosition> choosePosition(const std::string& stateFile) {
-  return firstKnown({lastFix(stateFile), timeZonePosition(computerZoneId())});
+  return firstKnown({lastFix(stateFile), timeZonePosition(computerZoneName())});
 }
 
 std::string whyNoPosition(const std::string& stateFile) {
-  const std::string zone = computerZoneId();
+  const std::string zone = computerZoneName();
   return "none given, no last fix in " + (stateFile.empty() ? settingsFileShown() : stateFile) +
          ", and this computer's time zone (" + (zone.empty() ? "unnamed" : zone) + ") has no reference point";
 }
