@@ -7,6 +7,7 @@
 #include <iostream>
 
 #include "command_line.h"
+#include "gpsd_loan.h"
 #include "program_icon.h"
 #include "termination_signals.h"
 #include "version.h"
@@ -27,7 +28,7 @@ int main(int argc, char** argv) {
   const kestrune::TerminationSignals terminationSignals;
   QSocketNotifier signalArrived(terminationSignals.descriptor(), QSocketNotifier::Read);
   QObject::connect(&signalArrived, &QSocketNotifier::activated,
-                   [&terminationSignals] { terminationSignals.endIfArrived(); });
+                   [&terminationSignals] { terminationSignals.endIfArrived(vx::GpsdLoan::giveBackAll); });
 
   kestrune::WelcomeScreen welcome;
   QObject::connect(&welcome, &kestrune::WelcomeScreen::ended, &app, &QCoreApplication::quit, Qt::QueuedConnection);

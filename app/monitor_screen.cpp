@@ -8,6 +8,7 @@
 #include <QLineEdit>
 #include <QPointer>
 #include <QPushButton>
+#include <QStringList>
 #include <QTimer>
 #include <algorithm>
 #include <cerrno>
@@ -82,7 +83,7 @@ void attempt(Step step) {
 }  // namespace
 
 MonitorScreen::MonitorScreen(LocationScreen* location)
-    : Screen(location), location_(location), silence_(new QTimer(this)), silenceHint_(new QLabel(this)) {
+    : Screen(location), location_(location), silence_(new QTimer(this)), notes_(new QLabel(this)) {
   // Each row: a caption label at the left, the value label beside it, empty until data arrives.
   struct Row {
     QLabel*& caption;
@@ -110,14 +111,14 @@ MonitorScreen::MonitorScreen(LocationScreen* location)
   silence_->setSingleShot(true);
   silence_->setInterval(kSilenceLimit);
   connect(silence_, &QTimer::timeout, this, &MonitorScreen::showSilenceHint);
-  // Its own place, under the rows: the last values stay readable above it.
-  silenceHint_->setObjectName("silenceHint");
-  silenceHint_->setWordWrap(true);
-  silenceHint_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+  // Their own place, under the rows: the last values stay readable above it.
+  notes_->setObjectName("notes");
+  notes_->setWordWrap(true);
+  notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   const QRect captionColumn = statusCaption->geometry();
-  silenceHint_->setContentsMargins(captionColumn.left(), 0, captionColumn.left(), captionColumn.top());
-  silenceHint_->hide();
-  layout()->addWidget(silenceHint_);
+  notes_->setContentsMargins(captionColumn.left(), 0, captionColumn.left(), captionColumn.top());
+  notes_->hide();
+  layout()->addWidget(notes_);
   load();
 }
 
@@ -145,7 +146,7 @@ void MonitorScreen::checkGpsd() {
   });
   gpsdNotice_ = gpsd.notice;
   gpsdLoan_ = std::move(gpsd.loan);
-  setStatus(statusValue->text());
+  showNotes();
 }
 
 void MonitorScreen::connectToReceiver() {
@@ -198,7 +199,7 @@ void MonitorScreen::onSentenceWaiting() {
       hideSilenceHint();
       silence_->start();
     }
-    if (!lost_ && silenceHint_->isHidden()) setStatus("Receiving data...");
+    if (!lost_ && !silent_) setStatus("Receiving data...");
     if (const auto position = positionReport(sentence); position && showPosition(*position)) return;
     if (const auto precision = precisionReport(sentence)) showPrecision(*precision);
 
@@ -317,17 +318,28 @@ void MonitorScreen::showSilenceHint() {
   if (lost_) return;
   stopCountdown();
   setStatus(kSilentStatus);
-  silenceHint_->setText(silenceHintText());
-  const int width = clientArea()->width();
-  silenceHint_->setFixedSize(width, silenceHint_->heightForWidth(width));
-  silenceHint_->show();
+  silent_ = true;
+  showNotes();
 }
 
-void MonitorScreen::hideSilenceHint() { silenceHint_->hide(); }
+void MonitorScreen::hideSilenceHint() {
+  silent_ = false;
+  showNotes();
+}
+
+void MonitorScreen::showNotes() {
+  QStringList notes;
+  if (!gpsdNotice_.isEmpty()) notes << gpsdNotice_;
+  if (silent_) notes << silenceHintText();
+  notes_->setVisible(!notes.isEmpty());
+  if (notes.isEmpty()) return;
+  notes_->setText(notes.join("\n\n"));
+  const int width = clientArea()->width();
+  notes_->setFixedSize(width, notes_->heightForWidth(width));
+}
 
 void MonitorScreen::setStatus(const QString& text) {
-  // What gpsd does with the device stays said below the connection's progress.
-  statusValue->setText(gpsdNotice_.isEmpty() ? text : text + "\n" + gpsdNotice_);
+  statusValue->setText(text);
   const int rowHeight = vx::fromTwips(0, 0, 0, kRowHeightTwips).height();
   statusValue->resize(statusValue->width(), std::max(rowHeight, statusValue->heightForWidth(statusValue->width())));
   statusValue->raise();

@@ -107,6 +107,8 @@ class MonitorScreen : public Screen {
   // readable; the next sentence takes both away.
   void showSilenceHint();
   void hideSilenceHint();
+  // Below the rows: what gpsd does with the device, and the silent receiver's hint.
+  void showNotes();
 
   LocationScreen* location_;
   std::unique_ptr<vx::LateBound> control_;
@@ -117,7 +119,8 @@ class MonitorScreen : public Screen {
   QString lastStatus_;
   int32_t autoExitCount_ = 0;
   QTimer* silence_;  // runs while the port is open and no sentence has come for a while
-  QLabel* silenceHint_;  // below the rows, shown while the receiver is silent
+  QLabel* notes_;  // below the rows, shown while there is something to say
+  bool silent_ = false;  // nothing from the receiver for a while
   bool lost_ = false;  // the control lost the line: it stays lost, whatever sentence it still hands over
   QString gpsdNotice_;                    // what gpsd does with the device; empty when nothing
   std::unique_ptr<vx::GpsdLoan> gpsdLoan_;  // the device borrowed from gpsd, given back when the port closes

@@ -41,9 +41,10 @@ TerminationSignals::~TerminationSignals() {
   if (descriptor_ >= 0) ::close(descriptor_);
 }
 
-void TerminationSignals::endIfArrived() const {
+void TerminationSignals::endIfArrived(const std::function<void()>& beforeEnding) const {
   signalfd_siginfo arrived {};
   if (::read(descriptor_, &arrived, sizeof arrived) != sizeof arrived) return;
+  beforeEnding();
   const int signal = static_cast<int>(arrived.ssi_signo);
   ::signal(signal, SIG_DFL);
   sigset_t one;

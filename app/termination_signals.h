@@ -13,6 +13,8 @@
 // through a signalfd.
 #pragma once
 
+#include <functional>
+
 namespace kestrune {
 
 // Holds the three signals in the calling thread and so in every thread it
@@ -30,8 +32,9 @@ class TerminationSignals {
 
   // For a QSocketNotifier; -1 when the system gave none.
   int descriptor() const { return descriptor_; }
-  // Ends the program by the signal that arrived, if one did; else returns.
-  void endIfArrived() const;
+  // Ends the program by the signal that arrived, if one did, once
+  // `beforeEnding` has run (what no destructor will do then); else returns.
+  void endIfArrived(const std::function<void()>& beforeEnding) const;
 
  private:
   int descriptor_;

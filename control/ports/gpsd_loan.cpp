@@ -2,6 +2,7 @@
 #include "gpsd_loan.h"
 
 #include <chrono>
+#include <vector>
 
 #include "gpsd_devices.h"
 #include "gpsd_link.h"
@@ -37,11 +38,26 @@ QString borrowedNotice(const GpsdDevice& device) {
                                        : "would have woken the receiver without the time and position");
 }
 
+// The loans out, on the one thread that makes them.
+std::vector<GpsdLoan*>& loansOut() {
+  static std::vector<GpsdLoan*> loans;
+  return loans;
+}
+
 }  // namespace
 
-GpsdLoan::GpsdLoan(QString gpsdPath, GpsdReport report) : gpsdPath_(std::move(gpsdPath)), report_(std::move(report)) {}
+GpsdLoan::GpsdLoan(QString gpsdPath, GpsdReport report) : gpsdPath_(std::move(gpsdPath)), report_(std::move(report)) {
+  loansOut().push_back(this);
+}
 
-GpsdLoan::~GpsdLoan() { giveBack(); }
+GpsdLoan::~GpsdLoan() {
+  giveBack();
+  std::erase(loansOut(), this);
+}
+
+void GpsdLoan::giveBackAll() {
+  for (GpsdLoan* loan : loansOut()) loan->giveBack();
+}
 
 bool GpsdLoan::giveBack() {
   if (givenBack_) return true;

@@ -29,6 +29,10 @@ class GpsdLoan {
   // that adds it by hand. True when gpsd took it.
   bool giveBack();
 
+  // Every loan still out, given back: for a program about to end by a
+  // signal, which runs no destructor.
+  static void giveBackAll();
+
  private:
   QString gpsdPath_;
   GpsdReport report_;

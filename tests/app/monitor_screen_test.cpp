@@ -138,7 +138,7 @@ TEST_F(MonitorScreenTest, ASilentReceiverGetsAHintThatLeavesTheLastValuesReadabl
   EXPECT_EQ(silence->intervalAsDuration(), MonitorScreen::kSilenceLimit);
   ASSERT_TRUE(silence->isActive());
   silence->start(20);  // not ten seconds in a test
-  auto* hint = monitor->findChild<QLabel*>("silenceHint");
+  auto* hint = monitor->findChild<QLabel*>("notes");
   ASSERT_NE(hint, nullptr);
   ASSERT_TRUE(vx::test::waitUntil([&] { return hint->isVisible(); }));
   EXPECT_EQ(hint->text(),
