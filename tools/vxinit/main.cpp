@@ -128,7 +128,6 @@ Options parse(int argc, char** argv) {
   Options options;
   vx::cli::Arguments args(argc, argv);
   const auto text = [&](std::string_view option) { return QString::fromStdString(std::string(args.value(option))); };
-  // A position goes to the control as text, as the user wrote it, once checked to be a number.
   // A coordinate goes to the control as text, as the user wrote it, once checked to be degrees.
   const auto degreesText = [&](std::string_view option, double highest) {
     const QString value = text(option);
