@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "serial_port_service.h"
 
+#include <poll.h>
 #include <unistd.h>
 
 #include <QFile>
@@ -118,6 +119,25 @@ void SerialPortService::onReadyRead() {
   if (port_.bytesAvailable() > 0) raise(kComEvReceive);
 }
 
+// A read that found nothing though input was signalled, on a line that has
+// not hung up: another program reading the same device (gpsd, say) took the
+// bytes first, or set the line to return at once with nothing. Only these
+// bytes went elsewhere; a line that went away reports a hang-up.
+bool SerialPortService::bytesTakenByAnotherReader(QSerialPort::SerialPortError error) const {
+  if (error != QSerialPort::ReadError && error != QSerialPort::ResourceError) return false;
+  pollfd line{static_cast<int>(port_.handle()), POLLIN, 0};
+  return ::poll(&line, 1, 0) >= 0 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) == 0;
+}
+
+// Qt stops watching the line after a read that would have blocked, and
+// watches it again at the next read of the port: Input() for what arrived,
+// else an empty read.
+void SerialPortService::keepReading() {
+  port_.clearError();
+  if (port_.bytesAvailable() > 0) return raise(kComEvReceive);
+  [[maybe_unused]] const QByteArray nothing = port_.readAll();
+}
+
 void SerialPortService::onErrorOccurred() {
   // The error as it stands now, not as queued: the queued report of a failed
   // open (already raised by setPortOpen and cleared) must not close a port
@@ -126,6 +146,7 @@ void SerialPortService::onErrorOccurred() {
   const bool ignorable = error == QSerialPort::NoError || error == QSerialPort::TimeoutError ||
                          error == QSerialPort::UnsupportedOperationError;  // line control on a pseudo-terminal
   if (ignorable || !port_.isOpen()) return;
+  if (bytesTakenByAnotherReader(error)) return keepReading();
   lastEventDescription_ = device() + ": " + port_.errorString();
   port_.clearError();
   // Hand over what had already arrived before reporting the loss.

@@ -57,6 +57,8 @@ class SerialPortService : public QObject {
  private:
   void onReadyRead();
   void onErrorOccurred();
+  bool bytesTakenByAnotherReader(QSerialPort::SerialPortError error) const;
+  void keepReading();
   void open();
   void close();
   void raise(short event);

@@ -2,8 +2,14 @@
 // The control against a scripted receiver on a real pseudo-terminal.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <termios.h>
+#include <unistd.h>
+
 #include <QPointer>
 #include <QSignalSpy>
+#include <atomic>
+#include <thread>
 
 #include "comm_events.h"
 #include "port_link.h"
@@ -186,6 +192,39 @@ TEST_F(SerialExchange, HangUpIsAnErrorEventAndKeepsQueuedSentences) {
   EXPECT_EQ(control->Idata(), "kept");
   test::processEventsFor(std::chrono::milliseconds(50));
   EXPECT_EQ(errors.count(), 1);
+}
+
+// Another program reading the same line (gpsd, say) takes bytes the control
+// was told of, and sets the line to return at once with nothing: the
+// control's reads then find nothing now and then, which is no lost line.
+TEST_F(SerialExchange, AnotherReaderOfTheLineIsNoLostReceiver) {
+  QSignalSpy errors(control.get(), &vxcomm::CommError);
+  open();
+  const int other = ::open(receiver.devicePath().c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK);
+  ASSERT_GE(other, 0);
+  termios line{};
+  ::tcgetattr(other, &line);
+  ::cfmakeraw(&line);
+  line.c_cc[VMIN] = 0;
+  line.c_cc[VTIME] = 0;
+  ::tcsetattr(other, TCSANOW, &line);
+  std::atomic<bool> stop = false;
+  std::thread otherReader([&] {
+    char sink[16];
+    while (!stop) [[maybe_unused]] const auto taken = ::read(other, sink, sizeof sink);
+  });
+  for (int i = 0; i < 300 && errors.isEmpty(); ++i) {
+    receiver.write("$GPTXT,01,01,02,another receiver's line*00\r\n");
+    test::processEventsFor(std::chrono::milliseconds(2));
+  }
+  stop = true;
+  otherReader.join();
+  ::close(other);
+  EXPECT_EQ(errors.count(), 0) << errors.value(0).value(1).toString().toStdString();
+  // Still reading: the receiver's start-up lines alone are answered.
+  receiver.write(kLine + kLine + kLine);
+  EXPECT_EQ(receiver.read(kLine.size()), kLine);
+  EXPECT_EQ(control->PortOpen(), -1);
 }
 
 TEST_F(SerialExchange, HostMayDestroyTheControlInsideCommError) {
