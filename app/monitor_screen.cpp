@@ -27,6 +27,7 @@
 #include "port_link.h"
 #include "number_text.h"
 #include "private_profile.h"
+#include "rounding.h"
 #include "sentence_items.h"
 #include "settings_file.h"
 #include "settings_keys.h"
@@ -61,7 +62,7 @@ QString lostDevice(const QString& description) { return description.section(": "
 // the nearest whole, halves to even; anything but 0, 1 or 2 reads as 0, so
 // that a damaged file never stops the screen from connecting.
 int storedAutoExit(const QString& text) {
-  const double value = std::nearbyint(vx::leadingNumber(text.toStdString()));
+  const double value = vx::roundHalfToEven(vx::leadingNumber(text.toStdString()));
   return value == 1 ? 1 : value == 2 ? 2 : 0;
 }
 

@@ -7,6 +7,7 @@
 #include "message_builder.h"
 #include "message_layout.h"
 #include "number_text.h"
+#include "rounding.h"
 
 namespace vx {
 namespace {
@@ -77,10 +78,10 @@ uint16_t positionWord(double degrees) {
   if (!std::isfinite(degrees)) return 0;
   const double scaled = codec::crad(degrees) * kRadiansToPositionWord;
   if (!std::isfinite(scaled)) return 0;
-  // nearbyint rounds ties to the even neighbour. The word is 16 bits wide:
+  // Ties go to the even neighbour, as everywhere. The word is 16 bits wide:
   // negative angles wrap as two's complement, and a nonsense setting far
   // beyond a full turn wraps too instead of failing the receive path.
-  double wrapped = std::fmod(std::nearbyint(scaled), 65536.0);
+  double wrapped = std::fmod(roundHalfToEven(scaled), 65536.0);
   if (wrapped < 0) wrapped += 65536.0;
   return static_cast<uint16_t>(wrapped);
 }
