@@ -11,6 +11,7 @@
 #include <cstring>
 
 #include "config_folder.h"
+#include "whole_file.h"
 
 namespace kestrune {
 namespace {
@@ -111,16 +112,6 @@ mode_t modeFor(const std::string& target) {
   return 0666 & ~mask;
 }
 
-int writeAll(int fd, const std::string& contents) {
-  for (std::size_t done = 0; done < contents.size();) {
-    const ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return errno;
-    done += static_cast<std::size_t>(n);
-  }
-  return 0;
-}
-
 }  // namespace
 
 std::string profilePath(const std::string& fileName) {
@@ -153,16 +144,7 @@ ProfileFile findProfileFile(const std::string& path) {
 
 int replaceProfileFile(const std::string& target, const std::string& contents) {
   if (!makeFolders(folderOf(target))) return errno;
-  std::string temporary = target + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) return errno;
-  int error = ::fchmod(fd, modeFor(target)) == 0 ? 0 : errno;
-  if (error == 0) error = writeAll(fd, contents);
-  if (error == 0 && ::fsync(fd) != 0) error = errno;
-  if (::close(fd) != 0 && error == 0) error = errno;
-  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
-  if (error != 0) ::unlink(temporary.c_str());
-  return error;
+  return vx::replaceWholeFile(target, contents, modeFor(target));
 }
 
 }  // namespace kestrune

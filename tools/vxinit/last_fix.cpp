@@ -20,6 +20,7 @@
 #include "private_profile.h"
 #include "settings_file.h"
 #include "settings_keys.h"
+#include "whole_file.h"
 
 namespace vx {
 namespace {
@@ -122,22 +123,9 @@ StateFileRead readStateFile(const std::string& path) {
 }
 
 void writeStateFile(const std::string& path, const GeoPoint& point) {
-  const std::string text = stateFileText(point);
-  std::string temporary = path + ".XXXXXX";
-  const int fd = ::mkstemp(temporary.data());
-  if (fd < 0) fail("create a file beside", path);
-  const bool written = ::write(fd, text.data(), text.size()) == static_cast<ssize_t>(text.size()) &&
-                       ::fchmod(fd, 0644) == 0 && ::fsync(fd) == 0;
-  if (::close(fd) != 0 || !written || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    const int reason = errno;
-    ::unlink(temporary.c_str());
-    errno = reason;
+  if (const int error = replaceWholeFile(path, stateFileText(point), 0644); error != 0) {
+    errno = error;
     fail("write", path);
-  }
-  const std::string folder = path.find('/') == std::string::npos ? "." : path.substr(0, path.rfind('/') + 1);
-  if (const int folderFd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folderFd >= 0) {
-    ::fsync(folderFd);  // the rename itself survives a power cut
-    ::close(folderFd);
   }
 }
 

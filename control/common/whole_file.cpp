@@ -1,0 +1,56 @@
+// SPDX-License-Identifier: MIT
+#include "whole_file.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+
+namespace vx {
+namespace {
+
+int writeAll(int fd, const std::string& contents) {
+  for (std::size_t done = 0; done < contents.size();) {
+    const ssize_t n = ::write(fd, contents.data() + done, contents.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return errno;
+    done += static_cast<std::size_t>(n);
+  }
+  return 0;
+}
+
+std::string folderOf(const std::string& path) {
+  const auto slash = path.rfind('/');
+  if (slash == std::string::npos) return ".";
+  return slash == 0 ? "/" : path.substr(0, slash);
+}
+
+// The rename itself survives a power cut once the folder is on disk too.
+void syncFolderOf(const std::string& path) {
+  if (const int folder = ::open(folderOf(path).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC); folder >= 0) {
+    ::fsync(folder);
+    ::close(folder);
+  }
+}
+
+}  // namespace
+
+int replaceWholeFile(const std::string& target, const std::string& contents, mode_t mode) {
+  std::string temporary = target + ".XXXXXX";
+  const int fd = ::mkstemp(temporary.data());
+  if (fd < 0) return errno;
+  int error = ::fchmod(fd, mode) == 0 ? 0 : errno;
+  if (error == 0) error = writeAll(fd, contents);
+  if (error == 0 && ::fsync(fd) != 0) error = errno;
+  if (::close(fd) != 0 && error == 0) error = errno;
+  if (error == 0 && ::rename(temporary.c_str(), target.c_str()) != 0) error = errno;
+  if (error != 0) {
+    ::unlink(temporary.c_str());
+    return error;
+  }
+  syncFolderOf(target);
+  return 0;
+}
+
+}  // namespace vx
