@@ -113,6 +113,7 @@ class ReceiverLink {
  private:
   enum HeaderSearch { kNoHeader, kHeaderIncomplete, kHeaderFound };
   HeaderSearch findRunningReceiver();
+  bool nextByteOnlyWaits() const;
   void lineStep();
   void headerStep();  // a header expected and more than its ten bytes here
   void dataStep();    // data expected and more than its bytes here
