@@ -3,6 +3,7 @@
 // protocol and the settings always use "." as the decimal point.
 #pragma once
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -13,6 +14,11 @@ namespace vx {
 // leading zeros, never cut) and exactly `decimals` decimals, rounded. A
 // pattern "00.0000" is appendFixed(out, v, 2, 4); "00" is (out, v, 2, 0).
 void appendFixed(std::string& out, double value, int integerDigits, int decimals);
+// The same text written into `out`, which holds `room` characters: its
+// length, or 0 when it does not fit. kFixedTextRoom characters hold any
+// value padded to at most 8 integer digits.
+std::size_t writeFixed(char* out, std::size_t room, double value, int integerDigits, int decimals);
+inline constexpr std::size_t kFixedTextRoom = 410;
 std::string formatFixed(double value, int integerDigits, int decimals);
 
 // The leading-number rule: the longest beginning of `text` that forms a

@@ -187,10 +187,10 @@ void ReceiverLink::dataStep() {
 void ReceiverLink::handleMessage(std::string_view message) {
   switch (messageId_) {
     case kPositionMessageId:
-      if (writePositionSentence(sentence_, message)) addmsg(sentence_);
+      if (writePositionSentence(sentence_, message)) addmsg(sentence_.view());
       break;
     case kChannelMessageId:
-      if (writeChannelSentence(sentence_, message, dilutions_)) addmsg(sentence_);
+      if (writeChannelSentence(sentence_, message, dilutions_)) addmsg(sentence_.view());
       break;
     case kPrecisionMessageId:
       if (auto dilutions = precisionFromMessage(message)) dilutions_ = *dilutions;

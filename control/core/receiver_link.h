@@ -136,7 +136,7 @@ class ReceiverLink {
   int messageId_ = 0;
   std::size_t dataLength_ = 0;
   std::string message_;
-  std::string sentence_;  // the sentence being made, its storage reused
+  SentenceText sentence_;  // the sentence being made
 
   WakeUp wakeUp_;
   DilutionsOfPrecision dilutions_;
