@@ -100,6 +100,31 @@ int digitCount(uint64_t value) {
   return count;
 }
 
+// "00" to "99" in a row: numbers are written two digits per division.
+constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int value = 0; value < 100; ++value) {
+    pairs[static_cast<std::size_t>(2 * value)] = static_cast<char>('0' + value / 10);
+    pairs[static_cast<std::size_t>(2 * value + 1)] = static_cast<char>('0' + value % 10);
+  }
+  return pairs;
+}();
+
+// Writes the last `count` decimal digits of `value` (zeros once its digits
+// run out) so that they end just before `end`, and drops them from
+// `value`. Returns where they begin.
+char* writeDigitsBefore(char* end, uint64_t& value, int count) {
+  for (; count >= 2; count -= 2, value /= 100) {
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2);
+  }
+  if (count == 1) {
+    *--end = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+  return end;
+}
+
 // Writes `rounded` units of the last decimal as the fixed text, right to
 // left straight into `out`: no intermediate text and no copy. 0 when the
 // text needs more than `room` characters.
@@ -110,12 +135,9 @@ std::size_t writeRounded(char* out, std::size_t room, bool negative, uint64_t ro
   const std::size_t length = static_cast<std::size_t>(negative + integerLength + (decimals > 0 ? decimals + 1 : 0));
   if (length > room) return 0;
   if (negative) out[0] = '-';
-  char* digit = out + length;
-  for (int place = 0; place < decimals; ++place, rounded /= 10) *--digit = static_cast<char>('0' + rounded % 10);
-  if (decimals > 0) *--digit = '.';
-  for (int place = 0; place < integerLength; ++place, rounded /= 10) {
-    *--digit = static_cast<char>('0' + rounded % 10);  // zeros once the digits run out: the padding
-  }
+  char* const decimalsBegin = writeDigitsBefore(out + length, rounded, decimals);
+  if (decimals > 0) decimalsBegin[-1] = '.';
+  writeDigitsBefore(decimalsBegin - (decimals > 0 ? 1 : 0), rounded, integerLength);  // with the padding zeros
   return length;
 }
 

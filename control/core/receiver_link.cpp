@@ -34,15 +34,7 @@ std::size_t findSyncPair(std::string_view bytes) {
 ReceiverLink::ReceiverLink(LocalClock clock, ByteWriter writer)
     : clock_(std::move(clock)), writer_(std::move(writer)), wakeUp_(settings_, clock_, writer_) {}
 
-bool ReceiverLink::receive(std::string_view input, SentencesWaiting waiting) {
-  // The serial line's usual read is one byte in the middle of a message.
-  // procinput would only store it, so it is stored here, without the
-  // steps that would find nothing to take.
-  if (input.size() == 1 && nextByteOnlyWaits()) {
-    lineJustEnded_ = false;
-    buffer_.append(input);
-    return !sentencesWaiting() || waiting();
-  }
+bool ReceiverLink::receiveInSteps(std::string_view input, SentencesWaiting waiting) {
   for (;;) {
     const bool progressed = step(input);
     input = {};
@@ -72,15 +64,6 @@ void ReceiverLink::procinput(std::string_view input) {
   // the first byte after it has arrived; most small reads complete neither.
   if (framePhase_ == kHeaderExpected && buffer_.size() > kHeaderBytes) headerStep();
   if (framePhase_ == kDataExpected && buffer_.size() > dataLength_) dataStep();
-}
-
-// In binary mode one more byte that leaves the buffer no longer than the
-// header or the message expected completes neither: procinput's steps
-// would take nothing.
-bool ReceiverLink::nextByteOnlyWaits() const {
-  if (linkMode_ != kBinaryMode) return false;
-  const std::size_t expected = framePhase_ == kHeaderExpected ? kHeaderBytes : dataLength_;
-  return buffer_.size() < expected;
 }
 
 // A receiver woken earlier (before this host started, say) sends binary
