@@ -100,16 +100,6 @@ int digitCount(uint64_t value) {
   return count;
 }
 
-// "00" to "99" in a row: numbers are written two digits per division.
-constexpr std::array<char, 200> kDigitPairs = [] {
-  std::array<char, 200> pairs{};
-  for (int value = 0; value < 100; ++value) {
-    pairs[static_cast<std::size_t>(2 * value)] = static_cast<char>('0' + value / 10);
-    pairs[static_cast<std::size_t>(2 * value + 1)] = static_cast<char>('0' + value % 10);
-  }
-  return pairs;
-}();
-
 // Writes the last `count` decimal digits of `value` (zeros once its digits
 // run out) so that they end just before `end`, and drops them from
 // `value`. Returns where they begin.

@@ -3,6 +3,7 @@
 // protocol and the settings always use "." as the decimal point.
 #pragma once
 
+#include <array>
 #include <cstddef>
 #include <optional>
 #include <string>
@@ -34,6 +35,17 @@ std::optional<double> numberAtStart(std::string_view text);
 // The whole of `text`, blanks around it aside, read as a decimal number;
 // nothing when any other character is left over or the text is empty.
 std::optional<double> parseNumber(std::string_view text);
+
+// "00" to "99" in a row: the two digits of n begin at 2n. Numbers are
+// written two digits per division.
+inline constexpr std::array<char, 200> kDigitPairs = [] {
+  std::array<char, 200> pairs{};
+  for (int value = 0; value < 100; ++value) {
+    pairs[static_cast<std::size_t>(2 * value)] = static_cast<char>('0' + value / 10);
+    pairs[static_cast<std::size_t>(2 * value + 1)] = static_cast<char>('0' + value % 10);
+  }
+  return pairs;
+}();
 
 // The capital hexadecimal digits, by value.
 inline constexpr std::string_view kHexDigits = "0123456789ABCDEF";

@@ -57,7 +57,15 @@ void appendSignedAngle(SentenceText& body, double angle, int degreeDigits, std::
   body.append(angle >= 0 ? positive : negative);
 }
 
-void appendTwoDigits(SentenceText& body, double value) { body.appendFixed(value, 2, 0); }
+// A whole number with at least two digits: hours, days, satellites.
+void appendTwoDigits(SentenceText& body, double value) {
+  // Nearly every one is below 100: its two digits come from the table.
+  if (value >= 0 && value < 100 && value == std::floor(value)) {
+    body.append(std::string_view(&kDigitPairs[static_cast<std::size_t>(2 * static_cast<int>(value))], 2));
+    return;
+  }
+  body.appendFixed(value, 2, 0);
+}
 
 // The last two of at least four digits: "07" for the year 2007.
 void appendLastTwoDigits(SentenceText& body, double value) {
