@@ -60,7 +60,7 @@ void appendSignedAngle(SentenceText& body, double angle, int degreeDigits, std::
 // A whole number with at least two digits: hours, days, satellites.
 void appendTwoDigits(SentenceText& body, double value) {
   // Nearly every one is below 100: its two digits come from the table.
-  if (value >= 0 && value < 100 && value == std::floor(value)) {
+  if (value >= 0 && value < 100 && value == static_cast<int>(value)) {  // the cast, not floor(): no call
     body.append(std::string_view(&kDigitPairs[static_cast<std::size_t>(2 * static_cast<int>(value))], 2));
     return;
   }
