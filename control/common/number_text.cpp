@@ -134,7 +134,8 @@ std::size_t writeRounded(char* out, std::size_t room, bool negative, uint64_t ro
 // The general case, through std::to_chars: ties, huge values, NaN.
 std::size_t writeExactly(char* out, std::size_t room, double value, int integerDigits, int decimals) {
   char digits[400];
-  const auto result = std::to_chars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed, decimals);
+  const auto result =
+      std::to_chars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed, decimals);
   const std::string_view text(digits, static_cast<std::size_t>(result.ptr - digits));
   const std::size_t point = text.find('.');
   const int integerLength = static_cast<int>(point == std::string_view::npos ? text.size() : point);
