@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstring>
 #include <limits>
+#include <optional>
 
 namespace vx {
 namespace {
@@ -70,52 +71,84 @@ double convert(std::string_view number) {
 constexpr std::array<uint64_t, 10> kPowersOfTen = {1, 10, 100, 1000, 10000, 100000, 1000000, 10000000,
                                                    100000000, 1000000000};
 
-// Digits of a magnitude in fixed notation, as std::to_chars writes them.
-struct FixedDigits {
-  std::size_t length = 0;
-  int integerLength = 0;      // the digits before the point (all of "inf" or "nan")
-  bool roundsToZero = false;  // all digits are zeros
-};
-
-FixedDigits writeFixedExactly(char* out, std::size_t size, double magnitude, int decimals) {
-  const auto result = std::to_chars(out, out + size, magnitude, std::chars_format::fixed, decimals);
-  const std::string_view text(out, static_cast<std::size_t>(result.ptr - out));
-  const std::size_t point = text.find('.');
-  return {text.size(), static_cast<int>(point == std::string_view::npos ? text.size() : point),
-          text.find_first_not_of("0.") == std::string_view::npos};
-}
-
-// Writes `magnitude` (not negative) with `decimals` decimals exactly as
-// std::to_chars(fixed) does, in integer arithmetic; a length of 0 when it
-// cannot be sure, and the caller asks to_chars. That is the slow part of
-// every sentence, and nearly every value it sees is modest in size and
-// far from a rounding tie.
+// `magnitude` (not negative) rounded to `decimals` decimals, in units of
+// the last decimal, exactly as std::to_chars(fixed) rounds it; nothing
+// when it cannot be sure, and the caller asks to_chars. That is the slow
+// part of every sentence, and nearly every value it sees is modest in size
+// and far from a rounding tie.
 //
 // The scaled value carries one rounding error of at most half a unit in
 // its last place, 2^-10 below 2^43. Rounding to the nearest whole number
 // then goes the same way as rounding the exact value unless the fraction
 // lies within that error of one half: those (and ties, which to_chars
 // sends to the even neighbour) are left to to_chars.
-FixedDigits writeFixedQuickly(char* out, double magnitude, int decimals) {
+std::optional<uint64_t> roundQuickly(double magnitude, int decimals) {
   constexpr double kLargestScaled = 0x1p43;
   constexpr double kNearTie = 0x1p-9;
-  if (decimals < 0 || decimals >= static_cast<int>(kPowersOfTen.size())) return {};
-  const uint64_t unit = kPowersOfTen[static_cast<std::size_t>(decimals)];
-  const double scaled = magnitude * static_cast<double>(unit);
-  if (!(scaled < kLargestScaled)) return {};  // NaN too
+  if (decimals < 0 || decimals >= static_cast<int>(kPowersOfTen.size())) return std::nullopt;
+  const double scaled = magnitude * static_cast<double>(kPowersOfTen[static_cast<std::size_t>(decimals)]);
+  if (!(scaled < kLargestScaled)) return std::nullopt;  // NaN too
   const auto whole = static_cast<uint64_t>(scaled);  // the floor: scaled is not negative
   const double fraction = scaled - static_cast<double>(whole);  // exact below 2^52
-  if (std::fabs(fraction - 0.5) < kNearTie) return {};
-  const uint64_t rounded = whole + (fraction > 0.5 ? 1 : 0);
-  char* end = std::to_chars(out, out + 20, rounded / unit).ptr;
-  const int integerLength = static_cast<int>(end - out);
-  if (decimals > 0) {
-    *end++ = '.';
-    uint64_t rest = rounded % unit;
-    for (int digit = decimals; digit-- > 0; rest /= 10) end[digit] = static_cast<char>('0' + rest % 10);
-    end += decimals;
+  if (std::fabs(fraction - 0.5) < kNearTie) return std::nullopt;
+  return whole + (fraction > 0.5 ? 1 : 0);
+}
+
+int digitCount(uint64_t value) {
+  int count = 1;
+  for (; value >= 10; value /= 10) ++count;
+  return count;
+}
+
+// Writes the last `count` decimal digits of `value` (zeros once its digits
+// run out) so that they end just before `end`, and drops them from
+// `value`. Returns where they begin.
+char* writeDigitsBefore(char* end, uint64_t& value, int count) {
+  for (; count >= 2; count -= 2, value /= 100) {
+    end -= 2;
+    std::memcpy(end, &kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2);
   }
-  return {static_cast<std::size_t>(end - out), integerLength, rounded == 0};
+  if (count == 1) {
+    *--end = static_cast<char>('0' + value % 10);
+    value /= 10;
+  }
+  return end;
+}
+
+// Writes `rounded` units of the last decimal as the fixed text, right to
+// left straight into `out`: no intermediate text and no copy. 0 when the
+// text needs more than `room` characters.
+std::size_t writeRounded(char* out, std::size_t room, bool negative, uint64_t rounded, int integerDigits,
+                         int decimals) {
+  const uint64_t unit = kPowersOfTen[static_cast<std::size_t>(decimals)];
+  const int integerLength = std::max(integerDigits, digitCount(rounded / unit));
+  const std::size_t length = static_cast<std::size_t>(negative + integerLength + (decimals > 0 ? decimals + 1 : 0));
+  if (length > room) return 0;
+  if (negative) out[0] = '-';
+  char* const decimalsBegin = writeDigitsBefore(out + length, rounded, decimals);
+  if (decimals > 0) decimalsBegin[-1] = '.';
+  writeDigitsBefore(decimalsBegin - (decimals > 0 ? 1 : 0), rounded, integerLength);  // with the padding zeros
+  return length;
+}
+
+// The general case, through std::to_chars: ties, huge values, NaN.
+std::size_t writeExactly(char* out, std::size_t room, double value, int integerDigits, int decimals) {
+  char digits[400];
+  const auto result =
+      std::to_chars(digits, digits + sizeof digits, std::fabs(value), std::chars_format::fixed, decimals);
+  const std::string_view text(digits, static_cast<std::size_t>(result.ptr - digits));
+  const std::size_t point = text.find('.');
+  const int integerLength = static_cast<int>(point == std::string_view::npos ? text.size() : point);
+  // A value that rounds to zero is written without a sign.
+  const bool negative = value < 0 && text.find_first_not_of("0.") != std::string_view::npos;
+  const auto padding = static_cast<std::size_t>(std::max(integerDigits - integerLength, 0));
+  const std::size_t length = (negative ? 1 : 0) + padding + text.size();
+  if (length > room) return 0;
+  char* at = out;
+  if (negative) *at++ = '-';
+  std::memset(at, '0', padding);
+  std::memcpy(at + padding, text.data(), text.size());
+  return length;
 }
 
 std::string_view trimBlanks(std::string_view text) {
@@ -126,27 +159,29 @@ std::string_view trimBlanks(std::string_view text) {
 
 }  // namespace
 
+std::size_t writeFixed(char* out, std::size_t room, double value, int integerDigits, int decimals) {
+  if (const auto rounded = roundQuickly(std::fabs(value), decimals)) {
+    // A value that rounds to zero is written without a sign.
+    return writeRounded(out, room, value < 0 && *rounded != 0, *rounded, integerDigits, decimals);
+  }
+  return writeExactly(out, room, value, integerDigits, decimals);
+}
+
 void appendFixed(std::string& out, double value, int integerDigits, int decimals) {
-  // The digits go behind room for the sign and a few padding zeros, so
-  // that the usual number reaches `out` in one append.
-  constexpr int kRoomInFront = 8;
-  char buffer[kRoomInFront + 400];
-  char* const digits = buffer + kRoomInFront;
-  FixedDigits text = writeFixedQuickly(digits, std::fabs(value), decimals);
-  if (text.length == 0) text = writeFixedExactly(digits, sizeof buffer - kRoomInFront, std::fabs(value), decimals);
-  // A value that rounds to zero is written without a sign.
-  const bool negative = value < 0 && !text.roundsToZero;
-  const int padding = std::max(integerDigits - text.integerLength, 0);
-  if (padding + 1 > kRoomInFront) {
+  char text[kFixedTextRoom];
+  std::size_t length = writeFixed(text, sizeof text, value, integerDigits, decimals);
+  if (length == 0) {
+    // Padding wider than the room: the digits alone, the zeros added here.
+    length = writeFixed(text, sizeof text, value, 0, decimals);
+    const std::string_view digits(text, length);
+    const bool negative = digits.front() == '-';
+    const std::size_t integerLength = std::min(digits.find('.'), digits.size()) - (negative ? 1 : 0);
     if (negative) out += '-';
-    out.append(static_cast<std::size_t>(padding), '0');
-    out.append(digits, text.length);
+    out.append(static_cast<std::size_t>(integerDigits) - integerLength, '0');
+    out.append(digits.substr(negative ? 1 : 0));
     return;
   }
-  char* start = digits - padding;
-  std::memset(start, '0', static_cast<std::size_t>(padding));
-  if (negative) *--start = '-';
-  out.append(start, static_cast<std::size_t>(digits + text.length - start));
+  out.append(text, length);
 }
 
 std::string formatFixed(double value, int integerDigits, int decimals) {

@@ -38,112 +38,45 @@ bool holdsDataWord(std::string_view message, int last) {
 
 // Degrees and minutes, "ddmm.mmmm" (or "dddmm.mmmm"), from the absolute
 // angle; minutes that round up to 60 carry into the degrees.
-void appendAngle(std::string& body, double angle, int degreeDigits) {
+void appendAngle(SentenceText& body, double angle, int degreeDigits) {
   const double magnitude = std::fabs(angle);
   double degrees = std::floor(magnitude);
-  std::string minutes = formatFixed((magnitude - degrees) * 60.0, 2, 4);
+  char text[kFixedTextRoom];
+  std::string_view minutes(text, writeFixed(text, sizeof text, (magnitude - degrees) * 60.0, 2, 4));
   if (minutes == "60.0000") {
     degrees += 1;
     minutes = "00.0000";
   }
-  appendFixed(body, degrees, degreeDigits, 0);
-  body += minutes;
+  body.appendFixed(degrees, degreeDigits, 0);
+  body.append(minutes);
 }
 
-void appendSignedAngle(std::string& body, double angle, int degreeDigits, const char* positive,
-                       const char* negative) {
+void appendSignedAngle(SentenceText& body, double angle, int degreeDigits, std::string_view positive,
+                       std::string_view negative) {
   appendAngle(body, angle, degreeDigits);
-  body += angle >= 0 ? positive : negative;
+  body.append(angle >= 0 ? positive : negative);
 }
 
-void appendTwoDigits(std::string& body, double value) { appendFixed(body, value, 2, 0); }
+// A whole number with at least two digits: hours, days, satellites.
+void appendTwoDigits(SentenceText& body, double value) {
+  // Nearly every one is below 100: its two digits come from the table.
+  if (value >= 0 && value < 100 && value == static_cast<int>(value)) {  // the cast, not floor(): no call
+    body.append(std::string_view(&kDigitPairs[static_cast<std::size_t>(2 * static_cast<int>(value))], 2));
+    return;
+  }
+  body.appendFixed(value, 2, 0);
+}
 
 // The last two of at least four digits: "07" for the year 2007.
-void appendLastTwoDigits(std::string& body, double value) {
-  const std::size_t start = body.size();
-  appendFixed(body, value, 4, 0);
-  body.erase(start, 2);
-  body.resize(start + 2);
+void appendLastTwoDigits(SentenceText& body, double value) {
+  char text[kFixedTextRoom];
+  const std::string_view digits(text, writeFixed(text, sizeof text, value, 4, 0));
+  body.append(digits.substr(2, 2));
 }
 
-}  // namespace
-
-bool writePositionSentence(std::string& sentence, std::string_view message) {
-  namespace at = position_words;
-  if (!holdsDataWord(message, at::kLast)) return false;
-  sentence.assign("$GPRMC,");
-  appendTwoDigits(sentence, unsignedWord(message, at::kHours));
-  appendTwoDigits(sentence, unsignedWord(message, at::kMinutes));
-  appendTwoDigits(sentence, unsignedWord(message, at::kSeconds));
-  sentence += ',';
-  sentence += lowByte(message, at::kStatus) == 0 ? "A," : "V,";
-  appendSignedAngle(sentence, cdeg(codec::cvdi(words(message, at::kLatitude, 2)) / 100000000.0), 2, ",N,", ",S,");
-  appendSignedAngle(sentence, cdeg(codec::cvdi(words(message, at::kLongitude, 2)) / 100000000.0), 3, ",E,", ",W,");
-  appendFixed(sentence, codec::cvudi(words(message, at::kSpeed, 2)) * kKnotsPerMetreSecond / 100.0, 2, 2);
-  sentence += ',';
-  appendFixed(sentence, cdeg(unsignedWord(message, at::kCourse) / 1000.0), 3, 1);
-  sentence += ',';
-  appendTwoDigits(sentence, unsignedWord(message, at::kDay));
-  appendTwoDigits(sentence, unsignedWord(message, at::kMonth));
-  appendLastTwoDigits(sentence, unsignedWord(message, at::kYear));
-  sentence += ',';
-  const double variation = cdeg(codec::cvi(words(message, at::kVariation)) / 10000.0);
-  appendFixed(sentence, std::fabs(variation), 2, 1);
-  sentence += variation >= 0 ? ",E" : ",W";
-  closeSentence(sentence);
-  return true;
-}
-
-bool writeChannelSentence(std::string& sentence, std::string_view message, const DilutionsOfPrecision& dilutions) {
-  namespace at = channel_words;
-  if (!holdsDataWord(message, at::kLast)) return false;
-  std::array<int16_t, at::kChannels> used{};
-  for (int channel = 0; channel < at::kChannels; ++channel) {
-    if (lowByte(message, at::status(channel)) & 1) used[channel] = lowByte(message, at::satellite(channel));
-  }
-  sentence.assign("$GPGSA,A,3,");
-  for (int16_t satellite : used) {
-    if (satellite > 0) {
-      appendTwoDigits(sentence, satellite);
-      sentence += ',';
-    }
-  }
-  for (int16_t satellite : used) {
-    if (satellite == 0) sentence += ',';
-  }
-  appendFixed(sentence, dilutions.position, 1, 2);
-  sentence += ',';
-  appendFixed(sentence, dilutions.horizontal, 1, 2);
-  sentence += ',';
-  appendFixed(sentence, dilutions.vertical, 1, 2);
-  closeSentence(sentence);
-  return true;
-}
-
-std::optional<std::string> positionSentence(std::string_view message) {
-  std::string sentence;
-  if (!writePositionSentence(sentence, message)) return std::nullopt;
-  return sentence;
-}
-
-std::optional<std::string> channelSentence(std::string_view message, const DilutionsOfPrecision& dilutions) {
-  std::string sentence;
-  if (!writeChannelSentence(sentence, message, dilutions)) return std::nullopt;
-  return sentence;
-}
-
-std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view message) {
-  namespace at = precision_words;
-  if (!holdsDataWord(message, at::kLast)) return std::nullopt;
-  return DilutionsOfPrecision{codec::cvi(words(message, at::kPosition)) / 100.0,
-                              codec::cvi(words(message, at::kHorizontal)) / 100.0,
-                              codec::cvi(words(message, at::kVertical)) / 100.0};
-}
-
-void closeSentence(std::string& sentence) {
+unsigned char sentenceChecksum(std::string_view body) {
   // Eight characters at a time: the XOR of the body does not depend on
   // where each character stands.
-  const std::string_view body = std::string_view(sentence).substr(1);
   uint64_t eights = 0;
   std::size_t at = 0;
   for (; at + 8 <= body.size(); at += 8) {
@@ -156,9 +89,97 @@ void closeSentence(std::string& sentence) {
   eights ^= eights >> 8;
   auto checksum = static_cast<unsigned char>(eights);
   for (; at < body.size(); ++at) checksum ^= static_cast<unsigned char>(body[at]);
+  return checksum;
+}
+
+}  // namespace
+
+bool writePositionSentence(SentenceText& sentence, std::string_view message) {
+  namespace at = position_words;
+  if (!holdsDataWord(message, at::kLast)) return false;
+  sentence.clear();
+  sentence.append("$GPRMC,");
+  appendTwoDigits(sentence, unsignedWord(message, at::kHours));
+  appendTwoDigits(sentence, unsignedWord(message, at::kMinutes));
+  appendTwoDigits(sentence, unsignedWord(message, at::kSeconds));
+  sentence.append(',');
+  sentence.append(lowByte(message, at::kStatus) == 0 ? "A," : "V,");
+  appendSignedAngle(sentence, cdeg(codec::cvdi(words(message, at::kLatitude, 2)) / 100000000.0), 2, ",N,", ",S,");
+  appendSignedAngle(sentence, cdeg(codec::cvdi(words(message, at::kLongitude, 2)) / 100000000.0), 3, ",E,", ",W,");
+  sentence.appendFixed(codec::cvudi(words(message, at::kSpeed, 2)) * kKnotsPerMetreSecond / 100.0, 2, 2);
+  sentence.append(',');
+  sentence.appendFixed(cdeg(unsignedWord(message, at::kCourse) / 1000.0), 3, 1);
+  sentence.append(',');
+  appendTwoDigits(sentence, unsignedWord(message, at::kDay));
+  appendTwoDigits(sentence, unsignedWord(message, at::kMonth));
+  appendLastTwoDigits(sentence, unsignedWord(message, at::kYear));
+  sentence.append(',');
+  const double variation = cdeg(codec::cvi(words(message, at::kVariation)) / 10000.0);
+  sentence.appendFixed(std::fabs(variation), 2, 1);
+  sentence.append(variation >= 0 ? ",E" : ",W");
+  closeSentence(sentence);
+  return sentence.fits();
+}
+
+bool writeChannelSentence(SentenceText& sentence, std::string_view message, const DilutionsOfPrecision& dilutions) {
+  namespace at = channel_words;
+  if (!holdsDataWord(message, at::kLast)) return false;
+  std::array<int16_t, at::kChannels> used{};
+  for (int channel = 0; channel < at::kChannels; ++channel) {
+    if (lowByte(message, at::status(channel)) & 1) used[channel] = lowByte(message, at::satellite(channel));
+  }
+  sentence.clear();
+  sentence.append("$GPGSA,A,3,");
+  for (int16_t satellite : used) {
+    if (satellite > 0) {
+      appendTwoDigits(sentence, satellite);
+      sentence.append(',');
+    }
+  }
+  for (int16_t satellite : used) {
+    if (satellite == 0) sentence.append(',');
+  }
+  sentence.appendFixed(dilutions.position, 1, 2);
+  sentence.append(',');
+  sentence.appendFixed(dilutions.horizontal, 1, 2);
+  sentence.append(',');
+  sentence.appendFixed(dilutions.vertical, 1, 2);
+  closeSentence(sentence);
+  return sentence.fits();
+}
+
+std::optional<std::string> positionSentence(std::string_view message) {
+  SentenceText sentence;
+  if (!writePositionSentence(sentence, message)) return std::nullopt;
+  return std::string(sentence.view());
+}
+
+std::optional<std::string> channelSentence(std::string_view message, const DilutionsOfPrecision& dilutions) {
+  SentenceText sentence;
+  if (!writeChannelSentence(sentence, message, dilutions)) return std::nullopt;
+  return std::string(sentence.view());
+}
+
+std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view message) {
+  namespace at = precision_words;
+  if (!holdsDataWord(message, at::kLast)) return std::nullopt;
+  return DilutionsOfPrecision{codec::cvi(words(message, at::kPosition)) / 100.0,
+                              codec::cvi(words(message, at::kHorizontal)) / 100.0,
+                              codec::cvi(words(message, at::kVertical)) / 100.0};
+}
+
+void closeSentence(std::string& sentence) {
+  const unsigned char checksum = sentenceChecksum(std::string_view(sentence).substr(1));
   sentence += '*';
   sentence += kHexDigits[checksum >> 4];
   sentence += kHexDigits[checksum & 0xF];
+}
+
+void closeSentence(SentenceText& sentence) {
+  const unsigned char checksum = sentenceChecksum(sentence.view().substr(1));
+  sentence.append('*');
+  sentence.append(kHexDigits[checksum >> 4]);
+  sentence.append(kHexDigits[checksum & 0xF]);
 }
 
 std::string finishSentence(std::string_view body) {

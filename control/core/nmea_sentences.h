@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "sentence_text.h"
+
 namespace vx {
 
 inline constexpr int kPositionMessageId = 1000;
@@ -32,11 +34,11 @@ std::optional<std::string> positionSentence(std::string_view message);
 std::optional<std::string> channelSentence(std::string_view message,
                                            const DilutionsOfPrecision& dilutions);
 
-// The same sentences written over `sentence`, whose storage is reused: the
-// receive path makes them without allocating. False (and `sentence` left
-// as it was) when the message is too short.
-bool writePositionSentence(std::string& sentence, std::string_view message);
-bool writeChannelSentence(std::string& sentence, std::string_view message,
+// The same sentences written over `sentence`: the receive path makes them
+// without allocating. False when the message is too short (`sentence`
+// is then left as it was) or the text would not fit.
+bool writePositionSentence(SentenceText& sentence, std::string_view message);
+bool writeChannelSentence(SentenceText& sentence, std::string_view message,
                           const DilutionsOfPrecision& dilutions);
 
 // The dilutions that message 1003 carries.
@@ -47,5 +49,6 @@ std::string finishSentence(std::string_view body);
 
 // Ends a sentence that holds "$" and its body with "*" and the checksum.
 void closeSentence(std::string& sentence);
+void closeSentence(SentenceText& sentence);
 
 }  // namespace vx

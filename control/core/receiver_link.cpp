@@ -34,7 +34,7 @@ std::size_t findSyncPair(std::string_view bytes) {
 ReceiverLink::ReceiverLink(LocalClock clock, ByteWriter writer)
     : clock_(std::move(clock)), writer_(std::move(writer)), wakeUp_(settings_, clock_, writer_) {}
 
-bool ReceiverLink::receive(std::string_view input, SentencesWaiting waiting) {
+bool ReceiverLink::receiveInSteps(std::string_view input, SentencesWaiting waiting) {
   for (;;) {
     const bool progressed = step(input);
     input = {};
@@ -170,10 +170,10 @@ void ReceiverLink::dataStep() {
 void ReceiverLink::handleMessage(std::string_view message) {
   switch (messageId_) {
     case kPositionMessageId:
-      if (writePositionSentence(sentence_, message)) addmsg(sentence_);
+      if (writePositionSentence(sentence_, message)) addmsg(sentence_.view());
       break;
     case kChannelMessageId:
-      if (writeChannelSentence(sentence_, message, dilutions_)) addmsg(sentence_);
+      if (writeChannelSentence(sentence_, message, dilutions_)) addmsg(sentence_.view());
       break;
     case kPrecisionMessageId:
       if (auto dilutions = precisionFromMessage(message)) dilutions_ = *dilutions;

@@ -75,7 +75,17 @@ class ReceiverLink {
   // with no new input for as long as the previous step consumed anything,
   // and calls `waiting` after each step that leaves sentences queued.
   // Returns false if `waiting` did (the link no longer exists).
-  bool receive(std::string_view input, SentencesWaiting waiting);
+  bool receive(std::string_view input, SentencesWaiting waiting) {
+    // The serial line's usual read is one byte in the middle of a message.
+    // procinput would only store it, so it is stored here, inline, without
+    // the steps that would find nothing to take.
+    if (input.size() == 1 && nextByteOnlyWaits()) {
+      lineJustEnded_ = false;
+      buffer_.append(input);
+      return !sentencesWaiting() || waiting();
+    }
+    return receiveInSteps(input, waiting);
+  }
 
   // One step of a receive event: procinput(input); true when it took
   // anything from the buffer, so that another step may take more.
@@ -113,6 +123,14 @@ class ReceiverLink {
  private:
   enum HeaderSearch { kNoHeader, kHeaderIncomplete, kHeaderFound };
   HeaderSearch findRunningReceiver();
+  bool receiveInSteps(std::string_view input, SentencesWaiting waiting);
+  // In binary mode one more byte that leaves the buffer no longer than the
+  // header or the message expected completes neither: procinput's steps
+  // would take nothing.
+  bool nextByteOnlyWaits() const {
+    if (linkMode_ != kBinaryMode) return false;
+    return buffer_.size() < (framePhase_ == kHeaderExpected ? kHeaderBytes : dataLength_);
+  }
   void lineStep();
   void headerStep();  // a header expected and more than its ten bytes here
   void dataStep();    // data expected and more than its bytes here
@@ -135,7 +153,7 @@ class ReceiverLink {
   int messageId_ = 0;
   std::size_t dataLength_ = 0;
   std::string message_;
-  std::string sentence_;  // the sentence being made, its storage reused
+  SentenceText sentence_;  // the sentence being made
 
   WakeUp wakeUp_;
   DilutionsOfPrecision dilutions_;

@@ -51,6 +51,25 @@ TEST(NumberText, FixedDigitsMatchToCharsForAnyValue) {
   }
 }
 
+// The sentences are written in place into a fixed array: a text that does
+// not fit must be refused whole, and wide padding still comes out whole.
+TEST(NumberText, WriteFixedFillsExactlyTheRoomItNeedsOrRefuses) {
+  struct Case {
+    double value;
+    int integerDigits;
+    int decimals;
+    std::string text;
+  };
+  const Case cases[] = {{-1.5, 1, 2, "-1.50"}, {7, 4, 0, "0007"}, {123.45678, 2, 4, "123.4568"}, {2.5, 1, 0, "2"}};
+  for (const Case& c : cases) {
+    char out[16];
+    EXPECT_EQ(writeFixed(out, c.text.size(), c.value, c.integerDigits, c.decimals), c.text.size()) << c.text;
+    EXPECT_EQ(std::string(out, c.text.size()), c.text);
+    EXPECT_EQ(writeFixed(out, c.text.size() - 1, c.value, c.integerDigits, c.decimals), 0u) << c.text;
+  }
+  EXPECT_EQ(formatFixed(-3, 500, 1), "-" + std::string(499, '0') + "3.0");  // wider than kFixedTextRoom
+}
+
 TEST(NumberText, LeadingNumberTakesTheLongestNumericBeginning) {
   EXPECT_EQ(leadingNumber("37.8.5"), 37.8);
   EXPECT_EQ(leadingNumber("5-"), 5);
