@@ -66,9 +66,7 @@ std::string trimmed(std::string_view text) {
 }
 
 std::string setting(const char* key) {
-  char value[512] = {};
-  GetPrivateProfileStringA(kestrune::kSettingsSection, key, "", value, sizeof value, kestrune::kSettingsFile);
-  return trimmed(value);
+  return kestrune::readSetting(kestrune::kSettingsFile, kestrune::kSettingsSection, key).toStdString();
 }
 
 [[noreturn]] void fail(const std::string& what, const std::string& path) {
