@@ -5,9 +5,9 @@
 
 namespace vx {
 
-std::optional<KnownPosition> firstKnown(const std::vector<std::optional<KnownPosition>>& inOrder) {
-  for (const auto& candidate : inOrder) {
-    if (candidate && isOnEarth(candidate->point)) return candidate;
+std::optional<KnownPosition> firstKnown(std::initializer_list<PositionSource> inOrder) {
+  for (const PositionSource& source : inOrder) {
+    if (auto candidate = source(); candidate && isOnEarth(candidate->point)) return candidate;
   }
   return {};
 }

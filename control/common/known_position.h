@@ -5,9 +5,10 @@
 // candidates each from its own places and take the first here.
 #pragma once
 
+#include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
-#include <vector>
 
 #include "geo_point.h"
 
@@ -18,8 +19,12 @@ struct KnownPosition {
   std::string origin;  // for people: "the last fix in ~/.config/Kestrune.ini"
 };
 
-// The candidates in the order above, an empty one where that source has none.
-std::optional<KnownPosition> firstKnown(const std::vector<std::optional<KnownPosition>>& inOrder);
+// A source of a position, asked only when the sources before it had none.
+using PositionSource = std::function<std::optional<KnownPosition>()>;
+
+// The first position on Earth that the sources, asked in the order above,
+// give; the later ones are not asked (the time zone's reads tzdata).
+std::optional<KnownPosition> firstKnown(std::initializer_list<PositionSource> inOrder);
 
 // The candidate of the computer's time zone `zoneId` ("Europe/Amsterdam",
 // "US/Eastern"), from tzdata; its origin names the zone.

@@ -87,11 +87,17 @@ TEST(ZoneFiles, ReadsLinksThenZoneTabThenZone1970Tab) {
 TEST(KnownPosition, TheFirstSourceThatHasOneWins) {
   const KnownPosition given{{52.37, 4.9}, "given"}, last{{52.06, 5.14}, "last fix"}, zone{{52.37, 4.9}, "zone"};
   const KnownPosition offEarth{{95, 0}, "off the Earth"};
-  EXPECT_EQ(firstKnown({given, last, zone})->origin, "given");
-  EXPECT_EQ(firstKnown({std::nullopt, last, zone})->origin, "last fix");
-  EXPECT_EQ(firstKnown({std::nullopt, std::nullopt, zone})->origin, "zone");
-  EXPECT_EQ(firstKnown({offEarth, std::nullopt, zone})->origin, "zone");
-  EXPECT_FALSE(firstKnown({std::nullopt, std::nullopt, std::nullopt}));
+  const auto is = [](std::optional<KnownPosition> position) -> PositionSource { return [=] { return position; }; };
+  const PositionSource none = is(std::nullopt);
+  const PositionSource neverAsked = []() -> std::optional<KnownPosition> {
+    ADD_FAILURE() << "asked after a source that had a position";
+    return {};
+  };
+  EXPECT_EQ(firstKnown({is(given), neverAsked, neverAsked})->origin, "given");
+  EXPECT_EQ(firstKnown({none, is(last), neverAsked})->origin, "last fix");
+  EXPECT_EQ(firstKnown({none, none, is(zone)})->origin, "zone");
+  EXPECT_EQ(firstKnown({is(offEarth), none, is(zone)})->origin, "zone");
+  EXPECT_FALSE(firstKnown({none, none, none}));
 }
 
 }  // namespace

@@ -26,7 +26,7 @@ std::optional<KnownPosition> lastFix(const std::string& stateFile) {
 }  // namespace
 
 std::optional<KnownPosition> choosePosition(const std::string& stateFile) {
-  return firstKnown({lastFix(stateFile), timeZonePosition(computerZoneName())});
+  return firstKnown({[&] { return lastFix(stateFile); }, [] { return timeZonePosition(computerZoneName()); }});
 }
 
 std::string whyNoPosition(const std::string& stateFile) {
