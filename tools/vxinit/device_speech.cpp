@@ -1,8 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "device_speech.h"
 
-#include <cstdint>
-
+#include "message_checksum.h"
 #include "message_layout.h"
 #include "receiver_link.h"
 
@@ -60,17 +59,14 @@ Speech SpeechListener::judgeLines() {
   return Speech::kUndecided;
 }
 
-// A sync pair whose header's five words sum to zero, as the receiver's do.
+// A sync pair whose header's checksum holds, as the receiver's do.
 bool SpeechListener::holdsSoundHeader() const {
-  const auto word = [this](std::size_t at) {
-    return static_cast<uint16_t>(static_cast<uint8_t>(heard_[at]) | static_cast<uint8_t>(heard_[at + 1]) << 8);
-  };
+  const std::string_view heard = heard_;
   const std::string sync{static_cast<char>(kSyncFirstByte), static_cast<char>(kSyncSecondByte)};
-  for (std::size_t at = heard_.find(sync); at != std::string::npos && at + ReceiverLink::kHeaderBytes <= heard_.size();
-       at = heard_.find(sync, at + 1)) {
-    uint16_t sum = 0;
-    for (std::size_t w = 0; w < ReceiverLink::kHeaderBytes / 2; ++w) sum = static_cast<uint16_t>(sum + word(at + 2 * w));
-    if (sum == 0) return true;
+  constexpr std::size_t kHeader = ReceiverLink::kHeaderBytes;
+  for (std::size_t at = heard.find(sync); at != std::string_view::npos && at + kHeader <= heard.size();
+       at = heard.find(sync, at + 1)) {
+    if (headerChecksumHolds(heard.substr(at, kHeader))) return true;
   }
   return false;
 }
