@@ -153,9 +153,8 @@ void LocationScreen::onContinueClicked() {
   if (!isValidLatitude(latitudeEdit->text())) return warn("Please enter a valid number for latitude.");
   if (!isValidLongitude(longitudeEdit->text())) return warn("Please enter a valid number for Longitude.");
   if (!isValidTimeDifference(timeDifferenceEdit->text())) {
-    return warn(QString("Please enter a valid time difference from UTC: hours east of Greenwich, from %1 to %2.")
-                    .arg(-vx::kLargestTimeDifference)
-                    .arg(vx::kLargestTimeDifference));
+    return warn(QString("Please enter a valid time difference from UTC: hours east of Greenwich, from %1.")
+                    .arg(QString::fromStdString(vx::timeDifferenceRange())));
   }
   offerComputersTimeDifference();
   handOnTimeDifference();

@@ -58,8 +58,7 @@ const std::string kUsage = std::string() +
     "                    fix (in the --state file, else in ~/.config/Kestrune.ini),\n"
     "                    else the reference point of this computer's time zone;\n"
     "                    with none of these the receiver is not initialised\n"
-    "  --tz HOURS        hours to add to local time to get UTC, " + std::to_string(-vx::kLargestTimeDifference) +
-    " to " + std::to_string(vx::kLargestTimeDifference) + ": positive\n"
+    "  --tz HOURS        hours to add to local time to get UTC, " + vx::timeDifferenceRange() + ": positive\n"
     "                    west of Greenwich, 5 for New York in winter, -1 for\n"
     "                    Amsterdam in winter, 0 for London in winter, -5.5 for\n"
     "                    India (--tz=-5.5 works too). Whole hours, or this\n"

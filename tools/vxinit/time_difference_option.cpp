@@ -12,10 +12,9 @@ namespace vx {
 std::string ownTimeDifferenceText(const ComputerZone& zone) { return hoursAheadText(-zone.utcOffsetSeconds); }
 
 TimeDifferenceChoice chooseTimeDifference(std::string_view text, const ComputerZone& zone) {
-  const std::string range = std::to_string(-kLargestTimeDifference) + " to " + std::to_string(kLargestTimeDifference);
   const std::optional<double> hours = parseNumber(text);
   if (!hours || !(std::fabs(*hours) <= kLargestTimeDifference)) {
-    throw cli::UsageError("--tz must be hours from " + range + ", not \"" + std::string(text) + "\"");
+    throw cli::UsageError("--tz must be hours from " + timeDifferenceRange() + ", not \"" + std::string(text) + "\"");
   }
   if (isOffsetAsShown(-*hours, zone.utcOffsetSeconds)) return {};
   const std::string own = ownTimeDifferenceText(zone);
