@@ -140,7 +140,7 @@ GpsdConnection::Read GpsdConnection::readLine(std::string& line, GpsdClock::time
   for (;;) {
     const std::size_t end = buffer_.find('\n', scanned_);
     if (end != std::string::npos) {
-      const bool keep = !skipping_;
+      const bool keep = !skipping_ && end <= kGpsdLineLimit;
       skipping_ = false;
       if (keep) {
         line.assign(buffer_, 0, end);

@@ -39,7 +39,8 @@ GpsdDaemon::GpsdDaemon(const std::string& device, bool openAtOnce) {
   // is handed later (an add on the control socket) must be open to it.
   ::chmod(device.c_str(), 0666);
   const std::string port = freePort();
-  std::vector<std::string> args{"-N", "-S", port, "-F", controlSocket(), device};
+  std::vector<std::string> args{"-N", "-S", port, "-F", controlSocket()};
+  if (!device.empty()) args.push_back(device);
   if (openAtOnce) args.insert(args.begin(), "-n");
   daemon_ = std::make_unique<RunningProgram>(program(), args);
   qputenv("KESTRUNE_GPSD", QByteArray("127.0.0.1:") + port.c_str());
