@@ -119,7 +119,8 @@ GpsdConnection::GpsdConnection(GpsdConnection&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)),
       buffer_(std::move(other.buffer_)),
       scanned_(other.scanned_),
-      skipping_(other.skipping_) {}
+      skipping_(other.skipping_),
+      received_(other.received_) {}
 
 bool GpsdConnection::send(std::string_view bytes, GpsdClock::time_point deadline) {
   std::size_t sent = 0;
@@ -179,6 +180,7 @@ GpsdConnection::Read GpsdConnection::fill(GpsdClock::time_point deadline, int wa
   if (got == 0) return Read::kClosed;
   if (got < 0) return errno == EAGAIN || errno == EINTR ? Read::kLine : Read::kFailed;
   buffer_.append(chunk, static_cast<std::size_t>(got));
+  received_ += static_cast<std::size_t>(got);
   return Read::kLine;
 }
 

@@ -164,9 +164,9 @@ TEST_F(GpsdWatchBesideGpsd, LearnsTheFixOfADeviceGpsdIsHandedLater) {
   test::GpsdDaemon gpsd("", false);
   std::thread handOver([&] {
     std::this_thread::sleep_for(500ms);
-    tellGpsd('+', QString::fromStdString(device), 10s);
+    tellGpsd('+', device, 10s);
   });
-  const auto fix = watchGpsdForFix(gpsdAddress().toStdString(), device, Clock::now() + 40s, -1);
+  const auto fix = watchGpsdForFix(gpsdAddress(), device, Clock::now() + 40s, -1);
   handOver.join();
   ASSERT_TRUE(fix) << gpsd.log();
   EXPECT_NEAR(fix->latitude, -33.45, 0.01);
@@ -179,10 +179,10 @@ TEST_F(GpsdWatchBesideGpsd, EndsWhenGpsdDropsTheDevice) {
   ASSERT_TRUE(gpsd.waitUntil(device, true)) << gpsd.log();
   std::thread drop([&] {
     std::this_thread::sleep_for(500ms);
-    tellGpsd('-', QString::fromStdString(device), 2s);
+    tellGpsd('-', device, 2s);
   });
   const auto started = Clock::now();
-  const auto fix = watchGpsdForFix(gpsdAddress().toStdString(), device, started + 30s, -1);
+  const auto fix = watchGpsdForFix(gpsdAddress(), device, started + 30s, -1);
   drop.join();
   EXPECT_FALSE(fix);
   EXPECT_LT(Clock::now() - started, 5s);

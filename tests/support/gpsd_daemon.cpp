@@ -55,9 +55,9 @@ GpsdDaemon::~GpsdDaemon() {
 }
 
 std::optional<GpsdDevice> GpsdDaemon::entry(const std::string& device) const {
-  const std::optional<QByteArray> reply = askGpsdForDevices(std::chrono::seconds(2));
-  if (!reply) return std::nullopt;
-  return gpsdEntryFor(parseGpsdDevices(*reply).value_or(QList<GpsdDevice>{}), QString::fromStdString(device));
+  const auto devices = askGpsdForDevices(std::chrono::seconds(2));
+  if (!devices) return std::nullopt;
+  return gpsdEntryFor(*devices, device);
 }
 
 bool GpsdDaemon::waitUntil(const std::string& device, bool open) const {

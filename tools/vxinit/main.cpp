@@ -27,6 +27,7 @@
 #include "position_choice.h"
 #include "control_loader.h"
 #include "gpsd_loan.h"
+#include "printable_text.h"
 #include "number_text.h"
 #include "port_link.h"
 #include "serial_devices.h"
@@ -308,10 +309,13 @@ int main(int argc, char** argv) {
                                                   : options.device;
   // Before the device is listened to or opened: gpsd reading it is said
   // first, and borrowed where its control socket lets us; the loan ends
-  // with main().
-  const auto say = [](const QString& text) { std::fprintf(stderr, "vxinit: %s\n", qPrintable(text)); };
-  const vx::GpsdCheck gpsd = vx::checkGpsd(device, say);
-  if (!gpsd.notice.isEmpty()) say(gpsd.notice);
+  // with main(). What gpsd names is printed escaped; a signal cuts the
+  // question short.
+  const auto say = [](const std::string& text) {
+    std::fprintf(stderr, "vxinit: %s\n", vx::printableText(text).c_str());
+  };
+  const vx::GpsdCheck gpsd = vx::checkGpsd(device.toStdString(), say, signalSocket[1]);
+  if (!gpsd.notice.empty()) say(gpsd.notice);
 
   armTimeout(options);
   const bool havePosition = takeKnownPosition(options);
