@@ -16,6 +16,7 @@
 #include <cstdio>
 
 #include "about_box.h"
+#include "announcer.h"
 #include "comm_events.h"
 #include "control_loader.h"
 #include "error_report.h"
@@ -84,7 +85,8 @@ void attempt(Step step) {
 }  // namespace
 
 MonitorScreen::MonitorScreen(LocationScreen* location)
-    : Screen(location), location_(location), silence_(new QTimer(this)), notes_(new QLabel(this)) {
+    : Screen(location), location_(location), silence_(new QTimer(this)), notes_(new QLabel(this)),
+      announcer_(new Announcer(this)) {
   // Each row: a caption label at the left, the value label beside it, empty until data arrives.
   struct Row {
     QLabel*& caption;
@@ -201,7 +203,9 @@ void MonitorScreen::onSentenceWaiting() {
       silence_->start();
     }
     if (!lost_ && !silent_) setStatus("Receiving data...");
+    const QString quality = qualityValue->text();
     if (const auto position = positionReport(sentence); position && showPosition(*position)) return;
+    if (qualityValue->text() != quality) announceQuality();
     if (const auto precision = precisionReport(sentence)) showPrecision(*precision);
 
     QCoreApplication::processEvents();
@@ -340,10 +344,21 @@ void MonitorScreen::showNotes() {
 }
 
 void MonitorScreen::setStatus(const QString& text) {
+  if (text != statusValue->text()) announce(text);
   statusValue->setText(text);
   const int rowHeight = vx::fromTwips(0, 0, 0, kRowHeightTwips).height();
   statusValue->resize(statusValue->width(), std::max(rowHeight, statusValue->heightForWidth(statusValue->width())));
   statusValue->raise();
+}
+
+void MonitorScreen::announce(const QString& text) {
+  if (isVisible()) announcer_->announce(text);
+}
+
+// "Quality: Acceptable, Co-ord: 52.062600 N, 5.138500 E": the fix and where.
+void MonitorScreen::announceQuality() {
+  announce(qualityCaption->text().trimmed() + ' ' + qualityValue->text() + ", " + positionCaption->text().trimmed() +
+           ' ' + positionValue->text());
 }
 
 void MonitorScreen::showAboutBox() { showAbout(this, screenAboutText()); }
