@@ -3,6 +3,7 @@
 
 #include <QComboBox>
 #include <QEvent>
+#include <QTimer>
 #include <QToolTip>
 #include <QWidget>
 #include <limits>
@@ -11,9 +12,13 @@ namespace kestrune {
 namespace {
 
 void showHint(QWidget* field) {
-  // Below the field, as long as it keeps the focus.
-  QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), hintOf(field), field, QRect(),
-                     std::numeric_limits<int>::max());
+  // Below the field, as long as it keeps the focus. Once the focus has
+  // settled: a tooltip hides at any focus or activation event after it.
+  QTimer::singleShot(0, field, [field] {
+    if (field->hasFocus())
+      QToolTip::showText(field->mapToGlobal(QPoint(0, field->height())), hintOf(field), field, QRect(),
+                         std::numeric_limits<int>::max());
+  });
 }
 
 }  // namespace
