@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
-#include <QWindow>
 
 #include "client_area.h"
 #include "message_boxes.h"
@@ -68,21 +67,7 @@ void Screen::closeEvent(QCloseEvent* event) {
 
 void Screen::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
-  if (event->spontaneous()) return;
-  standOverOwner();
-  centre();
-}
-
-QWidget* Screen::shownOwner() const {
-  for (QWidget* owner = parentWidget(); owner != nullptr; owner = owner->parentWidget()) {
-    if (owner->window()->isVisible()) return owner->window();
-  }
-  return nullptr;
-}
-
-void Screen::standOverOwner() {
-  if (QWidget* owner = shownOwner(); owner != nullptr && windowHandle() != nullptr)
-    windowHandle()->setTransientParent(owner->windowHandle());
+  if (!event->spontaneous()) centre();
 }
 
 bool Screen::event(QEvent* event) {
@@ -100,12 +85,13 @@ QMargins Screen::frameGuess() const {
     return QMargins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
                     frame.bottom() - client.bottom());
   };
-  if (frameKnown_ || shownOwner() == nullptr) return marginsOf(this);
-  return marginsOf(shownOwner());
+  if (frameKnown_ || parentWidget() == nullptr) return marginsOf(this);
+  return marginsOf(parentWidget()->window());
 }
 
 void Screen::centre() {
-  const QRect area = shownOwner() != nullptr ? shownOwner()->frameGeometry() : screen()->availableGeometry();
+  const QRect area = parentWidget() != nullptr ? parentWidget()->window()->frameGeometry()
+                                               : screen()->availableGeometry();
   QRect frame(QPoint(), size().grownBy(frameGuess()));
   frame.moveCenter(area.center());
   move(frame.topLeft());  // a window's position is that of its frame

@@ -11,12 +11,11 @@
 // A screen opens centred on its owner, or on the screen when it has none,
 // frame included. Qt places a window before the window manager has framed
 // it, guessing the frame: the screen takes its owner's frame as the guess,
-// and centres itself once more as soon as its own frame is known.
-//
-// The owner a screen stands over is its owner while that is shown, else the
-// first shown owner above it (the monitor's owner hides while it runs). It
-// is also the window's transient parent: where the desktop ignores a
-// window's position (Wayland), the compositor places the screen over it.
+// and centres itself once more as soon as its own frame is known. The
+// owner is also the window's transient parent, which Qt hands on to the
+// first shown window above it (the monitor's owner hides while it runs):
+// under Wayland, where a window's position is ignored, that is all that
+// tells the compositor which window a screen belongs over.
 #pragma once
 
 #include <QDialog>
@@ -37,8 +36,6 @@ class Screen : public QDialog {
   explicit Screen(QWidget* owner);
 
   void unload();
-  // The window this screen stands over; nullptr for none.
-  QWidget* shownOwner() const;
   bool isUnloaded() const { return unloaded_; }
   QWidget* clientArea() const { return client_; }
 
@@ -63,8 +60,6 @@ class Screen : public QDialog {
 
  private:
   QWidget* client_;
-  // Makes the shown owner the window's transient parent.
-  void standOverOwner();
   // Centres the window, frame included, on its owner or else on the screen.
   void centre();
   QMargins frameGuess() const;
