@@ -17,6 +17,7 @@
 
 #include "about_box.h"
 #include "announcer.h"
+#include "captioned_value.h"
 #include "comm_events.h"
 #include "control_loader.h"
 #include "error_report.h"
@@ -101,7 +102,7 @@ MonitorScreen::MonitorScreen(LocationScreen* location)
         Row{satellitesCaption, satellitesValue, 1800, "Satellites:"},
         Row{precisionCaption, precisionValue, 2160, "Precision:"}}) {
     row.caption = place<QLabel>(120, row.top, 855, kRowHeightTwips, row.text);
-    row.value = place<QLabel>(1200, row.top, 3495, kRowHeightTwips);
+    row.value = place<CaptionedValue>(1200, row.top, 3495, kRowHeightTwips, row.caption);
   }
   autoExitBox = place<TickBox>(120, 2640, 3255, 255, kAutoExitAtRest);
   exitButton = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
@@ -357,8 +358,7 @@ void MonitorScreen::announce(const QString& text) {
 
 // "Quality: Acceptable, Co-ord: 52.062600 N, 5.138500 E": the fix and where.
 void MonitorScreen::announceQuality() {
-  announce(qualityCaption->text().trimmed() + ' ' + qualityValue->text() + ", " + positionCaption->text().trimmed() +
-           ' ' + positionValue->text());
+  announce(captionedText(qualityCaption, qualityValue) + ", " + captionedText(positionCaption, positionValue));
 }
 
 void MonitorScreen::showAboutBox() { showAbout(this, screenAboutText()); }

@@ -214,7 +214,7 @@ def walk_to_the_fix(session, shoot=lambda name: None):
     shoot("location")
     press(named(location, "Continue >>"))
     monitor = wait_for("the monitor", lambda: showing_screen(session.app, "Status: "))
-    wait_for("the fix", lambda: any(node.name == "Acceptable" for node in descendants(monitor)), 60)
+    wait_for("the fix", lambda: any(node.name == "Quality: Acceptable" for node in descendants(monitor)), 60)
     shoot("monitor")
     return monitor
 

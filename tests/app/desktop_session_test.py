@@ -63,7 +63,7 @@ def read_as_a_screen_reader(session):
     press(named(location, "Continue >>"))
     monitor = wait_for("the monitor", lambda: showing_screen(session.app, "Status: "))
     names = [name for _, name in reading_order(monitor)]
-    expect("the monitor's first row and last control", (names[0], names[-1]), ("Status: ", "Exit"))
+    expect("the monitor's status and last control", (names[0], names[1].startswith("Status: "), names[-1]), ("Status: ", True, "Exit"))
     announced("Quality: Acceptable, Co-ord: 52.06")
     session.receiver.terminate()
     announced("Receiver lost: %s went away" % device.split(" ")[1])
@@ -85,7 +85,8 @@ if __name__ == "__main__":
             expect("the screens' parents", [parent for _, parent in windows], [None, windows[0][0], windows[0][0]])
         print("passed")
     except AssertionError as failure:
-        print("FAILED: %s\n%s" % (failure, session.logged()[-4000:]))
+        lines = [line for line in session.logged().splitlines() if not line.startswith("[")]  # no Wayland requests
+        print("FAILED: %s\n%s" % (failure, "\n".join(lines[-40:])))
         sys.exit(1)
     finally:
         session.close()
