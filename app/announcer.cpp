@@ -1,23 +1,23 @@
 // SPDX-License-Identifier: MIT
 #include "announcer.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
+
+#include "accessible_as.h"
 
 namespace kestrune {
 namespace {
 
 // A notification to assistive technology: it is spoken each time it shows.
-QAccessibleInterface* notificationFor(const QString& className, QObject* object) {
-  if (className != QLatin1String(Announcer::staticMetaObject.className())) return nullptr;
-  return new QAccessibleWidget(static_cast<Announcer*>(object), QAccessible::Notification);
-}
+class Notification : public QAccessibleWidget {
+ public:
+  explicit Notification(Announcer* announcer) : QAccessibleWidget(announcer, QAccessible::Notification) {}
+};
 
 }  // namespace
 
 Announcer::Announcer(QWidget* parent) : QWidget(parent) {
-  static const bool installed = (QAccessible::installFactory(notificationFor), true);
-  Q_UNUSED(installed);
+  accessibleAs<Announcer, Notification>();
   setFixedSize(0, 0);
   hide();
 }

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "captioned_value.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
+
+#include "accessible_as.h"
 
 namespace kestrune {
 namespace {
@@ -18,11 +19,6 @@ class ReadWithCaption : public QAccessibleWidget {
   }
 };
 
-QAccessibleInterface* readWithCaptionFor(const QString& className, QObject* object) {
-  if (className != QLatin1String(CaptionedValue::staticMetaObject.className())) return nullptr;
-  return new ReadWithCaption(static_cast<CaptionedValue*>(object));
-}
-
 }  // namespace
 
 QString captionedText(const QLabel* caption, const QLabel* value) {
@@ -30,8 +26,7 @@ QString captionedText(const QLabel* caption, const QLabel* value) {
 }
 
 CaptionedValue::CaptionedValue(QLabel* caption, QWidget* parent) : QLabel(parent), caption_(caption) {
-  static const bool installed = (QAccessible::installFactory(readWithCaptionFor), true);
-  Q_UNUSED(installed);
+  accessibleAs<CaptionedValue, ReadWithCaption>();
 }
 
 }  // namespace kestrune

@@ -1,9 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "client_area.h"
 
-#include <QAccessible>
 #include <QAccessibleWidget>
 #include <QChildEvent>
+
+#include "accessible_as.h"
 
 namespace kestrune {
 namespace {
@@ -26,16 +27,10 @@ class PlacedOrder : public QAccessibleWidget {
   QList<QWidget*> controls() const { return static_cast<ClientArea*>(widget())->placedControls(); }
 };
 
-QAccessibleInterface* placedOrderFor(const QString& className, QObject* object) {
-  if (className != QLatin1String(ClientArea::staticMetaObject.className())) return nullptr;
-  return new PlacedOrder(static_cast<ClientArea*>(object));
-}
-
 }  // namespace
 
 ClientArea::ClientArea(QWidget* parent) : QWidget(parent) {
-  static const bool installed = (QAccessible::installFactory(placedOrderFor), true);
-  Q_UNUSED(installed);
+  accessibleAs<ClientArea, PlacedOrder>();
 }
 
 QList<QWidget*> ClientArea::placedControls() const {
