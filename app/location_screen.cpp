@@ -3,8 +3,8 @@
 
 #include <QAbstractItemView>
 #include <QClipboard>
-#include <QGuiApplication>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
