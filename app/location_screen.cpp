@@ -2,14 +2,19 @@
 #include "location_screen.h"
 
 #include <QAbstractItemView>
+#include <QClipboard>
 #include <QComboBox>
+#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <algorithm>
+#include <utility>
 
 #include "about_box.h"
 #include "computer_zone.h"
+#include "focus_hints.h"
 #include "location_rules.h"
 #include "message_boxes.h"
 #include "monitor_screen.h"
@@ -70,6 +75,24 @@ LocationScreen::LocationScreen(QWidget* owner) : Screen(owner) {
   exitButton = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
   for (QLabel* label : {latitudeLabel, longitudeLabel, timeDifferenceLabel, portLabel})
     label->adjustSize();  // sized to their text
+  // Each field is named by its caption. The hemisphere lists have none on
+  // screen: assistive technology names a list only by a caption, so each gets
+  // one that is never shown.
+  latitudeLabel->setBuddy(latitudeEdit);
+  longitudeLabel->setBuddy(longitudeEdit);
+  timeDifferenceLabel->setBuddy(timeDifferenceEdit);
+  portLabel->setBuddy(portList);
+  for (const auto& [list, name] : {std::pair{latitudeHemisphereList, tr("Latitude hemisphere")},
+                                   std::pair{longitudeHemisphereList, tr("Longitude hemisphere")}}) {
+    auto* unseenCaption = new QLabel(name, clientArea());
+    unseenCaption->setBuddy(list);
+    unseenCaption->hide();
+  }
+  auto* hints = new FocusHints(this);
+  for (QWidget* field : {static_cast<QWidget*>(latitudeEdit), static_cast<QWidget*>(longitudeEdit),
+                         static_cast<QWidget*>(timeDifferenceEdit), static_cast<QWidget*>(portList)}) {
+    hints->add(field);
+  }
   continueButton->setDefault(true);
   setCancelButton(exitButton);
 
@@ -139,8 +162,23 @@ void LocationScreen::tellIfSettingsFileUnusable() {
 
 bool LocationScreen::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return Screen::eventFilter(watched, event);
-  const std::optional<QChar> typed = typedCharacter(*static_cast<QKeyEvent*>(event));
+  const auto& key = *static_cast<QKeyEvent*>(event);
+  // The clipboard and undo keys edit a text box; what they paste passes the
+  // same filter as typed text, whole or not at all.
+  if (isEditingShortcut(key)) {
+    if (!isTextBox(watched)) return true;  // a list's value changes only by choosing an entry
+    return key.matches(QKeySequence::Paste) && !acceptsAll(watched, QGuiApplication::clipboard()->text());
+  }
+  const std::optional<QChar> typed = typedCharacter(key);
   return typed && !accepts(watched, *typed);
+}
+
+bool LocationScreen::isTextBox(const QObject* watched) const {
+  return watched == latitudeEdit || watched == longitudeEdit || watched == timeDifferenceEdit;
+}
+
+bool LocationScreen::acceptsAll(QObject* watched, const QString& text) const {
+  return std::all_of(text.begin(), text.end(), [&](QChar character) { return accepts(watched, character); });
 }
 
 bool LocationScreen::accepts(QObject* watched, QChar character) const {

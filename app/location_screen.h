@@ -64,6 +64,8 @@ class LocationScreen : public Screen {
   // Whether the box `watched` (or a list's edit field or drop-down) takes
   // the typed `character`; a character it does not take changes nothing.
   bool accepts(QObject* watched, QChar character) const;
+  bool acceptsAll(QObject* watched, const QString& text) const;
+  bool isTextBox(const QObject* watched) const;
   QList<QComboBox*> lists() const { return {latitudeHemisphereList, longitudeHemisphereList, portList}; }
   void onExitClicked();
   void warn(const QString& text);

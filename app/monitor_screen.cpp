@@ -16,6 +16,8 @@
 #include <cstdio>
 
 #include "about_box.h"
+#include "announcer.h"
+#include "captioned_value.h"
 #include "comm_events.h"
 #include "control_loader.h"
 #include "error_report.h"
@@ -85,7 +87,8 @@ void attempt(Step step) {
 }  // namespace
 
 MonitorScreen::MonitorScreen(LocationScreen* location)
-    : Screen(location), location_(location), silence_(new QTimer(this)), notes_(new QLabel(this)) {
+    : Screen(location), location_(location), silence_(new QTimer(this)), notes_(new QLabel(this)),
+      announcer_(new Announcer(this)) {
   // Each row: a caption label at the left, the value label beside it, empty until data arrives.
   struct Row {
     QLabel*& caption;
@@ -100,7 +103,7 @@ MonitorScreen::MonitorScreen(LocationScreen* location)
         Row{satellitesCaption, satellitesValue, 1800, "Satellites:"},
         Row{precisionCaption, precisionValue, 2160, "Precision:"}}) {
     row.caption = place<QLabel>(120, row.top, 855, kRowHeightTwips, row.text);
-    row.value = place<QLabel>(1200, row.top, 3495, kRowHeightTwips);
+    row.value = place<CaptionedValue>(1200, row.top, 3495, kRowHeightTwips, row.caption);
     // What the receiver, the system and gpsd say is shown as it is, never as markup.
     row.caption->setTextFormat(Qt::PlainText);
     row.value->setTextFormat(Qt::PlainText);
@@ -207,7 +210,9 @@ void MonitorScreen::onSentenceWaiting() {
       silence_->start();
     }
     if (!lost_ && !silent_) setStatus("Receiving data...");
+    const QString quality = qualityValue->text();
     if (const auto position = positionReport(sentence); position && showPosition(*position)) return;
+    if (qualityValue->text() != quality) announceQuality();
     if (const auto precision = precisionReport(sentence)) showPrecision(*precision);
 
     QCoreApplication::processEvents();
@@ -350,10 +355,20 @@ void MonitorScreen::showNotes() {
 }
 
 void MonitorScreen::setStatus(const QString& text) {
+  if (text != statusValue->text()) announce(text);
   statusValue->setText(text);
   const int rowHeight = vx::fromTwips(0, 0, 0, kRowHeightTwips).height();
   statusValue->resize(statusValue->width(), std::max(rowHeight, statusValue->heightForWidth(statusValue->width())));
   statusValue->raise();
+}
+
+void MonitorScreen::announce(const QString& text) {
+  if (isVisible()) announcer_->announce(text);
+}
+
+// "Quality: Acceptable, Co-ord: 52.062600 N, 5.138500 E": the fix and where.
+void MonitorScreen::announceQuality() {
+  announce(captionedText(qualityCaption, qualityValue) + ", " + captionedText(positionCaption, positionValue));
 }
 
 void MonitorScreen::showAboutBox() { showAbout(this, screenAboutText()); }

@@ -14,6 +14,10 @@
 // last values stay readable and the countdown stops. Lost stays lost for
 // the screen's life: the port is not opened again.
 //
+// Assistive technology hears of each change of the status and of the fix
+// quality (the fix arriving, the receiver lost) as it happens, wherever
+// the focus is; the values that change every second are read on request.
+//
 // The sentence handler lets pending events run once per sentence, so it
 // may be entered again, and the screen may close (and even be destroyed by
 // its owner) inside it: after each such point the handler touches nothing
@@ -36,6 +40,7 @@ class LateBound;
 
 namespace kestrune {
 
+class Announcer;
 class LocationScreen;
 class TickBox;
 struct PositionReport;
@@ -111,6 +116,9 @@ class MonitorScreen : public Screen {
   void hideSilenceHint();
   // Below the rows: what gpsd does with the device, and the silent receiver's hint.
   void showNotes();
+  // Tells assistive technology, once the screen is shown.
+  void announce(const QString& text);
+  void announceQuality();
 
   LocationScreen* location_;
   std::unique_ptr<vx::LateBound> control_;
@@ -122,6 +130,7 @@ class MonitorScreen : public Screen {
   int32_t autoExitCount_ = 0;
   QTimer* silence_;  // runs while the port is open and no sentence has come for a while
   QLabel* notes_;  // below the rows, shown while there is something to say
+  Announcer* announcer_;
   bool silent_ = false;  // nothing from the receiver for a while
   bool lost_ = false;  // the control lost the line: it stays lost, whatever sentence it still hands over
   QString gpsdNotice_;                    // what gpsd does with the device; empty when nothing

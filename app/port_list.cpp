@@ -24,7 +24,10 @@ class DescribedEntry : public QStyledItemDelegate {
 
 }  // namespace
 
-PortList::PortList(QWidget* parent) : QComboBox(parent) { view()->setItemDelegate(new DescribedEntry(view())); }
+PortList::PortList(QWidget* parent) : QComboBox(parent) {
+  view()->setItemDelegate(new DescribedEntry(view()));
+  connect(this, &QComboBox::currentIndexChanged, this, &PortList::describeChoice);
+}
 
 void PortList::fill() {
   for (int port = 1; port <= vx::kListedPorts; ++port) addItem(QString::number(port));
@@ -39,9 +42,17 @@ void PortList::showPopup() {
 void PortList::describeEntries() {
   const QList<vx::SerialAdapter> adapters = vx::usbSerialAdapters();
   for (int entry = 0; entry < count(); ++entry) {
-    setItemData(entry, vx::describePort(itemText(entry).toInt(), adapters), Qt::ToolTipRole);
+    const QString description = vx::describePort(itemText(entry).toInt(), adapters);
+    setItemData(entry, description, Qt::ToolTipRole);
+    setItemData(entry, description, Qt::AccessibleTextRole);
   }
+  describeChoice();
   view()->setMinimumWidth(view()->sizeHintForColumn(0) + 8);  // the descriptions are wider than the list
+}
+
+void PortList::describeChoice() {
+  const QString device = currentData(Qt::ToolTipRole).toString();
+  setAccessibleDescription(device.isEmpty() ? QString() : device + '\n' + toolTip());
 }
 
 }  // namespace kestrune

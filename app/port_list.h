@@ -3,7 +3,9 @@
 // receives, each shown in the drop-down with the device it opens and
 // whether that is there ("1: /dev/ttyUSB0 (USB serial adapter)"). The
 // devices are looked at again each time the list opens, so an adapter
-// plugged in meanwhile shows up.
+// plugged in meanwhile shows up. Assistive technology reads each entry as
+// drawn, and the closed list's description, which its hint shows, names
+// the chosen entry's device before the tooltip.
 #pragma once
 
 #include <QComboBox>
@@ -22,6 +24,7 @@ class PortList : public QComboBox {
 
  private:
   void describeEntries();
+  void describeChoice();
 };
 
 }  // namespace kestrune

@@ -10,6 +10,7 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
+#include "client_area.h"
 #include "message_boxes.h"
 #include "program_icon.h"
 
@@ -23,7 +24,7 @@ constexpr int kFontPixels = 11;
 
 }  // namespace
 
-Screen::Screen(QWidget* owner) : QDialog(owner), client_(new QWidget(this)) {
+Screen::Screen(QWidget* owner) : QDialog(owner), client_(new ClientArea(this)) {
   setWindowTitle(kProgramTitle);
   setWindowIcon(programIcon());
   QFont screenFont = font();

@@ -11,7 +11,11 @@
 // A screen opens centred on its owner, or on the screen when it has none,
 // frame included. Qt places a window before the window manager has framed
 // it, guessing the frame: the screen takes its owner's frame as the guess,
-// and centres itself once more as soon as its own frame is known.
+// and centres itself once more as soon as its own frame is known. The
+// owner is also the window's transient parent, which Qt hands on to the
+// first shown window above it (the monitor's owner hides while it runs):
+// under Wayland, where a window's position is ignored, that is all that
+// tells the compositor which window a screen belongs over.
 #pragma once
 
 #include <QDialog>

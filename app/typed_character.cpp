@@ -24,4 +24,12 @@ std::optional<QChar> typedCharacter(const QKeyEvent& event) {
   return event.text().at(0);
 }
 
+bool isEditingShortcut(const QKeyEvent& event) {
+  for (const auto key : {QKeySequence::SelectAll, QKeySequence::Copy, QKeySequence::Cut, QKeySequence::Paste,
+                         QKeySequence::Undo, QKeySequence::Redo}) {
+    if (event.matches(key)) return true;
+  }
+  return false;
+}
+
 }  // namespace kestrune

@@ -18,4 +18,9 @@ inline constexpr QChar kBackspace{u'\b'};
 
 std::optional<QChar> typedCharacter(const QKeyEvent& event);
 
+// Whether the key press is one of the clipboard and undo keys as this
+// desktop binds them (select all, copy, cut, paste, undo, redo: Ctrl+A, C,
+// X, V, Z, Shift+Insert...), which edit a box rather than type into it.
+bool isEditingShortcut(const QKeyEvent& event);
+
 }  // namespace kestrune

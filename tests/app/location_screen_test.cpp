@@ -130,7 +130,7 @@ TEST_F(LocationScreenTest, StartsAtTheTimeZonesPointWhenNoPositionIsStored) {
   }
 }
 
-TEST_F(LocationScreenTest, FiltersTypedCharactersButLetsPasteThrough) {
+TEST_F(LocationScreenTest, FiltersTypedAndPastedCharacters) {
   LocationScreen screen(nullptr);
   const auto typeInto = [](QWidget* box, const QString& text) {
     for (QChar c : text) QTest::keyClick(box, c.toLatin1());
@@ -145,13 +145,26 @@ TEST_F(LocationScreenTest, FiltersTypedCharactersButLetsPasteThrough) {
   typeInto(screen.portList->lineEdit(), "7a");
   EXPECT_EQ(screen.portList->currentText(), "1");
 
-  // Ctrl+V is a control character and discarded; Shift+Insert types none and pastes.
-  screen.longitudeEdit->clear();
-  QApplication::clipboard()->setText("12ab");
-  QTest::keyClick(screen.longitudeEdit, Qt::Key_V, Qt::ControlModifier);
+  // The clipboard and undo keys work; pasted text passes the filter whole or not at all, by either key.
+  screen.longitudeEdit->setText("12.5");
+  QTest::keyClick(screen.longitudeEdit, Qt::Key_A, Qt::ControlModifier);
+  QTest::keyClick(screen.longitudeEdit, Qt::Key_X, Qt::ControlModifier);
   EXPECT_EQ(screen.longitudeEdit->text(), "");
-  QTest::keyClick(screen.longitudeEdit, Qt::Key_Insert, Qt::ShiftModifier);
-  EXPECT_EQ(screen.longitudeEdit->text(), "12ab");
+  QTest::keyClick(screen.longitudeEdit, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(screen.longitudeEdit->text(), "12.5");
+  QTest::keyClick(screen.longitudeEdit, Qt::Key_C, Qt::ControlModifier);
+  EXPECT_EQ(QApplication::clipboard()->text(), "12.5");
+  for (const auto& [key, modifier] : {std::pair{Qt::Key_V, Qt::ControlModifier}, {Qt::Key_Insert, Qt::ShiftModifier}}) {
+    screen.longitudeEdit->clear();
+    QApplication::clipboard()->setText("12ab");
+    QTest::keyClick(screen.longitudeEdit, key, modifier);
+    EXPECT_EQ(screen.longitudeEdit->text(), "");
+    QApplication::clipboard()->setText("12.5");
+    QTest::keyClick(screen.longitudeEdit, key, modifier);
+    EXPECT_EQ(screen.longitudeEdit->text(), "12.5");
+    QTest::keyClick(screen.portList->lineEdit(), key, modifier);  // no list takes pasted text
+    EXPECT_EQ(screen.portList->currentText(), "1");
+  }
 }
 
 // A list with the focus takes keys itself and hands them to its edit field
