@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "gpsd_loan.h"
 
+#include <QCoreApplication>
 #include <chrono>
 #include <vector>
 
@@ -19,23 +20,31 @@ constexpr auto kAddLimit = 10s;
 constexpr const char* kInitUnit = "kestrune-init@.service";
 
 QString wokenText(const GpsdDevice& device) {
-  return device.seenGps ? "it has woken the receiver without the time and position, so the first fix comes late"
-                        : "it will wake the receiver without the time and position as soon as the receiver speaks, "
-                          "so the first fix will come late";
+  //: Follows "gpsd is reading /dev/ttyUSB0: ", of gpsd.
+  return device.seenGps ? QCoreApplication::translate(
+                              "vx", "it has woken the receiver without the time and position, so the first fix comes late")
+                        : QCoreApplication::translate(
+                              "vx", "it will wake the receiver without the time and position as soon as the receiver "
+                                    "speaks, so the first fix will come late");
 }
 
 QString heldNotice(const GpsdDevice& device) {
-  return QString("gpsd is reading %1: %2. To have it initialised: sudo gpsdctl remove %1, switch the receiver off "
-                 "and on, initialise it, then sudo gpsdctl add %1. Or, with %3 installed, simply unplug the "
-                 "receiver and plug it in again.")
+  return QCoreApplication::translate("vx",
+                                     "gpsd is reading %1: %2. To have it initialised: sudo gpsdctl remove %1, switch "
+                                     "the receiver off and on, initialise it, then sudo gpsdctl add %1. Or, with %3 "
+                                     "installed, simply unplug the receiver and plug it in again.")
       .arg(device.path, wokenText(device), kInitUnit);
 }
 
 QString borrowedNotice(const GpsdDevice& device) {
-  return QString("gpsd was reading %1 and %2. It is taken from gpsd (gpsdctl remove %1) and given back when the "
-                 "port closes. Switch the receiver off and on to have it initialised.")
-      .arg(device.path, device.seenGps ? "had woken the receiver without the time and position"
-                                       : "would have woken the receiver without the time and position");
+  //: %2 says what gpsd did or would have done: "had woken the receiver ...".
+  return QCoreApplication::translate("vx",
+                                     "gpsd was reading %1 and %2. It is taken from gpsd (gpsdctl remove %1) and given "
+                                     "back when the port closes. Switch the receiver off and on to have it initialised.")
+      .arg(device.path,
+           device.seenGps
+               ? QCoreApplication::translate("vx", "had woken the receiver without the time and position")
+               : QCoreApplication::translate("vx", "would have woken the receiver without the time and position"));
 }
 
 // The loans out, on the one thread that makes them.
@@ -64,17 +73,20 @@ bool GpsdLoan::giveBack() {
   givenBack_ = true;
   switch (tellGpsd('+', gpsdPath_, kAddLimit)) {
     case GpsdControlAnswer::kOk:
-      report_(gpsdPath_ + " given back to gpsd (gpsdctl add " + gpsdPath_ + ")");
+      report_(QCoreApplication::translate("vx", "%1 given back to gpsd (gpsdctl add %1)").arg(gpsdPath_));
       return true;
     case GpsdControlAnswer::kRefused:
-      report_("gpsd did not take " + gpsdPath_ + " back: it heard no GPS on it. Add it again with sudo gpsdctl add " +
-              gpsdPath_);
+      report_(QCoreApplication::translate(
+                  "vx", "gpsd did not take %1 back: it heard no GPS on it. Add it again with sudo gpsdctl add %1")
+                  .arg(gpsdPath_));
       return false;
     case GpsdControlAnswer::kUnreachable:
       break;
   }
-  report_("cannot give " + gpsdPath_ + " back to gpsd: its control socket " + gpsdControlSocket() +
-          " does not answer. Add it again with sudo gpsdctl add " + gpsdPath_);
+  report_(QCoreApplication::translate(
+              "vx", "cannot give %1 back to gpsd: its control socket %2 does not answer. Add it again with sudo "
+                    "gpsdctl add %1")
+              .arg(gpsdPath_, gpsdControlSocket()));
   return false;
 }
 
