@@ -77,7 +77,7 @@ Wenn das Problem bestehen bleibt, melden Sie alle Einzelheiten Ihrem Software-Su
     </message>
     <message>
         <source>Latitude (###.####)</source>
-        <translation>Breitengrad (###,####)</translation>
+        <translation>Breite (###,####)</translation>
     </message>
     <message>
         <source>Your latitude. Eg. 37.3567</source>
@@ -85,7 +85,7 @@ Wenn das Problem bestehen bleibt, melden Sie alle Einzelheiten Ihrem Software-Su
     </message>
     <message>
         <source>Longitude (###.####)</source>
-        <translation>Längengrad (###,####)</translation>
+        <translation>Länge (###,####)</translation>
     </message>
     <message>
         <source>Your longitude. Eg. 144.67</source>
@@ -205,8 +205,8 @@ Prüfen Sie das Kabel und die Schnittstellennummer. Stellen Sie auch sicher, das
     <message numerus="yes">
         <source>Auto exiting in... %n seconds.</source>
         <translation>
-            <numerusform>Automatisches Beenden in %n Sekunde.</numerusform>
-            <numerusform>Automatisches Beenden in %n Sekunden.</numerusform>
+            <numerusform>Beenden in %n Sekunde.</numerusform>
+            <numerusform>Beenden in %n Sekunden.</numerusform>
         </translation>
     </message>
     <message>

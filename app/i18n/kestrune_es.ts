@@ -109,7 +109,7 @@ Si el problema persiste, comunique todos los detalles a su servicio de asistenci
     </message>
     <message>
         <source>&amp;Continue &gt;&gt;</source>
-        <translation>&amp;Continuar &gt;&gt;</translation>
+        <translation>Se&amp;guir &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -205,8 +205,8 @@ Compruebe el cable y el número de puerto. Asegúrese también de que ningún ot
     <message numerus="yes">
         <source>Auto exiting in... %n seconds.</source>
         <translation>
-            <numerusform>Salida automática en %n segundo.</numerusform>
-            <numerusform>Salida automática en %n segundos.</numerusform>
+            <numerusform>Se cerrará en %n segundo.</numerusform>
+            <numerusform>Se cerrará en %n segundos.</numerusform>
         </translation>
     </message>
     <message>
@@ -270,7 +270,7 @@ Compruebe el cable y el número de puerto. Asegúrese también de que ningún ot
     </message>
     <message>
         <source>&amp;Continue &gt;&gt;</source>
-        <translation>&amp;Continuar &gt;&gt;</translation>
+        <translation>Se&amp;guir &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Exit</source>

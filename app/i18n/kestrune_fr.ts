@@ -109,7 +109,7 @@ Si le problème persiste, transmettez tous ces détails à votre service d’ass
     </message>
     <message>
         <source>&amp;Continue &gt;&gt;</source>
-        <translation>&amp;Continuer &gt;&gt;</translation>
+        <translation>&amp;Suivant &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -205,8 +205,8 @@ Vérifiez le câble et le numéro de port. Assurez-vous aussi qu’aucun autre p
     <message numerus="yes">
         <source>Auto exiting in... %n seconds.</source>
         <translation>
-            <numerusform>Fermeture automatique dans %n seconde.</numerusform>
-            <numerusform>Fermeture automatique dans %n secondes.</numerusform>
+            <numerusform>Fermeture dans %n seconde.</numerusform>
+            <numerusform>Fermeture dans %n secondes.</numerusform>
         </translation>
     </message>
     <message>
@@ -270,7 +270,7 @@ Vérifiez le câble et le numéro de port. Assurez-vous aussi qu’aucun autre p
     </message>
     <message>
         <source>&amp;Continue &gt;&gt;</source>
-        <translation>&amp;Continuer &gt;&gt;</translation>
+        <translation>&amp;Suivant &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Exit</source>

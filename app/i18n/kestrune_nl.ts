@@ -77,7 +77,7 @@ Als het probleem blijft bestaan, meld dan alle details aan uw softwareondersteun
     </message>
     <message>
         <source>Latitude (###.####)</source>
-        <translation>Breedtegraad (###,####)</translation>
+        <translation>Breedte (###,####)</translation>
     </message>
     <message>
         <source>Your latitude. Eg. 37.3567</source>
@@ -85,7 +85,7 @@ Als het probleem blijft bestaan, meld dan alle details aan uw softwareondersteun
     </message>
     <message>
         <source>Longitude (###.####)</source>
-        <translation>Lengtegraad (###,####)</translation>
+        <translation>Lengte (###,####)</translation>
     </message>
     <message>
         <source>Your longitude. Eg. 144.67</source>
@@ -109,7 +109,7 @@ Als het probleem blijft bestaan, meld dan alle details aan uw softwareondersteun
     </message>
     <message>
         <source>&amp;Continue &gt;&gt;</source>
-        <translation>&amp;Doorgaan &gt;&gt;</translation>
+        <translation>&amp;Verder &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Exit</source>
@@ -132,7 +132,7 @@ Als het probleem blijft bestaan, meld dan alle details aan uw softwareondersteun
     <name>kestrune::MonitorScreen</name>
     <message>
         <source>Auto exit on a fix</source>
-        <translation>Automatisch afsluiten bij een fix</translation>
+        <translation>Automatisch afsluiten bij fix</translation>
     </message>
     <message>
         <source>Auto exit on fix</source>
@@ -205,8 +205,8 @@ Controleer de kabel en het poortnummer. Zorg er ook voor dat geen ander programm
     <message numerus="yes">
         <source>Auto exiting in... %n seconds.</source>
         <translation>
-            <numerusform>Automatisch afsluiten over %n seconde.</numerusform>
-            <numerusform>Automatisch afsluiten over %n seconden.</numerusform>
+            <numerusform>Afsluiten over %n seconde.</numerusform>
+            <numerusform>Afsluiten over %n seconden.</numerusform>
         </translation>
     </message>
     <message>
@@ -270,7 +270,7 @@ Controleer de kabel en het poortnummer. Zorg er ook voor dat geen ander programm
     </message>
     <message>
         <source>&amp;Continue &gt;&gt;</source>
-        <translation>&amp;Doorgaan &gt;&gt;</translation>
+        <translation>&amp;Verder &gt;&gt;</translation>
     </message>
     <message>
         <source>&amp;Exit</source>

@@ -26,9 +26,9 @@ TEST_F(TranslationsTest, ScreensQtsButtonsAndTheControlsTextsFollowTheLocale) {
   };
   const Case cases[] = {
       {"de_DE", "&Weiter >>", "&Ja", "Typen unverträglich"},
-      {"fr_FR", "&Continuer >>", "&Oui", "Incompatibilité de type"},
-      {"nl_NL", "&Doorgaan >>", "&Ja", "Typen komen niet overeen"},
-      {"es_ES", "&Continuar >>", "&Sí", "No coinciden los tipos"},
+      {"fr_FR", "&Suivant >>", "&Oui", "Incompatibilité de type"},
+      {"nl_NL", "&Verder >>", "&Ja", "Typen komen niet overeen"},
+      {"es_ES", "Se&guir >>", "&Sí", "No coinciden los tipos"},
       {"C", "&Continue >>", "&Yes", "Type mismatch"},
   };
   for (const Case& c : cases) {
