@@ -13,7 +13,9 @@ QString versionLine(const QString& major, const QString& minor) {
   return QCoreApplication::translate("kestrune::AboutBox", "Version %1.%2.").arg(major, minor);
 }
 
-QString authorLine() { return QCoreApplication::translate("kestrune::AboutBox", "Written by the Kestrune developers."); }
+QString authorLine() {
+  return QCoreApplication::translate("kestrune::AboutBox", "Written by the Kestrune developers.");
+}
 
 }  // namespace
 

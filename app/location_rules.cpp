@@ -58,7 +58,8 @@ bool matchesOffset(const QString& text, int utcOffsetSeconds) {
 }
 
 QString zoneQuestion(const vx::ComputerZone& zone, const QString& entered) {
-  const QString shown = entered.trimmed().isEmpty() ? QCoreApplication::translate("kestrune::LocationRules", "empty") : entered.trimmed();
+  const QString shown =
+      entered.trimmed().isEmpty() ? QCoreApplication::translate("kestrune::LocationRules", "empty") : entered.trimmed();
   const std::string clock = vx::clockDescription(
       zone, [](const char* text) { return QCoreApplication::translate("vx", text).toStdString(); });
   return QCoreApplication::translate("kestrune::LocationRules", "%1, but the time difference entered is %2. Use %3?")

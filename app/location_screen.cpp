@@ -79,7 +79,8 @@ void selectStored(QComboBox* list, const QString& stored) {
 
 LocationScreen::LocationScreen(QWidget* owner) : Screen(owner) {
   instructionsLabel =
-      place<QLabel>(360, 120, 4335, 375, tr("Please enter the following details as best describes your current location."));
+      place<QLabel>(360, 120, 4335, 375,
+                    tr("Please enter the following details as best describes your current location."));
   instructionsLabel->setWordWrap(true);
   instructionsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   latitudeLabel = place<QLabel>(360, 660, 1485, 195, tr("Latitude (###.####)"));

@@ -105,7 +105,8 @@ MonitorScreen::MonitorScreen(LocationScreen* location)
     row.value = place<QLabel>(1200, row.top, 3495, kRowHeightTwips);
     // A caption longer in another language reaches as far as its value.
     const int widest = row.value->x() - row.caption->x();
-    row.caption->resize(std::clamp(row.caption->sizeHint().width(), row.caption->width(), widest), row.caption->height());
+    row.caption->resize(std::clamp(row.caption->sizeHint().width(), row.caption->width(), widest),
+                        row.caption->height());
   }
   autoExitBox = place<TickBox>(120, 2640, 3255, 255, tr(kAutoExitAtRest));
   exitButton = place<QPushButton>(3600, 2520, 1095, 375, tr("&Exit"));

@@ -65,7 +65,9 @@ void SerialPortService::Output(const QByteArray& bytes) {
   if (!port_.isOpen()) throw Error(kPortNotOpen, "Port not open", kSource);
   if (port_.write(bytes) != bytes.size()) {
     throw Error(kPortIoFailed,
-                QCoreApplication::translate("vx", "cannot write to %1: %2").arg(device(), port_.errorString()).toStdString(),
+                QCoreApplication::translate("vx", "cannot write to %1: %2")
+                    .arg(device(), port_.errorString())
+                    .toStdString(),
                 kSource);
   }
   port_.flush();  // out now, not at the next turn of the event loop

@@ -233,7 +233,7 @@ Prüfen Sie das Kabel und die Schnittstellennummer. Stellen Sie auch sicher, das
     <name>kestrune::Screen</name>
     <message>
         <source>&amp;About...</source>
-        <translation>Ü&amp;ber...</translation>
+        <translation>&amp;Über...</translation>
     </message>
 </context>
 <context>

@@ -20,9 +20,10 @@ constexpr auto kAddLimit = 10s;
 constexpr const char* kInitUnit = "kestrune-init@.service";
 
 QString wokenText(const GpsdDevice& device) {
-  //: Follows "gpsd is reading /dev/ttyUSB0: ", of gpsd.
-  return device.seenGps ? QCoreApplication::translate(
-                              "vx", "it has woken the receiver without the time and position, so the first fix comes late")
+  //: Follows "gpsd is reading /dev/ttyUSB0: "; "it" is gpsd.
+  return device.seenGps ? QCoreApplication::translate("vx",
+                                                      "it has woken the receiver without the time and position, so "
+                                                      "the first fix comes late")
                         : QCoreApplication::translate(
                               "vx", "it will wake the receiver without the time and position as soon as the receiver "
                                     "speaks, so the first fix will come late");
@@ -40,7 +41,8 @@ QString borrowedNotice(const GpsdDevice& device) {
   //: %2 says what gpsd did or would have done: "had woken the receiver ...".
   return QCoreApplication::translate("vx",
                                      "gpsd was reading %1 and %2. It is taken from gpsd (gpsdctl remove %1) and given "
-                                     "back when the port closes. Switch the receiver off and on to have it initialised.")
+                                     "back when the port closes. Switch the receiver off and on to have it "
+                                     "initialised.")
       .arg(device.path,
            device.seenGps
                ? QCoreApplication::translate("vx", "had woken the receiver without the time and position")
