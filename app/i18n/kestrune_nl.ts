@@ -192,11 +192,11 @@ Controleer de kabel en het poortnummer. Zorg er ook voor dat geen ander programm
     </message>
     <message>
         <source>Attempting to connect to the GPS...</source>
-        <translation>Verbinding met de GPS maken...</translation>
+        <translation>Verbinding maken met de GPS...</translation>
     </message>
     <message>
         <source>Receiving data...</source>
-        <translation>Gegevens ontvangen...</translation>
+        <translation>Gegevens worden ontvangen...</translation>
     </message>
     <message>
         <source>Acceptable</source>
