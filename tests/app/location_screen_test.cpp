@@ -131,7 +131,7 @@ TEST_F(LocationScreenTest, StartsAtTheTimeZonesPointWhenNoPositionIsStored) {
   }
 }
 
-TEST_F(LocationScreenTest, FiltersTypedCharactersButLetsPasteThrough) {
+TEST_F(LocationScreenTest, FiltersTypedAndPastedCharacters) {
   LocationScreen screen(nullptr);
   const auto typeInto = [](QWidget* box, const QString& text) {
     for (QChar c : text) QTest::keyClick(box, c.toLatin1());
