@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "about_box.h"
 
+#include <QCoreApplication>
 
 #include "message_boxes.h"
 #include "version.h"
@@ -8,17 +9,23 @@
 namespace kestrune {
 namespace {
 
-constexpr const char* kAuthorLine = "Written by the Kestrune developers.";
-constexpr const char* kDistributionLine = "Kestrune is free software: copy it and give it away.";
+QString versionLine(const QString& major, const QString& minor) {
+  return QCoreApplication::translate("kestrune::AboutBox", "Version %1.%2.").arg(major, minor);
+}
+
+QString authorLine() {
+  return QCoreApplication::translate("kestrune::AboutBox", "Written by the Kestrune developers.");
+}
 
 }  // namespace
 
 QString welcomeAboutText() {
-  return QString("Version %1.%2.\r\n\r\n").arg(kVersionMajor).arg(kVersionMinor) + kAuthorLine + "\r\n\r\n" +
-         kDistributionLine;
+  return versionLine(QString::number(kVersionMajor), QString::number(kVersionMinor)) + "\r\n\r\n" + authorLine() +
+         "\r\n\r\n" +
+         QCoreApplication::translate("kestrune::AboutBox", "Kestrune is free software: copy it and give it away.");
 }
 
-QString screenAboutText() { return QString("Version 1.00.\r\n\r\n") + kAuthorLine; }
+QString screenAboutText() { return versionLine("1", "00") + "\r\n\r\n" + authorLine(); }
 
 void showAbout(QWidget* owner, const QString& text) {
   messageBoxes().show(owner, {MessageIcon::kNone, kProgramTitle, text});

@@ -4,6 +4,7 @@
 #include <unistd.h>
 
 #include <QCommandLineParser>
+#include <QCoreApplication>
 #include <QString>
 #include <cstring>
 #include <iostream>
@@ -73,7 +74,8 @@ bool onlyKnownArguments(int argc, char** argv) {
   if (!parser.parse(arguments)) {
     error = parser.errorText();
   } else if (!parser.positionalArguments().isEmpty()) {
-    error = QString("Unexpected argument '%1'.").arg(parser.positionalArguments().first());
+    error = QCoreApplication::translate("kestrune::CommandLine", "Unexpected argument '%1'.")
+                .arg(parser.positionalArguments().first());
   }
   if (error.isEmpty()) return true;
   std::cerr << "kestrune: " << error.toLocal8Bit().constData() << "\n" << usage();

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "error_report.h"
 
+#include <QCoreApplication>
+
 #include "message_boxes.h"
 #include "vx_error.h"
 
@@ -14,24 +16,29 @@ constexpr int kInternalError = 51;
 
 ErrorReport reportOf(const std::exception& error) {
   if (const auto* numbered = dynamic_cast<const vx::Error*>(&error)) {
-    return {numbered->number(), QString::fromStdString(numbered->description()),
+    // The control's fixed descriptions are translated here; those it composes it translated itself.
+    return {numbered->number(), QCoreApplication::translate("vx", numbered->description().c_str()),
             QString::fromStdString(numbered->source())};
   }
   return {kInternalError, QString::fromLocal8Bit(error.what()), kProgramSource};
 }
 
+QString errorTitle() { return QCoreApplication::translate("kestrune::ErrorReport", "Application Error!"); }
+
 QString errorDetails(const ErrorReport& report) {
-  return "Err.Num: (" + QString::number(report.number) + "), Err.Des: (" + report.description + ") Err.Src: (" +
-         report.source + ")";
+  return QCoreApplication::translate("kestrune::ErrorReport", "Err.Num: (%1), Err.Des: (%2) Err.Src: (%3)")
+      .arg(QString::number(report.number), report.description, report.source);
 }
 
 QString errorReportText(const QString& moduleName, const ErrorReport& report) {
-  return "A serious internal error occurred in the \"" + moduleName + "\" module!\r\n\r\n" + errorDetails(report) +
-         "\r\n\r\nIf the problem persists, report full details to your software support personnel.";
+  return QCoreApplication::translate("kestrune::ErrorReport",
+                                     "A serious internal error occurred in the \"%1\" module!\r\n\r\n%2\r\n\r\nIf the "
+                                     "problem persists, report full details to your software support personnel.")
+      .arg(moduleName, errorDetails(report));
 }
 
 void showErrorReport(QWidget* owner, const QString& moduleName, const std::exception& error) {
-  messageBoxes().show(owner, {MessageIcon::kError, kErrorTitle, errorReportText(moduleName, reportOf(error))});
+  messageBoxes().show(owner, {MessageIcon::kError, errorTitle(), errorReportText(moduleName, reportOf(error))});
 }
 
 }  // namespace kestrune

@@ -11,7 +11,8 @@ class QWidget;
 
 namespace kestrune {
 
-inline constexpr const char* kErrorTitle = "Application Error!";
+// "Application Error!", in the user's language.
+QString errorTitle();
 inline constexpr const char* kProgramSource = "Kestrune";  // the source of the program's own errors
 
 // A failure as the program reports it: number, description and source.

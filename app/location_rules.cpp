@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "location_rules.h"
 
+#include <QCoreApplication>
+#include <QLocale>
 #include <cmath>
 
 #include "number_text.h"
@@ -15,6 +17,27 @@ bool beginsWithNumberUpTo(const QString& text, double highest) {
 }
 
 }  // namespace
+
+QString withDecimalPoint(const QString& text) {
+  QString point = text;
+  return point.replace(QLocale().decimalPoint(), ".");
+}
+
+bool isDecimalSeparator(QChar c) { return c == '.' || QString(c) == QLocale().decimalPoint(); }
+
+QString numberRefusal(bool takesMinus, const QString& refused) {
+  const QString separator = QLocale().decimalPoint();
+  const QString separators =
+      separator == "." ? QString("\".\"")
+                       : QCoreApplication::translate("kestrune::LocationRules", "\"%1\" or \".\"").arg(separator);
+  return (takesMinus ? QCoreApplication::translate("kestrune::LocationRules",
+                                                   "Only digits, a minus and %1 as the decimal separator can be "
+                                                   "entered here: \"%2\" cannot.")
+                     : QCoreApplication::translate("kestrune::LocationRules",
+                                                   "Only digits and %1 as the decimal separator can be entered here: "
+                                                   "\"%2\" cannot."))
+      .arg(separators, refused);
+}
 
 bool isValidLatitude(const QString& text) { return beginsWithNumberUpTo(text, vx::kLargestLatitude); }
 bool isValidLongitude(const QString& text) { return beginsWithNumberUpTo(text, vx::kLargestLongitude); }
@@ -35,9 +58,12 @@ bool matchesOffset(const QString& text, int utcOffsetSeconds) {
 }
 
 QString zoneQuestion(const vx::ComputerZone& zone, const QString& entered) {
-  const QString shown = entered.trimmed().isEmpty() ? QString("empty") : entered.trimmed();
-  return QString::fromStdString(vx::clockDescription(zone)) + ", but the time difference entered is " + shown +
-         ". Use " + timeDifferenceText(zone.utcOffsetSeconds) + "?";
+  const QString shown =
+      entered.trimmed().isEmpty() ? QCoreApplication::translate("kestrune::LocationRules", "empty") : entered.trimmed();
+  const std::string clock = vx::clockDescription(
+      zone, [](const char* text) { return QCoreApplication::translate("vx", text).toStdString(); });
+  return QCoreApplication::translate("kestrune::LocationRules", "%1, but the time difference entered is %2. Use %3?")
+      .arg(QString::fromStdString(clock), shown, timeDifferenceText(zone.utcOffsetSeconds));
 }
 
 QString timeDifferenceToKeep(const QString& entry) {

@@ -12,6 +12,17 @@
 
 namespace kestrune {
 
+// Numbers in the boxes take the point or the decimal separator of the
+// user's locale (QLocale()): "52,37" in German is 52.37. The text with that
+// separator read as the point, as the checks, the control and the settings
+// file take it: "52,37" gives "52.37".
+QString withDecimalPoint(const QString& text);
+bool isDecimalSeparator(QChar c);
+// What a number box takes, for the message that refuses anything else:
+// "Only digits and \",\" or \".\" as the decimal separator can be entered
+// here", with the minus where the box takes one, and what was refused.
+QString numberRefusal(bool takesMinus, const QString& refused);
+
 // The box begins with a number from 0 to 90 (latitude) or 0 to 180
 // (longitude), both ends included: "0.1276" and "37.8.5" pass; "", "-1",
 // "90.5" and "abc" do not.

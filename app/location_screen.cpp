@@ -2,14 +2,14 @@
 #include "location_screen.h"
 
 #include <QAbstractItemView>
-#include <QClipboard>
 #include <QComboBox>
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <algorithm>
+#include <QToolTip>
+#include <QValidator>
+#include <functional>
 #include <utility>
 
 #include "about_box.h"
@@ -28,11 +28,40 @@
 namespace kestrune {
 namespace {
 
-// What the coordinate boxes take: digits, points and Backspace; several
-// points pass, the check on Continue reads the leading number.
-bool acceptsInCoordinate(QChar c) { return (c >= '0' && c <= '9') || c == '.' || c == kBackspace; }
+// What the coordinate boxes take: digits, points (or the locale's decimal
+// separator) and Backspace; several pass, the check on Continue reads the
+// leading number.
+bool acceptsInCoordinate(QChar c) { return (c >= '0' && c <= '9') || isDecimalSeparator(c) || c == kBackspace; }
 // The time difference box takes a minus too, in any position.
 bool acceptsInTimeDifference(QChar c) { return acceptsInCoordinate(c) || c == '-'; }
+
+// Text that reaches a box other than by a typed key (pasted, dropped)
+// passes the box's own filter: a change that brings in a character the box
+// refuses is refused whole, and `refuse` tells the user what the box takes.
+// The screen's own entries (the settings file's, shown as they are) are
+// told of only once the screen shows.
+class PastedTextFilter : public QValidator {
+ public:
+  using Accepts = std::function<bool(QChar)>;
+  using Refuse = std::function<void(const QString& refused)>;
+  PastedTextFilter(QLineEdit* box, Accepts accepts, Refuse refuse)
+      : QValidator(box), box_(box), accepts_(std::move(accepts)), refuse_(std::move(refuse)) {}
+
+  State validate(QString& input, int&) const override {
+    QString refused;
+    for (QChar c : input) {
+      if (!accepts_(c)) refused += c;
+    }
+    if (refused.isEmpty()) return Acceptable;
+    if (box_->isVisible()) refuse_(refused);
+    return Invalid;
+  }
+
+ private:
+  QLineEdit* box_;
+  Accepts accepts_;
+  Refuse refuse_;
+};
 
 // A drop-down list whose edit field takes no typed character (see eventFilter).
 template <typename List>
@@ -52,27 +81,28 @@ void selectStored(QComboBox* list, const QString& stored) {
 
 LocationScreen::LocationScreen(QWidget* owner) : Screen(owner) {
   instructionsLabel =
-      place<QLabel>(360, 120, 4335, 375, "Please enter the following details as best describes your current location.");
+      place<QLabel>(360, 120, 4335, 375,
+                    tr("Please enter the following details as best describes your current location."));
   instructionsLabel->setWordWrap(true);
   instructionsLabel->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-  latitudeLabel = place<QLabel>(360, 660, 1485, 195, "Latitude (###.####)");
+  latitudeLabel = place<QLabel>(360, 660, 1485, 195, tr("Latitude (###.####)"));
   latitudeEdit = place<QLineEdit>(2400, 615, 975, 285);
-  latitudeEdit->setToolTip("Your latitude. Eg. 37.3567");
+  latitudeEdit->setToolTip(tr("Your latitude. Eg. 37.3567"));
   latitudeHemisphereList = makeList(place<QComboBox>(3480, 600, 615, 315));
-  longitudeLabel = place<QLabel>(360, 1095, 1620, 195, "Longitude (###.####)");
+  longitudeLabel = place<QLabel>(360, 1095, 1620, 195, tr("Longitude (###.####)"));
   longitudeEdit = place<QLineEdit>(2400, 1050, 975, 285);
-  longitudeEdit->setToolTip("Your longitude. Eg. 144.67");
+  longitudeEdit->setToolTip(tr("Your longitude. Eg. 144.67"));
   longitudeHemisphereList = makeList(place<QComboBox>(3480, 1035, 615, 315));
-  timeDifferenceLabel = place<QLabel>(360, 1575, 1395, 195, "Time Diff. from UTC");
+  timeDifferenceLabel = place<QLabel>(360, 1575, 1395, 195, tr("Time Diff. from UTC"));
   timeDifferenceEdit = place<QLineEdit>(2400, 1530, 975, 285);
   timeDifferenceEdit->setToolTip(
-      "The time difference from GMT. Eg. London is 0 (+1 in summer), New York is -5 (-4 in summer) and Sydney is +10 "
-      "(+11 in summer) etc.");
-  portLabel = place<QLabel>(360, 2070, 720, 195, "Serial Port");
+      tr("The time difference from GMT. Eg. London is 0 (+1 in summer), New York is -5 (-4 in summer) and Sydney is "
+         "+10 (+11 in summer) etc."));
+  portLabel = place<QLabel>(360, 2070, 720, 195, tr("Serial Port"));
   portList = makeList(place<PortList>(2400, 2010, 615, 315));
-  portList->setToolTip("The serial port number, where you Earthmate is plugged in to. Eg. 1 or 2 etc.");
-  continueButton = place<QPushButton>(2400, 2520, 1095, 375, "&Continue >>");
-  exitButton = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
+  portList->setToolTip(tr("The serial port number, where you Earthmate is plugged in to. Eg. 1 or 2 etc."));
+  continueButton = place<QPushButton>(2400, 2520, 1095, 375, tr("&Continue >>"));
+  exitButton = place<QPushButton>(3600, 2520, 1095, 375, tr("&Exit"));
   for (QLabel* label : {latitudeLabel, longitudeLabel, timeDifferenceLabel, portLabel})
     label->adjustSize();  // sized to their text
   // Each field is named by its caption. The hemisphere lists have none on
@@ -96,9 +126,10 @@ LocationScreen::LocationScreen(QWidget* owner) : Screen(owner) {
   continueButton->setDefault(true);
   setCancelButton(exitButton);
 
-  for (QWidget* box : {static_cast<QWidget*>(latitudeEdit), static_cast<QWidget*>(longitudeEdit),
-                       static_cast<QWidget*>(timeDifferenceEdit)}) {
+  for (QLineEdit* box : {latitudeEdit, longitudeEdit, timeDifferenceEdit}) {
     box->installEventFilter(this);
+    box->setValidator(new PastedTextFilter(
+        box, [this, box](QChar c) { return accepts(box, c); }, [this, box](const QString& c) { tellRefused(box, c); }));
   }
   // A list with the focus hands typed keys to its edit field directly, past
   // any filter there: the list itself is filtered too. An open drop-down
@@ -164,22 +195,24 @@ bool LocationScreen::eventFilter(QObject* watched, QEvent* event) {
   if (event->type() != QEvent::KeyPress) return Screen::eventFilter(watched, event);
   const auto& key = *static_cast<QKeyEvent*>(event);
   // The clipboard and undo keys edit a text box; what they paste passes the
-  // same filter as typed text, whole or not at all.
-  if (isEditingShortcut(key)) {
-    if (!isTextBox(watched)) return true;  // a list's value changes only by choosing an entry
-    return key.matches(QKeySequence::Paste) && !acceptsAll(watched, QGuiApplication::clipboard()->text());
-  }
+  // box's own filter (its validator), as any pasted or dropped text does.
+  if (isEditingShortcut(key)) return !isTextBox(watched);  // a list's value changes only by choosing an entry
   const std::optional<QChar> typed = typedCharacter(key);
-  return typed && !accepts(watched, *typed);
+  const bool refused = typed && !accepts(watched, *typed);
+  if (auto* box = qobject_cast<QLineEdit*>(watched); refused && box != nullptr && box->validator() && typed->isPrint())
+    tellRefused(box, *typed);
+  return refused;
+}
+
+void LocationScreen::tellRefused(QLineEdit* box, const QString& refused) {
+  QToolTip::showText(box->mapToGlobal(QPoint(0, box->height())), numberRefusal(box == timeDifferenceEdit, refused),
+                     box);
 }
 
 bool LocationScreen::isTextBox(const QObject* watched) const {
   return watched == latitudeEdit || watched == longitudeEdit || watched == timeDifferenceEdit;
 }
 
-bool LocationScreen::acceptsAll(QObject* watched, const QString& text) const {
-  return std::all_of(text.begin(), text.end(), [&](QChar character) { return accepts(watched, character); });
-}
 
 bool LocationScreen::accepts(QObject* watched, QChar character) const {
   if (watched == latitudeEdit || watched == longitudeEdit) return acceptsInCoordinate(character);
@@ -188,11 +221,12 @@ bool LocationScreen::accepts(QObject* watched, QChar character) const {
 }
 
 void LocationScreen::onContinueClicked() {
-  if (!isValidLatitude(latitudeEdit->text())) return warn("Please enter a valid number for latitude.");
-  if (!isValidLongitude(longitudeEdit->text())) return warn("Please enter a valid number for Longitude.");
-  if (!isValidTimeDifference(timeDifferenceEdit->text())) {
-    return warn(QString("Please enter a valid time difference from UTC: hours east of Greenwich, from %1.")
-                    .arg(QString::fromStdString(vx::timeDifferenceRange())));
+  if (!isValidLatitude(enteredLatitude())) return warn(tr("Please enter a valid number for latitude."));
+  if (!isValidLongitude(enteredLongitude())) return warn(tr("Please enter a valid number for Longitude."));
+  if (!isValidTimeDifference(enteredTimeDifference())) {
+    return warn(tr("Please enter a valid time difference from UTC: hours east of Greenwich, from %1 to %2.")
+                    .arg(-vx::kLargestTimeDifference)
+                    .arg(vx::kLargestTimeDifference));
   }
   offerComputersTimeDifference();
   handOnTimeDifference();
@@ -206,23 +240,23 @@ void LocationScreen::onContinueClicked() {
 
 void LocationScreen::offerComputersTimeDifference() {
   const vx::ComputerZone zone = vx::computerZone();
-  if (matchesOffset(timeDifferenceEdit->text(), zone.utcOffsetSeconds)) return;
+  if (matchesOffset(enteredTimeDifference(), zone.utcOffsetSeconds)) return;
   const QString question = zoneQuestion(zone, timeDifferenceEdit->text());
   if (messageBoxes().ask(this, {MessageIcon::kQuestion, kProgramTitle, question})) {
     timeDifferenceEdit->setText(timeDifferenceText(zone.utcOffsetSeconds));
   }
 }
 
-QString LocationScreen::enteredLatitude() const { return latitudeEdit->text(); }
+QString LocationScreen::enteredLatitude() const { return withDecimalPoint(latitudeEdit->text()); }
 QString LocationScreen::enteredLatitudeHemisphere() const { return latitudeHemisphereList->currentText(); }
-QString LocationScreen::enteredLongitude() const { return longitudeEdit->text(); }
+QString LocationScreen::enteredLongitude() const { return withDecimalPoint(longitudeEdit->text()); }
 QString LocationScreen::enteredLongitudeHemisphere() const { return longitudeHemisphereList->currentText(); }
-QString LocationScreen::enteredTimeDifference() const { return timeDifferenceEdit->text(); }
+QString LocationScreen::enteredTimeDifference() const { return withDecimalPoint(timeDifferenceEdit->text()); }
 QString LocationScreen::usersTimeDifference() const { return usersTimeDifference_; }
 
 void LocationScreen::handOnTimeDifference() {
-  usersTimeDifference_ = timeDifferenceToKeep(timeDifferenceEdit->text());
-  timeDifferenceEdit->setText(negatedTimeDifference(timeDifferenceEdit->text()));
+  usersTimeDifference_ = timeDifferenceToKeep(enteredTimeDifference());
+  timeDifferenceEdit->setText(negatedTimeDifference(enteredTimeDifference()));
 }
 QString LocationScreen::enteredPort() const { return portList->currentText(); }
 

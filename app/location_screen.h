@@ -38,7 +38,8 @@ class LocationScreen : public Screen {
   void onContinueClicked();
 
   // The entries as they stand now, for the monitor screen, which reads each
-  // afresh when it needs it. After Continue the time difference is in the
+  // afresh when it needs it; numbers with the point, whichever decimal
+  // separator the user typed. After Continue the time difference is in the
   // control's convention (west of Greenwich positive).
   QString enteredLatitude() const;
   QString enteredLatitudeHemisphere() const;
@@ -64,8 +65,9 @@ class LocationScreen : public Screen {
   // Whether the box `watched` (or a list's edit field or drop-down) takes
   // the typed `character`; a character it does not take changes nothing.
   bool accepts(QObject* watched, QChar character) const;
-  bool acceptsAll(QObject* watched, const QString& text) const;
   bool isTextBox(const QObject* watched) const;
+  // Says, at the box, what it takes when it refused `refused`, typed or pasted.
+  void tellRefused(QLineEdit* box, const QString& refused);
   QList<QComboBox*> lists() const { return {latitudeHemisphereList, longitudeHemisphereList, portList}; }
   void onExitClicked();
   void warn(const QString& text);

@@ -3,6 +3,7 @@
 // first fix. Three screens in a fixed order: welcome, location entry, and
 // connection and fix monitor.
 #include <QApplication>
+#include <QLocale>
 #include <QSocketNotifier>
 #include <iostream>
 
@@ -10,6 +11,7 @@
 #include "gpsd_loan.h"
 #include "program_icon.h"
 #include "termination_signals.h"
+#include "translations.h"
 #include "version.h"
 #include "welcome_screen.h"
 
@@ -19,6 +21,7 @@ int main(int argc, char** argv) {
   kestrune::explainMissingDisplay();
   QApplication app(argc, argv);
   kestrune::stopExplainingMissingDisplay();
+  const kestrune::Translations translations{QLocale()};
   if (!kestrune::onlyKnownArguments(argc, argv)) return kestrune::kExitUsage;
   QApplication::setApplicationName("Kestrune");
   QApplication::setApplicationVersion(kestrune::kVersionText);

@@ -46,14 +46,14 @@ constexpr const char* kExitModule = "cmdExit_click";
 
 constexpr int kRowHeightTwips = 255;
 
-constexpr const char* kAutoExitAtRest = "Auto exit on a fix";
-constexpr const char* kAutoExitNotCounting = "Auto exit on fix";
+constexpr const char* kAutoExitAtRest = QT_TRANSLATE_NOOP("kestrune::MonitorScreen", "Auto exit on a fix");
+constexpr const char* kAutoExitNotCounting = QT_TRANSLATE_NOOP("kestrune::MonitorScreen", "Auto exit on fix");
 constexpr int kValidFixesBeforeExit = 30;
-constexpr const char* kSilentStatus = "Waiting for the receiver...";
+constexpr const char* kSilentStatus = QT_TRANSLATE_NOOP("kestrune::MonitorScreen", "Waiting for the receiver...");
 
 QString silenceHintText() {
-  return QString("Nothing from the receiver for %1 seconds. Is it switched on, are its batteries charged, is this "
-                 "the right port, and is no other program (gpsd, say) reading it?")
+  return MonitorScreen::tr("Nothing from the receiver for %1 seconds. Is it switched on, are its batteries charged, "
+                           "is this the right port, and is no other program (gpsd, say) reading it?")
       .arg(MonitorScreen::kSilenceLimit.count());
 }
 
@@ -70,9 +70,10 @@ int storedAutoExit(const QString& text) {
 }
 
 QString connectionFailureText(const QString& port, const ErrorReport& report) {
-  return "Unable to connect to Earthmate on port number " + port + " is not correct!\r\n\r\n" +
-         "Check the cable and the port number. Also make sure another program is not using port number " + port +
-         ".\r\n\r\n" + errorDetails(report);
+  return MonitorScreen::tr("Unable to connect to Earthmate on port number %1 is not correct!\r\n\r\nCheck the cable "
+                           "and the port number. Also make sure another program is not using port number %1.")
+             .arg(port) +
+         "\r\n\r\n" + errorDetails(report);
 }
 
 // Each step of closing is attempted on its own; a failure of one is ignored.
@@ -97,19 +98,25 @@ MonitorScreen::MonitorScreen(LocationScreen* location)
     const char* text;
   };
   for (const Row& row :
-       {Row{statusCaption, statusValue, 120, "Status: "}, Row{dateCaption, dateValue, 435, "UTC Date:"},
-        Row{timeCaption, timeValue, 765, "UTC Time:"}, Row{positionCaption, positionValue, 1080, "Co-ord:"},
-        Row{qualityCaption, qualityValue, 1440, "Quality: "},
-        Row{satellitesCaption, satellitesValue, 1800, "Satellites:"},
-        Row{precisionCaption, precisionValue, 2160, "Precision:"}}) {
-    row.caption = place<QLabel>(120, row.top, 855, kRowHeightTwips, row.text);
+       {Row{statusCaption, statusValue, 120, QT_TR_NOOP("Status: ")},
+        Row{dateCaption, dateValue, 435, QT_TR_NOOP("UTC Date:")},
+        Row{timeCaption, timeValue, 765, QT_TR_NOOP("UTC Time:")},
+        Row{positionCaption, positionValue, 1080, QT_TR_NOOP("Co-ord:")},
+        Row{qualityCaption, qualityValue, 1440, QT_TR_NOOP("Quality: ")},
+        Row{satellitesCaption, satellitesValue, 1800, QT_TR_NOOP("Satellites:")},
+        Row{precisionCaption, precisionValue, 2160, QT_TR_NOOP("Precision:")}}) {
+    row.caption = place<QLabel>(120, row.top, 855, kRowHeightTwips, tr(row.text));
     row.value = place<CaptionedValue>(1200, row.top, 3495, kRowHeightTwips, row.caption);
     // What the receiver, the system and gpsd say is shown as it is, never as markup.
     row.caption->setTextFormat(Qt::PlainText);
     row.value->setTextFormat(Qt::PlainText);
+    // A caption longer in another language reaches as far as its value.
+    const int widest = row.value->x() - row.caption->x();
+    row.caption->resize(std::clamp(row.caption->sizeHint().width(), row.caption->width(), widest),
+                        row.caption->height());
   }
-  autoExitBox = place<TickBox>(120, 2640, 3255, 255, kAutoExitAtRest);
-  exitButton = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
+  autoExitBox = place<TickBox>(120, 2640, 3255, 255, tr(kAutoExitAtRest));
+  exitButton = place<QPushButton>(3600, 2520, 1095, 375, tr("&Exit"));
   exitButton->setDefault(true);
   setCancelButton(exitButton);
   connect(exitButton, &QPushButton::clicked, this, &MonitorScreen::onExitClicked);
@@ -135,14 +142,14 @@ MonitorScreen::~MonitorScreen() = default;
 
 void MonitorScreen::load() {
   try {
-    setStatus("Idle");
+    setStatus(tr("Idle"));
     checkGpsd();
     autoExitBox->setValue(storedAutoExit(readSetting(kSettingsFile, kSettingsSection, key::kAutoExit)));
     connectToReceiver();
   } catch (const vx::Error& error) {
     if (error.number() != vx::kPortCannotOpen) return showErrorReport(this, kLoadModule, error);
     messageBoxes().show(
-        this, {MessageIcon::kError, kErrorTitle, connectionFailureText(location_->enteredPort(), reportOf(error))});
+        this, {MessageIcon::kError, errorTitle(), connectionFailureText(location_->enteredPort(), reportOf(error))});
   } catch (const std::exception& error) {
     showErrorReport(this, kLoadModule, error);
   }
@@ -177,7 +184,7 @@ void MonitorScreen::connectToReceiver() {
   control.put("CommPort", location_->enteredPort());
   control.put("TimeZone", location_->enteredTimeDifference());
 
-  if (switchOnLinesAndPort(control)) setStatus("Attempting to connect to the GPS...");
+  if (switchOnLinesAndPort(control)) setStatus(tr("Attempting to connect to the GPS..."));
   silence_->start();
 }
 
@@ -209,7 +216,7 @@ void MonitorScreen::onSentenceWaiting() {
       hideSilenceHint();
       silence_->start();
     }
-    if (!lost_ && !silent_) setStatus("Receiving data...");
+    if (!lost_ && !silent_) setStatus(tr("Receiving data..."));
     const QString quality = qualityValue->text();
     if (const auto position = positionReport(sentence); position && showPosition(*position)) return;
     if (qualityValue->text() != quality) announceQuality();
@@ -220,7 +227,7 @@ void MonitorScreen::onSentenceWaiting() {
     if (alive.isNull() || isUnloaded()) return;
     if (autoExitBox->value() == 0) {
       autoExitCount_ = 0;
-      autoExitBox->setText(kAutoExitAtRest);
+      autoExitBox->setText(tr(kAutoExitAtRest));
     }
   } catch (const std::exception& error) {
     if (!alive.isNull()) showErrorReport(this, kSentenceModule, error);
@@ -239,7 +246,7 @@ bool MonitorScreen::showPosition(const PositionReport& report) {
   dateValue->setText(dateText(report.date));
   positionValue->setText(lastLat_ + " " + lastLatHem_ + ", " + lastLong_ + " " + lastLongHem_);
   if (lastStatus_ == "A") {
-    qualityValue->setText("Acceptable");
+    qualityValue->setText(tr("Acceptable"));
     if (lost_) return false;  // no countdown: nothing will follow this fix
     if (autoExitBox->value() == 1) {
       ++autoExitCount_;
@@ -247,25 +254,25 @@ bool MonitorScreen::showPosition(const PositionReport& report) {
         onExitClicked();
         return true;
       }
-      autoExitBox->setText(QString("Auto exiting in... %1 seconds.").arg(kValidFixesBeforeExit - autoExitCount_));
+      autoExitBox->setText(tr("Auto exiting in... %n seconds.", nullptr, kValidFixesBeforeExit - autoExitCount_));
     } else {
       autoExitCount_ = 0;
-      autoExitBox->setText(kAutoExitNotCounting);
+      autoExitBox->setText(tr(kAutoExitNotCounting));
     }
   } else if (lastStatus_ == "V") {
-    qualityValue->setText("Warning, attempting to obtain a fix!");
+    qualityValue->setText(tr("Warning, attempting to obtain a fix!"));
   }
   return false;
 }
 
 void MonitorScreen::showPrecision(const PrecisionReport& report) {
   precisionValue->setText(report.precision);
-  satellitesValue->setText(QString::number(report.satellitesInView) + " in view");
+  satellitesValue->setText(tr("%n in view", nullptr, report.satellitesInView));
 }
 
 void MonitorScreen::stopCountdown() {
   autoExitCount_ = 0;
-  autoExitBox->setText(kAutoExitAtRest);
+  autoExitBox->setText(tr(kAutoExitAtRest));
 }
 
 void MonitorScreen::onExitClicked() {
@@ -326,14 +333,14 @@ void MonitorScreen::onReceiverLost(short event, const QString& description) {
   silence_->stop();
   hideSilenceHint();
   stopCountdown();
-  setStatus(event == vx::kComEventDeviceLost ? "Receiver lost: " + lostDevice(description) + " went away"
-                                             : "Receiver lost: " + description);
+  setStatus(event == vx::kComEventDeviceLost ? tr("Receiver lost: %1 went away").arg(lostDevice(description))
+                                             : tr("Receiver lost: %1").arg(description));
 }
 
 void MonitorScreen::showSilenceHint() {
   if (lost_) return;
   stopCountdown();
-  setStatus(kSilentStatus);
+  setStatus(tr(kSilentStatus));
   silent_ = true;
   showNotes();
 }

@@ -33,7 +33,7 @@ Screen::Screen(QWidget* owner) : QDialog(owner), client_(new ClientArea(this)) {
 
   auto* menuBar = new QMenuBar(this);
   menuBar->setNativeMenuBar(false);  // the menu belongs to the window, on every desktop
-  QAction* about = menuBar->addAction("&About...");
+  QAction* about = menuBar->addAction(tr("&About..."));
   about->setObjectName("aboutAction");
   connect(about, &QAction::triggered, this, [this] { showAboutBox(); });
 

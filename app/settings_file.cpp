@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "settings_file.h"
 
+#include <QCoreApplication>
 #include <cstring>
 #include <string>
 
@@ -29,14 +30,18 @@ QString readSetting(const QString& fileName, const QString& section, const QStri
 QString settingsFileWarning() {
   const SettingsFileProblem found = settingsFileProblem(kSettingsFile);
   if (found.problem.empty()) return {};
-  return QString(found.read ? "Kestrune will not change its settings file %1: %2. Your settings will not be saved."
-                            : "Kestrune cannot read its settings file %1: %2. Your settings will not be saved.")
+  return (found.read ? QCoreApplication::translate(
+                           "kestrune::SettingsFile",
+                           "Kestrune will not change its settings file %1: %2. Your settings will not be saved.")
+                     : QCoreApplication::translate(
+                           "kestrune::SettingsFile",
+                           "Kestrune cannot read its settings file %1: %2. Your settings will not be saved."))
       .arg(settingsPath(), QString::fromStdString(found.problem));
 }
 
 QString settingsNotSavedWarning(int error) {
   if (!settingsFileWarning().isEmpty()) return {};
-  return QString("Kestrune could not save your settings in %1: %2.")
+  return QCoreApplication::translate("kestrune::SettingsFile", "Kestrune could not save your settings in %1: %2.")
       .arg(settingsPath(), QString::fromLocal8Bit(std::strerror(error)));
 }
 

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "start_position.h"
 
+#include <QCoreApplication>
+
 #include "known_position.h"
 
 namespace kestrune {
@@ -12,7 +14,10 @@ std::optional<StartPosition> timeZoneStartPosition(const QString& zoneId) {
   const auto text = [](const std::string& s) { return QString::fromStdString(s); };
   return StartPosition{text(vx::degreesText(point.latitude)), text(vx::latitudeHemisphere(point)),
                        text(vx::degreesText(point.longitude)), text(vx::longitudeHemisphere(point)),
-                       QString("From this computer's time zone, %1: correct it if you are far from there").arg(zoneId)};
+                       QCoreApplication::translate("kestrune::StartPosition",
+                                                   "From this computer's time zone, %1: correct it if you are far "
+                                                   "from there")
+                           .arg(zoneId)};
 }
 
 }  // namespace kestrune

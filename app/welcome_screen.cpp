@@ -11,17 +11,17 @@ namespace kestrune {
 
 WelcomeScreen::WelcomeScreen() : Screen(nullptr) {
   introLabel = place<QLabel>(120, 120, 4575, 735,
-                         "Kestrune will initialize your Earthmate with a predefined set of co-ordinates.  This will "
-                         "speed up the time it takes your Earthmate unit to lock in to the satellites.");
+                         tr("Kestrune will initialize your Earthmate with a predefined set of co-ordinates.  This will "
+                            "speed up the time it takes your Earthmate unit to lock in to the satellites."));
   powerNoteLabel = place<QLabel>(120, 960, 4575, 735,
-                         "Kestrune will retain the co-ordinates as long as the unit has good batteries or power is "
-                         "applied to the unit.");
+                         tr("Kestrune will retain the co-ordinates as long as the unit has good batteries or "
+                            "power is applied to the unit."));
   for (QLabel* label : {introLabel, powerNoteLabel}) {
     label->setWordWrap(true);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   }
-  continueButton = place<QPushButton>(2400, 2520, 1095, 375, "&Continue >>");
-  exitButton = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
+  continueButton = place<QPushButton>(2400, 2520, 1095, 375, tr("&Continue >>"));
+  exitButton = place<QPushButton>(3600, 2520, 1095, 375, tr("&Exit"));
   continueButton->setDefault(true);
   setCancelButton(exitButton);
   connect(continueButton, &QPushButton::clicked, this, &WelcomeScreen::onContinueClicked);

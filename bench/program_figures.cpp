@@ -4,7 +4,8 @@
 //  - the CPU the program uses while a screen waits for input;
 //  - resident memory with the monitor screen open and receiving from
 //    earthmate-sim (linked as port 1 in a private configuration folder).
-// Run it on the display to measure (xvfb-run for a headless machine).
+// Run it on the display to measure (xvfb-run for a headless machine), in
+// the language LANG names, as the program loads it.
 #include <sys/resource.h>
 #include <unistd.h>
 
@@ -14,7 +15,9 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QLocale>
 #include <QProcess>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <cstdio>
@@ -26,6 +29,7 @@
 #include "monitor_screen.h"
 #include "welcome_screen.h"
 #include "message_boxes.h"
+#include "translations.h"
 
 namespace {
 
@@ -92,6 +96,10 @@ class FirstPaint : public QObject {
 int main(int argc, char** argv) {
   std::setvbuf(stdout, nullptr, _IOLBF, 0);
   QApplication app(argc, argv);
+  QElapsedTimer loading;
+  loading.start();
+  const kestrune::Translations translations{QLocale()};
+  const double loadingMilliseconds = static_cast<double>(loading.nsecsElapsed()) / 1e6;
   PrintedMessages messages;
   kestrune::setMessageBoxes(&messages);
   kestrune::WelcomeScreen welcome;
@@ -99,7 +107,9 @@ int main(int argc, char** argv) {
   welcome.installEventFilter(&painted);
   welcome.show();
   while (painted.at == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
-  std::printf("process start to welcome screen painted: %.0f ms\n", (painted.at - processStart()) * 1000);
+  std::printf("process start to welcome screen painted: %.0f ms (%s)\n", (painted.at - processStart()) * 1000,
+              qPrintable(welcome.continueButton->text()));
+  std::printf("of which loading the catalogues for %s: %.2f ms\n", qPrintable(QLocale().name()), loadingMilliseconds);
 
   const double idleStart = cpuSeconds();
   runFor(5000);

@@ -4,6 +4,7 @@
 #include <poll.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPointer>
 
@@ -63,7 +64,10 @@ void SerialPortService::setRTSEnable(bool on) {
 void SerialPortService::Output(const QByteArray& bytes) {
   if (!port_.isOpen()) throw Error(kPortNotOpen, "Port not open", kSource);
   if (port_.write(bytes) != bytes.size()) {
-    throw Error(kPortIoFailed, "cannot write to " + device().toStdString() + ": " + port_.errorString().toStdString(),
+    throw Error(kPortIoFailed,
+                QCoreApplication::translate("vx", "cannot write to %1: %2")
+                    .arg(device(), port_.errorString())
+                    .toStdString(),
                 kSource);
   }
   port_.flush();  // out now, not at the next turn of the event loop
@@ -86,27 +90,27 @@ void SerialPortService::open() {
 }
 
 void SerialPortService::failToOpen(const QString& device) {
-  std::string reason;
+  QString reason;
   switch (port_.error()) {
     case QSerialPort::PermissionError:
       // QSerialPort reports a lock held by another program as a permission
       // error too; the device's own permissions tell the two apart.
       reason = ::access(QFile::encodeName(device).constData(), R_OK | W_OK) == 0
-                   ? "Device or resource busy (is another program using it?)"
-                   : "Permission denied (is the user in the dialout group?)";
+                   ? QCoreApplication::translate("vx", "Device or resource busy (is another program using it?)")
+                   : QCoreApplication::translate("vx", "Permission denied (is the user in the dialout group?)");
       break;
     case QSerialPort::DeviceNotFoundError:
-      reason = "No such file or directory";
+      reason = QCoreApplication::translate("vx", "No such file or directory");
       break;
     default:
-      reason = port_.errorString().toStdString();
+      reason = port_.errorString();
       break;
   }
   port_.clearError();
-  std::string description = "cannot open " + device.toStdString() + ": " + reason;
+  QString description = QCoreApplication::translate("vx", "cannot open %1: %2").arg(device, reason);
   const QString advice = adapterAdvice(commPort_, device, usbSerialAdapters());
-  if (!advice.isEmpty()) description += ". " + advice.toStdString();
-  throw Error(kPortCannotOpen, description, kSource);
+  if (!advice.isEmpty()) description += ". " + advice;
+  throw Error(kPortCannotOpen, description.toStdString(), kSource);
 }
 
 void SerialPortService::close() {

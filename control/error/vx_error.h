@@ -6,6 +6,8 @@
 #include <stdexcept>
 #include <string>
 
+#include "translatable.h"
+
 namespace vx {
 
 // The numbers hosts know from the component runtime, plus the serial port's.
@@ -30,17 +32,18 @@ enum ErrorNumber : int {
 inline constexpr const char* kControlSource = "vx.vxcomm";
 
 // The runtime's own descriptions of the failures that carry no detail of
-// their own: one home for each text.
+// their own: one home for each text, translated where it is shown.
 constexpr const char* standardDescription(ErrorNumber number) {
   switch (number) {
-    case kInvalidProcedureCall: return "Invalid procedure call or argument";
-    case kOverflow: return "Overflow";
-    case kTypeMismatch: return "Type mismatch";
-    case kNotAutomationObject: return "Class does not support Automation";
-    case kNotSupported: return "Object doesn't support this property or method";
-    case kWrongArgumentCount: return "Wrong number of arguments or invalid property assignment";
-    case kReadOnlyProperty: return "Property is read-only";
-    case kWriteOnlyProperty: return "Property is write-only";
+    case kInvalidProcedureCall: return QT_TRANSLATE_NOOP("vx", "Invalid procedure call or argument");
+    case kOverflow: return QT_TRANSLATE_NOOP("vx", "Overflow");
+    case kTypeMismatch: return QT_TRANSLATE_NOOP("vx", "Type mismatch");
+    case kNotAutomationObject: return QT_TRANSLATE_NOOP("vx", "Class does not support Automation");
+    case kNotSupported: return QT_TRANSLATE_NOOP("vx", "Object doesn't support this property or method");
+    case kWrongArgumentCount:
+      return QT_TRANSLATE_NOOP("vx", "Wrong number of arguments or invalid property assignment");
+    case kReadOnlyProperty: return QT_TRANSLATE_NOOP("vx", "Property is read-only");
+    case kWriteOnlyProperty: return QT_TRANSLATE_NOOP("vx", "Property is write-only");
     default: return "";
   }
 }

@@ -59,8 +59,9 @@ std::unique_ptr<QWidget> createControl(const QString& id) {
     if (std::unique_ptr<QWidget> control = factory->createControl(id)) return control;
   }
   throw Error(kCannotCreateObject,
-              "cannot create \"" + id.toStdString() + "\": no control library holding it was found in " +
-                  folders.join(", ").toStdString(),
+              QCoreApplication::translate("vx", "cannot create \"%1\": no control library holding it was found in %2")
+                  .arg(id, folders.join(", "))
+                  .toStdString(),
               "vx");
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "serial_devices.h"
 
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QSerialPortInfo>
 #include <QStringList>
@@ -19,12 +20,12 @@ QString resolved(const QString& path) {
 
 QString kindText(DeviceKind kind) {
   switch (kind) {
-    case DeviceKind::kMissing: return "no device";
-    case DeviceKind::kSerialLine: return "serial device";
-    case DeviceKind::kPseudoTerminal: return "pseudo-terminal";
+    case DeviceKind::kMissing: return QCoreApplication::translate("vx", "no device");
+    case DeviceKind::kSerialLine: return QCoreApplication::translate("vx", "serial device");
+    case DeviceKind::kPseudoTerminal: return QCoreApplication::translate("vx", "pseudo-terminal");
     case DeviceKind::kOther: break;
   }
-  return "not a serial device";
+  return QCoreApplication::translate("vx", "not a serial device");
 }
 
 }  // namespace
@@ -44,7 +45,7 @@ QString describePort(int port, const QList<SerialAdapter>& adapters) {
   const QString device = QString::fromStdString(portDevicePath(port));
   QString what = kindText(deviceKind(device.toStdString()));
   for (const SerialAdapter& adapter : adapters) {
-    if (resolved(adapter.device) == resolved(device)) what = "USB serial adapter";
+    if (resolved(adapter.device) == resolved(device)) what = QCoreApplication::translate("vx", "USB serial adapter");
   }
   return QString("%1: %2 (%3)").arg(port).arg(device, what);
 }
@@ -64,7 +65,7 @@ QString adapterAdvice(int port, const QString& deviceTried, const QList<SerialAd
     others << (adapter.description.isEmpty() ? adapter.device : adapter.device + " (" + adapter.description + ")");
   }
   if (others.isEmpty()) return {};
-  return QString("USB serial adapters here: %1. To make %2 port %3: %4")
+  return QCoreApplication::translate("vx", "USB serial adapters here: %1. To make %2 port %3: %4")
       .arg(others.join(", "), first, QString::number(port), linkCommand(port, first));
 }
 

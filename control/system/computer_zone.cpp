@@ -8,6 +8,7 @@
 #include "number_text.h"
 #include "rounding.h"
 #include "system_clock.h"
+#include "translatable.h"
 
 namespace vx {
 namespace {
@@ -54,15 +55,27 @@ bool isOffsetAsShown(double hoursAhead, int utcOffsetSeconds) {
   return hundredthsOfAnHour(hoursAhead) == hundredthsOfAnHour(utcOffsetSeconds / 3600.0);
 }
 
-std::string clockDescription(const ComputerZone& zone) {
-  std::string text = "This computer's clock is ";
-  const int offset = zone.utcOffsetSeconds;
-  if (offset == 0) {
-    text += "on UTC";
-  } else {
-    const std::string hours = hoursAheadText(std::abs(offset));
-    text += hours + (hours == "1" ? " hour " : " hours ") + (offset > 0 ? "ahead of" : "behind") + " UTC";
+namespace {
+
+// Whole sentences, for the translators: %1 stands for the hours.
+const char* clockSentence(int utcOffsetSeconds, bool oneHour) {
+  if (utcOffsetSeconds == 0) return QT_TRANSLATE_NOOP("vx", "This computer's clock is on UTC");
+  if (utcOffsetSeconds > 0) {
+    return oneHour ? QT_TRANSLATE_NOOP("vx", "This computer's clock is 1 hour ahead of UTC")
+                   : QT_TRANSLATE_NOOP("vx", "This computer's clock is %1 hours ahead of UTC");
   }
+  return oneHour ? QT_TRANSLATE_NOOP("vx", "This computer's clock is 1 hour behind UTC")
+                 : QT_TRANSLATE_NOOP("vx", "This computer's clock is %1 hours behind UTC");
+}
+
+}  // namespace
+
+std::string clockDescription(const ComputerZone& zone,
+                             const std::function<std::string(const char*)>& translated) {
+  const std::string hours = hoursAheadText(std::abs(zone.utcOffsetSeconds));
+  const char* sentence = clockSentence(zone.utcOffsetSeconds, hours == "1");
+  std::string text = translated ? translated(sentence) : sentence;
+  if (const std::size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, hours);
   if (!zone.name.empty()) text += " (" + zone.name + ")";
   return text;
 }

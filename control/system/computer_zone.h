@@ -5,6 +5,7 @@
 // (system_clock.h), so the control, the program and vxinit agree on it.
 #pragma once
 
+#include <functional>
 #include <string>
 
 namespace vx {
@@ -33,7 +34,9 @@ bool isOffsetAsShown(double hoursAhead, int utcOffsetSeconds);
 
 // "This computer's clock is 5.5 hours ahead of UTC (Asia/Kolkata)", "...
 // is 1 hour behind UTC", "... is on UTC"; the name in brackets where the
-// zone has one.
-std::string clockDescription(const ComputerZone& zone);
+// zone has one. `translated` gives a program's own words for the texts it
+// is built from (marked for translation in the context "vx").
+std::string clockDescription(const ComputerZone& zone,
+                             const std::function<std::string(const char*)>& translated = nullptr);
 
 }  // namespace vx

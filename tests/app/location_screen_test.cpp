@@ -10,6 +10,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QToolTip>
 
 #include "app_fixture.h"
 #include "location_rules.h"
@@ -165,6 +166,49 @@ TEST_F(LocationScreenTest, FiltersTypedAndPastedCharacters) {
     QTest::keyClick(screen.portList->lineEdit(), key, modifier);  // no list takes pasted text
     EXPECT_EQ(screen.portList->currentText(), "1");
   }
+}
+
+// Numbers as people type and paste them: the locale's decimal separator or
+// the point, read as the point; anything else refused whole, with a word of
+// what the box takes. Never another number.
+TEST_F(LocationScreenTest, NumbersTakeTheLocalesDecimalSeparatorAndRefuseTheRest) {
+  struct Case {
+    const char* locale;
+    const char* input;
+    bool pasted;
+    const char* entered;  // what the control and the file get
+    const char* refused;  // what the message names; nothing when none
+  };
+  const Case cases[] = {
+      {"de_DE", "52,37", false, "52.37", nullptr},  {"de_DE", "52,37", true, "52.37", nullptr},
+      {"de_DE", "52.37", true, "52.37", nullptr},   {"de_DE", "52,37N", true, "", "N"},
+      {"fr_FR", "52,37", true, "52.37", nullptr},   {"nl_NL", "4,9", false, "4.9", nullptr},
+      {"es_ES", "-3,7", true, "", "-"},             {"es_ES", "3,7", false, "3.7", nullptr},
+      {"C", "52.37", true, "52.37", nullptr},       {"C", "52,37", true, "", ","},
+      {"C", "52,37", false, "5237", ","},           {"de_DE", "1 234,5", true, "", " "},
+  };
+  const QLocale before;
+  for (const Case& c : cases) {
+    QLocale::setDefault(QLocale(c.locale));
+    LocationScreen screen(nullptr);
+    screen.show();
+    screen.latitudeEdit->clear();
+    QToolTip::hideText();
+    QApplication::clipboard()->setText(c.input);
+    c.pasted ? screen.latitudeEdit->paste() : QTest::keyClicks(screen.latitudeEdit, c.input);
+    EXPECT_EQ(screen.enteredLatitude(), c.entered) << c.locale << " " << c.input;
+    const QString separators = QLocale().decimalPoint() == "." ? "\".\"" : "\",\" or \".\"";
+    EXPECT_EQ(QToolTip::text(), c.refused == nullptr ? "" : numberRefusal(false, c.refused)) << c.input;
+    EXPECT_EQ(numberRefusal(false, "x"),
+              "Only digits and " + separators + " as the decimal separator can be entered here: \"x\" cannot.");
+  }
+  QLocale::setDefault(QLocale("de_DE"));
+  LocationScreen screen(nullptr);
+  screen.timeDifferenceEdit->setText("-5,5");
+  screen.handOnTimeDifference();
+  EXPECT_EQ(screen.usersTimeDifference(), "-5.5");  // the file keeps the point
+  EXPECT_EQ(screen.enteredTimeDifference(), "5.5");
+  QLocale::setDefault(before);
 }
 
 // A list with the focus takes keys itself and hands them to its edit field
