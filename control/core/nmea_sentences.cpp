@@ -86,9 +86,32 @@ unsigned char sentenceChecksum(std::string_view body) {
   return checksum;
 }
 
-// The channels that track a satellite.
-int satellitesInView(const ChannelReport& channels) {
-  return static_cast<int>(std::ranges::count_if(channels, [](const TrackedChannel& c) { return c.satellite != 0; }));
+// The satellites on the channels, each once (a receiver may search for
+// one on several channels), in the order of the first channel each is on,
+// with the strongest signal any of its channels has.
+struct SatellitesInView {
+  std::array<TrackedChannel, channel_words::kChannels> satellites;
+  int count = 0;
+};
+
+SatellitesInView satellitesInView(const ChannelReport& channels) {
+  SatellitesInView inView;
+  const auto begin = inView.satellites.begin();
+  for (const TrackedChannel& channel : channels) {
+    if (channel.satellite == 0) continue;
+    const auto end = begin + inView.count;
+    const auto seen = std::ranges::find(begin, end, channel.satellite, &TrackedChannel::satellite);
+    if (seen == end) {
+      inView.satellites[static_cast<std::size_t>(inView.count++)] = channel;
+    } else {
+      seen->carrierToNoise = std::max(seen->carrierToNoise, channel.carrierToNoise);
+    }
+  }
+  return inView;
+}
+
+int sentencesFor(const SatellitesInView& inView) {
+  return inView.count == 0 ? 1 : (inView.count + kSatellitesPerSentence - 1) / kSatellitesPerSentence;
 }
 
 }  // namespace
@@ -147,34 +170,30 @@ bool writeChannelSentence(SentenceText& sentence, std::string_view message, cons
   return sentence.fits();
 }
 
-int satelliteSentenceCount(const ChannelReport& channels) {
-  const int inView = satellitesInView(channels);
-  return inView == 0 ? 1 : (inView + kSatellitesPerSentence - 1) / kSatellitesPerSentence;
-}
+int satelliteSentenceCount(const ChannelReport& channels) { return sentencesFor(satellitesInView(channels)); }
 
 bool writeSatelliteSentence(SentenceText& sentence, const ChannelReport& channels, const SkyView& sky, int number) {
+  const SatellitesInView inView = satellitesInView(channels);
   sentence.clear();
   sentence.append("$GPGSV,");
-  sentence.appendFixed(satelliteSentenceCount(channels), 1, 0);
+  sentence.appendFixed(sentencesFor(inView), 1, 0);
   sentence.append(',');
   sentence.appendFixed(number, 1, 0);
   sentence.append(',');
-  appendTwoDigits(sentence, satellitesInView(channels));
+  appendTwoDigits(sentence, inView.count);
   const int first = (number - 1) * kSatellitesPerSentence;
-  int listed = 0;
-  for (const TrackedChannel& channel : channels) {
-    if (channel.satellite == 0) continue;
-    if (listed++ < first) continue;
-    if (listed > first + kSatellitesPerSentence) break;
+  const int last = std::min(first + kSatellitesPerSentence, inView.count);
+  for (int at = first; at < last; ++at) {
+    const TrackedChannel& satellite = inView.satellites[static_cast<std::size_t>(at)];
     sentence.append(',');
-    appendTwoDigits(sentence, channel.satellite);
+    appendTwoDigits(sentence, satellite.satellite);
     sentence.append(',');
-    const SatelliteDirection* direction = sky.find(channel.satellite);
+    const SatelliteDirection* direction = sky.find(satellite.satellite);
     if (direction != nullptr && direction->elevation >= 0) appendTwoDigits(sentence, direction->elevation);
     sentence.append(',');
     if (direction != nullptr && direction->azimuth >= 0) sentence.appendFixed(direction->azimuth, 3, 0);
     sentence.append(',');
-    appendTwoDigits(sentence, std::min<int>(channel.carrierToNoise, kLargestSnr));
+    appendTwoDigits(sentence, std::min<int>(satellite.carrierToNoise, kLargestSnr));
   }
   closeSentence(sentence);
   return sentence.fits();

@@ -43,9 +43,10 @@ bool writeChannelSentence(SentenceText& sentence, std::string_view message,
                           const DilutionsOfPrecision& dilutions);
 
 // $GPGSV: the satellites on the receiver's channels, four to a sentence,
-// in channel order; elevation and azimuth where `sky` lists the satellite
-// (empty fields otherwise), the SNR its C/No (at most 99). No satellite on
-// any channel is one sentence that says so. The group has
+// in channel order, each once (one on several channels with its strongest
+// C/No); elevation and azimuth where `sky` lists the satellite (empty
+// fields otherwise), the SNR its C/No (at most 99). No satellite on any
+// channel is one sentence that says so. The group has
 // satelliteSentenceCount sentences; writeSatelliteSentence writes the one
 // numbered `number`, from 1, false if it would not fit.
 int satelliteSentenceCount(const ChannelReport& channels);
