@@ -86,32 +86,10 @@ unsigned char sentenceChecksum(std::string_view body) {
   return checksum;
 }
 
-// The satellites on the channels, each once (a receiver may search for
-// one on several channels), in the order of the first channel each is on,
-// with the strongest signal any of its channels has.
-struct SatellitesInView {
-  std::array<TrackedChannel, channel_words::kChannels> satellites;
-  int count = 0;
-};
-
-SatellitesInView satellitesInView(const ChannelReport& channels) {
-  SatellitesInView inView;
-  const auto begin = inView.satellites.begin();
-  for (const TrackedChannel& channel : channels) {
-    if (channel.satellite == 0) continue;
-    const auto end = begin + inView.count;
-    const auto seen = std::ranges::find(begin, end, channel.satellite, &TrackedChannel::satellite);
-    if (seen == end) {
-      inView.satellites[static_cast<std::size_t>(inView.count++)] = channel;
-    } else {
-      seen->carrierToNoise = std::max(seen->carrierToNoise, channel.carrierToNoise);
-    }
-  }
-  return inView;
-}
-
-int sentencesFor(const SatellitesInView& inView) {
-  return inView.count == 0 ? 1 : (inView.count + kSatellitesPerSentence - 1) / kSatellitesPerSentence;
+// Three digits, for azimuths: 0 to 359.
+void appendThreeDigits(SentenceText& body, int value) {
+  body.append(static_cast<char>('0' + value / 100));
+  body.append(std::string_view(&kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2));
 }
 
 }  // namespace
@@ -170,15 +148,16 @@ bool writeChannelSentence(SentenceText& sentence, std::string_view message, cons
   return sentence.fits();
 }
 
-int satelliteSentenceCount(const ChannelReport& channels) { return sentencesFor(satellitesInView(channels)); }
+int satelliteSentenceCount(const ChannelSatellites& inView) {
+  return inView.count == 0 ? 1 : (inView.count + kSatellitesPerSentence - 1) / kSatellitesPerSentence;
+}
 
-bool writeSatelliteSentence(SentenceText& sentence, const ChannelReport& channels, const SkyView& sky, int number) {
-  const SatellitesInView inView = satellitesInView(channels);
+bool writeSatelliteSentence(SentenceText& sentence, const ChannelSatellites& inView, const SkyView& sky, int number) {
   sentence.clear();
   sentence.append("$GPGSV,");
-  sentence.appendFixed(sentencesFor(inView), 1, 0);
+  sentence.append(static_cast<char>('0' + satelliteSentenceCount(inView)));  // at most three
   sentence.append(',');
-  sentence.appendFixed(number, 1, 0);
+  sentence.append(static_cast<char>('0' + number));
   sentence.append(',');
   appendTwoDigits(sentence, inView.count);
   const int first = (number - 1) * kSatellitesPerSentence;
@@ -191,7 +170,7 @@ bool writeSatelliteSentence(SentenceText& sentence, const ChannelReport& channel
     const SatelliteDirection* direction = sky.find(satellite.satellite);
     if (direction != nullptr && direction->elevation >= 0) appendTwoDigits(sentence, direction->elevation);
     sentence.append(',');
-    if (direction != nullptr && direction->azimuth >= 0) sentence.appendFixed(direction->azimuth, 3, 0);
+    if (direction != nullptr && direction->azimuth >= 0) appendThreeDigits(sentence, direction->azimuth);
     sentence.append(',');
     appendTwoDigits(sentence, std::min<int>(satellite.carrierToNoise, kLargestSnr));
   }
