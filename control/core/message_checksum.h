@@ -10,7 +10,22 @@
 namespace vx {
 
 // Word `word` (counting from 1) of a message; the message must hold it.
-uint16_t messageWord(std::string_view message, int word);
+inline uint16_t messageWord(std::string_view message, int word) {
+  const auto low = static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 2)]);
+  const auto high = static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 1)]);
+  return static_cast<uint16_t>(low | high << 8);
+}
+
+// The low byte of a word the message holds.
+inline unsigned char lowByte(std::string_view message, int word) {
+  return static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 2)]);
+}
+
+// True when word `last` is a data word: the message holds it and, behind
+// it, the data checksum, which is never read as a field.
+inline bool holdsDataWord(std::string_view message, int last) {
+  return message.size() >= static_cast<std::size_t>(2 * last + 2);
+}
 
 // True when words `first` to `last` of a message sum to zero in 16 bits:
 // the checksum among them holds. The message must hold them.

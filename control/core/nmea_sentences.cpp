@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "nmea_sentences.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
 #include "codecs.h"
+#include "message_checksum.h"
 #include "message_layout.h"
 #include "number_text.h"
 
@@ -18,23 +20,15 @@ using codec::cdeg;
 // NMEA speeds are in knots; the receiver reports centimetres per second.
 constexpr double kKnotsPerMetreSecond = 1.943844;
 
+constexpr int kSatellitesPerSentence = 4;
+constexpr int kLargestSnr = 99;  // the field's two digits
+
 // `count` words of the message starting at word `first` (counting from 1).
 std::string_view words(std::string_view message, int first, int count = 1) {
   return message.substr(static_cast<std::size_t>(2 * first - 2), static_cast<std::size_t>(2 * count));
 }
 
 double unsignedWord(std::string_view message, int word) { return codec::cvui(words(message, word)); }
-
-// The low byte of a word.
-unsigned char lowByte(std::string_view message, int word) {
-  return static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 2)]);
-}
-
-// True when word `last` is a data word: the message holds it and, behind
-// it, the data checksum, which is never read as a field.
-bool holdsDataWord(std::string_view message, int last) {
-  return message.size() >= static_cast<std::size_t>(2 * last + 2);
-}
 
 // Degrees and minutes, "ddmm.mmmm" (or "dddmm.mmmm"), from the absolute
 // angle; minutes that round up to 60 carry into the degrees.
@@ -92,6 +86,12 @@ unsigned char sentenceChecksum(std::string_view body) {
   return checksum;
 }
 
+// Three digits, for azimuths: 0 to 359.
+void appendThreeDigits(SentenceText& body, int value) {
+  body.append(static_cast<char>('0' + value / 100));
+  body.append(std::string_view(&kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2));
+}
+
 }  // namespace
 
 bool writePositionSentence(SentenceText& sentence, std::string_view message) {
@@ -144,6 +144,36 @@ bool writeChannelSentence(SentenceText& sentence, std::string_view message, cons
   sentence.appendFixed(dilutions.horizontal, 1, 2);
   sentence.append(',');
   sentence.appendFixed(dilutions.vertical, 1, 2);
+  closeSentence(sentence);
+  return sentence.fits();
+}
+
+int satelliteSentenceCount(const ChannelSatellites& inView) {
+  return inView.count == 0 ? 1 : (inView.count + kSatellitesPerSentence - 1) / kSatellitesPerSentence;
+}
+
+bool writeSatelliteSentence(SentenceText& sentence, const ChannelSatellites& inView, const SkyView& sky, int number) {
+  sentence.clear();
+  sentence.append("$GPGSV,");
+  sentence.append(static_cast<char>('0' + satelliteSentenceCount(inView)));  // at most three
+  sentence.append(',');
+  sentence.append(static_cast<char>('0' + number));
+  sentence.append(',');
+  appendTwoDigits(sentence, inView.count);
+  const int first = (number - 1) * kSatellitesPerSentence;
+  const int last = std::min(first + kSatellitesPerSentence, inView.count);
+  for (int at = first; at < last; ++at) {
+    const TrackedChannel& satellite = inView.satellites[static_cast<std::size_t>(at)];
+    sentence.append(',');
+    appendTwoDigits(sentence, satellite.satellite);
+    sentence.append(',');
+    const SatelliteDirection* direction = sky.find(satellite.satellite);
+    if (direction != nullptr && direction->elevation >= 0) appendTwoDigits(sentence, direction->elevation);
+    sentence.append(',');
+    if (direction != nullptr && direction->azimuth >= 0) appendThreeDigits(sentence, direction->azimuth);
+    sentence.append(',');
+    appendTwoDigits(sentence, std::min<int>(satellite.carrierToNoise, kLargestSnr));
+  }
   closeSentence(sentence);
   return sentence.fits();
 }

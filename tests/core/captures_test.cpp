@@ -2,6 +2,10 @@
 // The receive path against real recordings of receivers of this family.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <regex>
+
 #include "captures.h"
 #include "codecs.h"
 #include "transcript.h"
@@ -51,6 +55,55 @@ TEST(FixRecording, SentencesCarryTheRecordedFixNearUtrecht) {
       EXPECT_NE(sentence.find(",0.00,0.00,0.00*"), std::string::npos) << sentence;
     }
   }
+}
+
+// The recording's channels as a host with SatellitesInView reads them. It
+// ends with a line feed from the log it was cut from; a sync byte in its
+// place, as the receiver's next message would bring, lets the last through.
+TEST(FixRecording, SatellitesInViewCarryTheRecordedChannelsAndLeaveTheRestAsItWas) {
+  VX_LOAD_CAPTURE_OR_SKIP(recorded, "fix-utrecht.bin");
+  const std::string recording = recorded.substr(0, recorded.size() - (recorded.ends_with('\n') ? 1 : 0)) + "\xFF";
+  struct Row {
+    int channel, satellite;
+    bool used;
+    std::pair<int, int> signal;  // lowest and highest C/No
+  };
+  const Row table[] = {{0, 1, false, {0, 24}},  {1, 5, true, {50, 50}},  {2, 4, true, {44, 45}},
+                       {3, 14, true, {44, 45}}, {4, 2, false, {0, 0}},   {5, 7, true, {39, 40}},
+                       {6, 30, true, {46, 47}}, {7, 18, false, {33, 35}}, {8, 24, true, {35, 37}},
+                       {9, 9, true, {50, 51}},  {11, 22, true, {41, 42}}};
+  test::Recorder recorder;
+  recorder.link().assumeAwake();
+  recorder.link().settings().satellitesInView = true;
+  recorder.feed(recording, 0);
+  static const std::regex kSatellite(R"(,(\d\d),,,(\d\d)(?=[,*]))");  // no elevation or azimuth without 1003
+  std::map<int, std::pair<int, int>> signals;
+  std::vector<int> order;  // of the last group
+  int groups = 0;
+  for (const std::string& sentence : recorder.sentences()) {
+    if (!sentence.starts_with("$GPGSV")) continue;
+    ASSERT_TRUE(sentence.starts_with("$GPGSV,3,") && sentence.substr(10, 4) == ",11,") << sentence;
+    if (sentence[9] == '1') ++groups, order.clear();
+    for (std::sregex_iterator it(sentence.begin(), sentence.end(), kSatellite), end; it != end; ++it) {
+      const int satellite = std::stoi((*it)[1]), snr = std::stoi((*it)[2]);
+      order.push_back(satellite);
+      auto& [lowest, highest] = signals.try_emplace(satellite, snr, snr).first->second;
+      lowest = std::min(lowest, snr), highest = std::max(highest, snr);
+    }
+  }
+  EXPECT_EQ(groups, 21);
+  ASSERT_EQ(order.size(), std::size(table));
+  for (std::size_t i = 0; i < std::size(table); ++i) {
+    const Row& row = table[i];
+    EXPECT_EQ(order[i], row.satellite) << "channel " << row.channel;
+    EXPECT_EQ(signals[row.satellite], row.signal) << "satellite " << row.satellite;
+    EXPECT_EQ(recorder.link().channels()[static_cast<std::size_t>(row.channel)].usedInFix(), row.used) << row.channel;
+  }
+  // Without them the stream is as it was; with them, the same with each group behind its $GPGSA.
+  const test::Transcript off = test::transcriptOf(recording, 0, true);
+  test::Transcript on = recorder.transcript();
+  std::erase_if(on, [](const std::string& s) { return s.starts_with("$GPGSV"); });
+  EXPECT_EQ(on, off);
 }
 
 TEST(WakeupRecording, ReplyOnTheThirdLineAndInitWhenBinaryBegins) {
