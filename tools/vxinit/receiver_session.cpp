@@ -123,7 +123,7 @@ std::optional<int> ReceiverSession::print(const std::string& line) {
 }
 
 std::optional<int> ReceiverSession::drive(const SessionOptions& options, LocalClock clock,
-                                          const std::function<bool()>& handOver,
+                                          const std::function<bool(bool initialised)>& handOver,
                                           const std::function<bool(const std::string&)>& validFix) {
   ReceiverLink link(clock, [&](std::string_view bytes) {
     line_.write(bytes);  // throws: the receive path reports it below
@@ -155,7 +155,7 @@ std::optional<int> ReceiverSession::drive(const SessionOptions& options, LocalCl
     if (ending) return ending;
     if (!askedToHandOver && receiverSettled(link)) {
       askedToHandOver = true;
-      if (handOver()) return {};
+      if (handOver(link.wakeUp().state() == WakeUp::kInitialised)) return {};
     }
     const auto got = nextBytes({}, bytes);
     if (const int* exitCode = std::get_if<int>(&got)) return *exitCode;

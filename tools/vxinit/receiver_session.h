@@ -51,11 +51,12 @@ class ReceiverSession {
   // Answers the receiver and prints each sentence until the first valid
   // fix (with untilFix), the count, or an ending; returns the exit status.
   // `handOver` is asked once, as soon as the receiver has its
-  // initialisation or is found awake: true when the line has been let go,
+  // initialisation (true) or is found awake (false): it returns true when the line has been let go,
   // which ends the drive (nothing returned). `validFix` gets each $GPRMC
   // sentence with a valid fix, and returns false when what it must do with
   // it failed (the run then ends with 1).
-  std::optional<int> drive(const SessionOptions& options, LocalClock clock, const std::function<bool()>& handOver,
+  std::optional<int> drive(const SessionOptions& options, LocalClock clock,
+                           const std::function<bool(bool initialised)>& handOver,
                            const std::function<bool(const std::string&)>& validFix);
 
   // Prints the device's lines as they come (those heard while listening
