@@ -267,6 +267,7 @@ int run(int argc, char** argv) {
   }
   const int signalFd = vx::blockEndingSignals();
   const std::string device = options.device.empty() ? vx::portDevicePath(options.port) : options.device;
+  options.session.shownAs = options.device.empty() ? "port " + std::to_string(options.port) : device;
   // Before the device is listened to or opened: gpsd reading it is said
   // first, and borrowed where its control socket lets us; the loan ends
   // with main().

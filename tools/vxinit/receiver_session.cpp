@@ -130,7 +130,8 @@ std::optional<int> ReceiverSession::drive(const SessionOptions& options, LocalCl
     reportSent(bytes);
   });
   link.settings() = linkSettingsFor(options, clock());
-  std::fprintf(stderr, "vxinit: %s open, waiting for the receiver\n", line_.path().c_str());
+  std::fprintf(stderr, "vxinit: %s open, waiting for the receiver\n",
+               (options.shownAs.empty() ? line_.path() : options.shownAs).c_str());
   long sentences = 0;
   bool askedToHandOver = false;
   std::optional<int> ending;

@@ -27,7 +27,8 @@ struct SessionOptions {
   std::string longHemisphere = kDefaultLongHemisphere;
   std::optional<double> timeZone;  // hours to add to local time; nothing: the clock's own difference
   bool untilFix = false;
-  long count = 0;  // 0: no limit
+  long count = 0;        // 0: no limit
+  std::string shownAs;   // the port as the user named it: "port 2", "/dev/ttyUSB0"
 };
 
 // The settings the receive path initialises the receiver from, as the
