@@ -10,6 +10,7 @@
 #include "gpsd_connection.h"
 #include "gpsd_watch.h"
 #include "last_fix.h"
+#include "printable_text.h"
 #include "service_notice.h"
 
 namespace vx {
@@ -37,9 +38,7 @@ bool gpsdAnswers(const std::string& address) {
 std::string gpsdAddressProblem() {
   const char* given = std::getenv("KESTRUNE_GPSD");
   if (given == nullptr || *given == '\0' || splitGpsdAddress(given)) return {};
-  std::string shown;
-  for (const char c : std::string(given).substr(0, 80)) shown += (c >= ' ' && c <= '~') ? c : '?';
-  return "KESTRUNE_GPSD=\"" + shown + "\" is not host:port (localhost:2947, say): no gpsd is asked";
+  return "KESTRUNE_GPSD=\"" + printableText(given) + "\" is not host:port (localhost:2947, say): no gpsd is asked";
 }
 
 bool rememberFix(const std::string& stateFile, const GeoPoint& point, const std::string& source) {

@@ -18,6 +18,7 @@
 #include "last_fix.h"
 #include "line_wait.h"
 #include "listen_first.h"
+#include "printable_text.h"
 #include "number_text.h"
 #include "port_link.h"
 #include "position_choice.h"
@@ -101,19 +102,17 @@ struct Options {
 
 // Ports 1 to 4 and the USB serial adapters, for a user choosing a port.
 [[noreturn]] void listPorts() {
-  const QList<vx::SerialAdapter> adapters = vx::usbSerialAdapters();
-  for (int port = 1; port <= vx::kListedPorts; ++port) {
-    std::cout << "port " << vx::describePort(port, adapters).toStdString() << "\n";
-  }
-  if (adapters.isEmpty()) {
+  const vx::SerialAdapters adapters = vx::usbSerialAdapters();
+  for (int port = 1; port <= vx::kListedPorts; ++port) std::cout << "port " << vx::describePort(port, adapters) << "\n";
+  if (adapters.empty()) {
     std::cout << "No USB serial adapter is plugged in.\n";
   } else {
     std::cout << "USB serial adapters:\n";
     for (const vx::SerialAdapter& adapter : adapters) {
-      std::cout << "  " << adapter.device.toStdString() << "  " << adapter.description.toStdString() << "\n";
+      std::cout << "  " << adapter.device << "  " << adapter.description << "\n";
     }
-    std::cout << "To make " << adapters.first().device.toStdString()
-              << " port 1: " << vx::linkCommand(1, adapters.first().device).toStdString() << "\n";
+    std::cout << "To make " << adapters.front().device << " port 1: " << vx::linkCommand(1, adapters.front().device)
+              << "\n";
   }
   std::cout.flush();
   std::exit(std::cout ? vx::cli::kExitOk : vx::cli::kExitFailure);
@@ -271,10 +270,13 @@ int run(int argc, char** argv) {
   options.session.shownAs = options.device.empty() ? "port " + std::to_string(options.port) : device;
   // Before the device is listened to or opened: gpsd reading it is said
   // first, and borrowed where its control socket lets us; the loan ends
-  // with main().
-  const auto say = [](const QString& text) { std::fprintf(stderr, "vxinit: %s\n", qPrintable(text)); };
-  const vx::GpsdCheck gpsd = vx::checkGpsd(QString::fromStdString(device), say);
-  if (!gpsd.notice.isEmpty()) say(gpsd.notice);
+  // with main(), the line closed first. What gpsd names is printed
+  // escaped; a signal cuts the question short.
+  const auto say = [](const std::string& text) {
+    std::fprintf(stderr, "vxinit: %s\n", vx::printableText(text).c_str());
+  };
+  const vx::GpsdCheck gpsd = vx::checkGpsd(device, say, signalFd);
+  if (!gpsd.notice.empty()) say(gpsd.notice);
 
   const std::optional<vx::Moment> deadline = vx::after(options.timeout);
   const std::string deadlineNotice = std::string("no ") + (options.session.untilFix ? "fix" : "end") + " within " +
@@ -288,6 +290,7 @@ int run(int argc, char** argv) {
     vx::tellStatus(error.what());
     return vx::cli::kExitFailure;
   }
+  if (gpsd.loan) gpsd.loan->closeFirst([&line] { line.reset(); });
   vx::ReceiverSession session(*line, signalFd, deadline, deadlineNotice);
   const vx::FixLearning learning = fixLearning(options, device, deadline, deadlineNotice, signalFd);
   vx::ListenOutcome listened;
