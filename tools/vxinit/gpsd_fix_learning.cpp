@@ -8,6 +8,7 @@
 #include "cli.h"
 #include "geo_point.h"
 #include "gpsd_connection.h"
+#include "gpsd_link.h"
 #include "gpsd_watch.h"
 #include "last_fix.h"
 #include "printable_text.h"
@@ -16,24 +17,12 @@
 namespace vx {
 namespace {
 
-using namespace std::chrono_literals;
-
-// gpsd greets each client at once; this is a busy machine's allowance.
-constexpr auto kGreetingLimit = 500ms;
 // The watch's deadline where the run has none.
 constexpr auto kLongestWatch = std::chrono::hours(24 * 365);
 
-constexpr int kExitNoFix = 3;
-
 }  // namespace
 
-bool gpsdAnswers(const std::string& address) {
-  const Moment deadline = std::chrono::steady_clock::now() + kGreetingLimit;
-  GpsdConnection gpsd = GpsdConnection::toService(address, deadline);
-  std::string line;
-  return gpsd.connected() && gpsd.readLine(line, deadline) == GpsdConnection::Read::kLine &&
-         line.find("\"class\":\"VERSION\"") != std::string::npos;
-}
+bool gpsdAnswers() { return gpsdAddressProblem().empty() && askGpsdForDevices().has_value(); }
 
 std::string gpsdAddressProblem() {
   const char* given = std::getenv("KESTRUNE_GPSD");
@@ -73,7 +62,7 @@ int learnFixFromGpsd(const FixLearning& learning) {
                                : "gpsd gave up " + learning.device + " before its first fix";
   std::fprintf(stderr, "vxinit: %s\n", said.c_str());
   tellStatus("No fix learnt: " + said);
-  return kExitNoFix;
+  return kExitTimeout;
 }
 
 }  // namespace vx

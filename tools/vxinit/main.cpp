@@ -31,8 +31,7 @@
 
 namespace {
 
-constexpr int kExitTimeout = 3;
-// Whole seconds: the event loop times at most 2^31 - 1 ms.
+// Whole seconds, at most 2^31 - 1 ms: the limit --timeout and --listen have always had.
 constexpr double kLongestTimeout = std::numeric_limits<int>::max() / 1000;
 
 // The help text; the manual page vxinit(1) is made from it.
@@ -222,7 +221,7 @@ bool handOver(vx::SerialLine& line, bool initialised, const Options& options) {
   if (!vx::startedAsNotifyService()) return false;
   const std::string settled = settledStatus(initialised, options);
   const std::string gpsd = vx::gpsdAddress();
-  if (!options.stateFile.empty() && vx::gpsdAddressProblem().empty() && vx::gpsdAnswers(gpsd)) {
+  if (!options.stateFile.empty() && vx::gpsdAnswers()) {
     line.close();
     std::fprintf(stderr, "vxinit: %s released for gpsd\n", line.path().c_str());
     vx::tellReady(settled + "; " + line.path() + " handed to gpsd, waiting for its first fix");
@@ -243,7 +242,7 @@ vx::FixLearning fixLearning(const Options& options, const std::string& device, s
 int afterLeftAlone(const vx::ListenOutcome& listened, const vx::FixLearning& learning) {
   vx::tellReady("Left alone: " + listened.said);
   if (!listened.asleepWithoutPosition || learning.stateFile.empty() || !vx::startedAsNotifyService() ||
-      !vx::gpsdAddressProblem().empty() || !vx::gpsdAnswers(vx::gpsdAddress())) {
+      !vx::gpsdAnswers()) {
     return vx::kExitLeftAlone;
   }
   return vx::learnFixFromGpsd(learning);
