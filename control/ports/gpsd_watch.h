@@ -15,12 +15,12 @@
 #include <string>
 #include <string_view>
 
+#include "geo_point.h"
+
 namespace vx {
 
-struct GpsdFix {
-  double latitude = 0;   // degrees, north positive
-  double longitude = 0;  // degrees, east positive
-};
+// A fix as gpsd reports it: signed degrees, north and east positive.
+using GpsdFix = GeoPoint;
 
 // What one line of the watch stream says of the watched device.
 struct GpsdWatchNews {
@@ -28,8 +28,8 @@ struct GpsdWatchNews {
     kNothing,  // another device, another class, no fix yet, or not gpsd's JSON
     kFix,      // a TPV of the device in mode 2 or 3 with a latitude and longitude in range
     kGone,     // gpsd closed the device ("activated" 0) or removed it
-    kAppeared, // gpsd opened the device (a DEVICE with "activated" a time): a watch asked before now takes
-    kWatching, // gpsd's answer to "?WATCH": the watch is on
+    kAppeared,  // gpsd opened the device (a DEVICE with "activated" a time): a watch asked before now takes
+    kWatching,  // gpsd's answer to "?WATCH": the watch is on
   };
   Kind kind = Kind::kNothing;
   GpsdFix fix;  // for kFix
