@@ -40,9 +40,9 @@ void PortList::showPopup() {
 }
 
 void PortList::describeEntries() {
-  const QList<vx::SerialAdapter> adapters = vx::usbSerialAdapters();
+  const vx::SerialAdapters adapters = vx::usbSerialAdapters();
   for (int entry = 0; entry < count(); ++entry) {
-    const QString description = vx::describePort(itemText(entry).toInt(), adapters);
+    const QString description = QString::fromStdString(vx::describePort(itemText(entry).toInt(), adapters));
     setItemData(entry, description, Qt::ToolTipRole);
     setItemData(entry, description, Qt::AccessibleTextRole);
   }
