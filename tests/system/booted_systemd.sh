@@ -23,7 +23,7 @@ booted_cgroup2_root() { findmnt -n -t cgroup2 -o TARGET | head -n 1; }
 booted_systemd_unavailable() {
   [ "$(id -u)" -eq 0 ] || { echo "booting systemd in namespaces needs root"; return; }
   [ -x /lib/systemd/systemd ] || { echo "systemd is not installed (Debian's systemd)"; return; }
-  [ -n "$(booted_cgroup2_root)" ] || { echo "no cgroup2 hierarchy is mounted"; return; }
+  [ -w "$(booted_cgroup2_root)" ] || { echo "no writable cgroup2 hierarchy is mounted"; return; }
   local scratch
   scratch=$(mktemp -d)
   if ! unshare --mount --pid --fork --uts --ipc --net --cgroup bash -c '
@@ -39,12 +39,14 @@ booted_systemd_unavailable() {
 boot_systemd() {
   local dir=$1 cgroup pid
   mkdir -p "$dir/root" "$dir/rw"
-  cgroup=$(booted_cgroup2_root)/$(basename "$dir")
+  cgroup=$(booted_cgroup2_root)/kestrune-booted${dir//\//_}
   mkdir -p "$cgroup"
   echo "$cgroup" >"$dir/cgroup.path"
   # The namespaces' first process joins its own cgroup first: inside, that
-  # cgroup is the root of the hierarchy systemd manages.
-  sh -c 'echo $$ > "$1/cgroup.procs" && shift && exec unshare --mount --pid --fork --uts --ipc --net --cgroup "$@"' \
+  # cgroup is the root of the hierarchy systemd manages. Should the caller
+  # be killed outright (no trap runs), unshare and then systemd are too.
+  sh -c 'echo $$ > "$1/cgroup.procs" && shift && exec setpriv --pdeathsig KILL \
+      unshare --kill-child=KILL --mount --pid --fork --uts --ipc --net --cgroup "$@"' \
     sh "$cgroup" "$booted_systemd_helpers/booted_systemd_pid1.sh" "$dir" >"$dir/pid1.log" 2>&1 &
   echo $! >"$dir/unshare.pid"
   for _ in $(seq 200); do
@@ -55,7 +57,7 @@ boot_systemd() {
   done
   # "degraded" (a unit that the machine's files bring failed) runs ours too.
   local state
-  state=$(in_booted "$dir" timeout 60 systemctl is-system-running --wait 2>&1) || true
+  state=$(in_booted "$dir" timeout 30 systemctl is-system-running --wait 2>&1) || true
   case $state in
     running | degraded) ;;
     *) echo "systemd did not come up: ${state:-no answer}" >&2; return 1 ;;

@@ -63,7 +63,7 @@ inside systemctl daemon-reload
 plug_in() {
   local device=
   simulator_log=$work/simulator$1.log
-  "$build/tools/earthmate-sim" --speed 4 --warm 16 --seed "$1" >"$work/simulator$1.out" 2>"$simulator_log" &
+  setpriv --pdeathsig TERM "$build/tools/earthmate-sim" --speed 4 --warm 16 --seed "$1" >"$work/simulator$1.out" 2>"$simulator_log" &
   simulators+=($!)
   for _ in $(seq 100); do
     device=$(head -n 1 "$work/simulator$1.out")
@@ -98,14 +98,14 @@ for round in 1 2; do
   unit=kestrune-init@$instance.service
   echo "=== round $round: $unit"
   started=0
-  inside timeout 60 systemctl start "$unit" || started=$?
+  inside timeout 30 systemctl start "$unit" || started=$?
   check "systemctl start $unit (exit $started)" test "$started" -eq 0
   if [ "$round" = 1 ]; then
     check "ready ($(property ActiveState), \"$(property StatusText)\") before the receiver's fix" ready_before_the_fix
     check "no state file before the fix" no_state_file
     check "sandboxed" sandboxed
   fi
-  for _ in $(seq 600); do running || break; sleep 0.1; done
+  for _ in $(seq 300); do running || break; sleep 0.1; done
   journal=$(inside journalctl -u "$unit" -o cat --no-pager)
   grep -v '^\$GP' <<<"$journal" | sed 's/^/  journal: /'  # the sentences say nothing here
   sed 's/^/  simulator: /' "$simulator_log"
