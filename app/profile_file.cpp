@@ -50,48 +50,21 @@ std::string linkTarget(std::string path) {
   return {};
 }
 
-std::string readAll(int fd, off_t size, int& error) {
-  std::string contents(static_cast<std::size_t>(size), '\0');
-  std::size_t done = 0;
-  while (done < contents.size()) {
-    const ssize_t n = ::read(fd, contents.data() + done, contents.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0) error = errno;
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  contents.resize(done);  // a file that shrank meanwhile
-  return contents;
-}
-
-// The file itself, `file.target`: only a regular file of at most
-// kLargestProfileFile bytes is read; opening never waits (a pipe in the
-// file's place) and a device is never read.
+// The file itself, `file.target`, read as readRegularFile reads.
 ProfileFile readTarget(ProfileFile file) {
-  const int fd = ::open(file.target.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return errno == ENOENT ? file : unusable(std::move(file), errno, {});
+  const std::string limit = std::to_string(kLargestProfileFileMiB) + " MiB";
+  vx::FileRead read =
+      vx::readRegularFile(file.target, kLargestProfileFile, "it is larger than " + limit + ", far more than settings take");
+  if (read.error == ENOENT) return file;
+  if (!read.contents) return unusable(std::move(file), read.error, read.problem);
+  file.contents = std::move(read.contents);
+  // A rename would replace it whatever its mode says: the user's "read-only" is kept by not writing.
   struct stat status {};
-  int error = 0;
-  if (::fstat(fd, &status) != 0) {
-    file = unusable(std::move(file), errno, {});
-  } else if (S_ISDIR(status.st_mode)) {
-    file = unusable(std::move(file), EISDIR, "it is a folder, not a file");
-  } else if (!S_ISREG(status.st_mode)) {
-    file = unusable(std::move(file), ENODEV, "it is a device or a pipe, not a file");
-  } else if (status.st_size > kLargestProfileFile) {
-    const std::string limit = std::to_string(kLargestProfileFileMiB) + " MiB";
-    file = unusable(std::move(file), EFBIG, "it is larger than " + limit + ", far more than settings take");
-  } else if (std::string contents = readAll(fd, status.st_size, error); error != 0) {
-    file = unusable(std::move(file), error, {});
-  } else {
-    file.contents = std::move(contents);
-    // A rename would replace it whatever its mode says: the user's "read-only" is kept by not writing.
-    if ((status.st_mode & 0222) == 0 || ::faccessat(AT_FDCWD, file.target.c_str(), W_OK, AT_EACCESS) != 0) {
-      file.error = EACCES;
-      file.problem = "it is read-only";
-    }
+  if ((::stat(file.target.c_str(), &status) == 0 && (status.st_mode & 0222) == 0) ||
+      ::faccessat(AT_FDCWD, file.target.c_str(), W_OK, AT_EACCESS) != 0) {
+    file.error = EACCES;
+    file.problem = "it is read-only";
   }
-  ::close(fd);
   return file;
 }
 

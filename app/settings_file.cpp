@@ -10,20 +10,13 @@
 namespace kestrune {
 namespace {
 
-constexpr int kSettingBufferSize = 512;
-
 QString settingsPath() { return QString::fromStdString(profilePath(kSettingsFile)); }
 
 }  // namespace
 
 QString readSetting(const QString& fileName, const QString& section, const QString& key) {
-  if (fileName.isEmpty() || section.isEmpty() || key.isEmpty()) return {};
-  // The private-profile read trims the value itself and says how many
-  // characters it copied: those are the value.
-  std::string buffer(kSettingBufferSize, '\0');
-  const uint32_t count = GetPrivateProfileStringA(section.toLatin1().constData(), key.toLatin1().constData(), "",
-                                                  buffer.data(), kSettingBufferSize, fileName.toLatin1().constData());
-  return QString::fromLatin1(buffer.data(), static_cast<qsizetype>(count));
+  return QString::fromLatin1(settingValue(fileName.toLatin1().toStdString(), section.toLatin1().toStdString(),
+                                          key.toLatin1().toStdString()));
 }
 
 QString settingsFileWarning() {

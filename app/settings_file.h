@@ -1,19 +1,17 @@
 // SPDX-License-Identifier: MIT
-// The program's settings file, "Kestrune.ini", section "Settings", and its
-// one reader. The keys are in settings_keys.h; the file work itself is the
-// private-profile functions' (private_profile.h).
+// The program's settings file (setting_value.h) as the program reads it,
+// in Qt's strings, and what it tells the user of it. The keys are in
+// settings_keys.h; the file work itself is the private-profile functions'
+// (private_profile.h).
 #pragma once
 
 #include <QString>
 
+#include "setting_value.h"
+
 namespace kestrune {
 
-inline constexpr const char* kSettingsFile = "Kestrune.ini";
-inline constexpr const char* kSettingsSection = "Settings";
-
-// The trimmed value of `key` in `section` of the settings file `fileName`,
-// at most 511 characters; "" when there is none, and without touching the
-// file when an argument is empty.
+// settingValue() in Qt's strings.
 QString readSetting(const QString& fileName, const QString& section, const QString& key);
 
 // What the location screen tells the user, once per run, of a settings file

@@ -8,6 +8,7 @@
 #include <QPointer>
 
 #include "comm_events.h"
+#include "line_format.h"
 #include "port_link.h"
 #include "serial_devices.h"
 #include "vx_error.h"
@@ -20,10 +21,11 @@ constexpr const char* kSource = "MSComm1";
 }  // namespace
 
 SerialPortService::SerialPortService(QObject* parent) : QObject(parent) {
-  port_.setBaudRate(QSerialPort::Baud9600);
-  port_.setDataBits(QSerialPort::Data8);
+  static_assert(!kLineParity);
+  port_.setBaudRate(kLineBaudRate);
+  port_.setDataBits(static_cast<QSerialPort::DataBits>(kLineDataBits));
   port_.setParity(QSerialPort::NoParity);
-  port_.setStopBits(QSerialPort::OneStop);
+  port_.setStopBits(static_cast<QSerialPort::StopBits>(kLineStopBits));
   port_.setFlowControl(QSerialPort::NoFlowControl);
   // Queued, so that the handlers never run inside QSerialPort's own
   // notification: a host may destroy the control (and this port) from OnComm.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The serial port service: one serial port with the operations the control
-// uses, on QSerialPort. The line settings are fixed: 9600 baud, 8 data bits,
-// no parity, 1 stop bit.
+// uses, on QSerialPort. The line settings are fixed: the receiver's own
+// (line_format.h).
 //
 // Everything happens on the thread that owns it. Received data emits
 // eventOccurred with CommEvent 2; a device that goes away while open emits

@@ -5,10 +5,23 @@
 // either. What the settings file and vxinit's state file are written with.
 #pragma once
 
+#include <optional>
 #include <string>
 #include <sys/types.h>
 
 namespace vx {
+
+// A file read whole, or why it was not.
+struct FileRead {
+  std::optional<std::string> contents;  // nothing when missing or unusable
+  int error = 0;                        // the system's number: ENOENT when missing
+  std::string problem;                  // for people; "" when read or missing
+};
+
+// Reads `path` (through its links) only when it is a regular file of at
+// most `largest` bytes: opening never waits (a pipe in its place) and a
+// device is never read. `tooLarge` says why a larger one is not read.
+FileRead readRegularFile(const std::string& path, off_t largest, const std::string& tooLarge);
 
 // Replaces `target` by `contents`, the new file getting `mode`. Returns 0,
 // or the errno of the step that failed; the temporary file is then gone

@@ -2,9 +2,8 @@
 #include "zone_files.h"
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
 
+#include "whole_file.h"
 #include "zone_table.h"
 
 namespace vx {
@@ -15,12 +14,12 @@ std::string zoneinfoFolder() {
   return folder && *folder ? folder : "/usr/share/zoneinfo";
 }
 
-// The file's text; empty where it cannot be read.
+// tzdata's tables are a few hundred KiB at most.
+constexpr off_t kLargestZoneTable = 4 << 20;
+
+// The file's text; empty where it cannot be read or is no table.
 std::string readText(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  std::ostringstream text;
-  text << file.rdbuf();
-  return text.str();
+  return readRegularFile(path, kLargestZoneTable, "larger than any zone table").contents.value_or("");
 }
 
 }  // namespace

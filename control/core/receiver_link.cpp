@@ -6,6 +6,7 @@
 
 #include "message_checksum.h"
 #include "message_layout.h"
+#include "sync_scan.h"
 
 namespace vx {
 namespace {
@@ -16,18 +17,6 @@ constexpr char kLineFeed = '\n';
 // are kept in are consumed and nothing more.
 constexpr double kLargestMessageId = 32767;
 constexpr double kLargestWordCount = 16382;
-
-// Position of the first sync pair 0xFF 0x81 in `bytes`, or npos.
-std::size_t findSyncPair(std::string_view bytes) {
-  const char* const begin = bytes.data();
-  const char* const end = begin + bytes.size();
-  for (const char* p = begin; p + 1 < end; ++p) {
-    p = static_cast<const char*>(std::memchr(p, kSyncFirstByte, static_cast<std::size_t>(end - p - 1)));
-    if (p == nullptr) break;
-    if (static_cast<unsigned char>(p[1]) == kSyncSecondByte) return static_cast<std::size_t>(p - begin);
-  }
-  return std::string_view::npos;
-}
 
 }  // namespace
 
@@ -55,9 +44,9 @@ void ReceiverLink::procinput(std::string_view input) {
   buffer_.append(input);
   if (linkMode_ == kTextMode) {
     switch (findRunningReceiver()) {
-      case kNoHeader: lineStep(); return;
-      case kHeaderIncomplete: return;
-      case kHeaderFound: break;  // binary from here on: take the message now
+      case HeaderSearch::kNone: lineStep(); return;
+      case HeaderSearch::kIncomplete: return;
+      case HeaderSearch::kFound: break;  // binary from here on: take the message now
     }
   }
   // A header is taken once an eleventh byte is behind it, a message once
@@ -71,22 +60,15 @@ void ReceiverLink::procinput(std::string_view input) {
 // anywhere, without one) whose ten bytes form a header with a sound
 // checksum is that: the bytes before it go, and binary mode begins with
 // it, no line handled and no wake reply sent.
-ReceiverLink::HeaderSearch ReceiverLink::findRunningReceiver() {
+HeaderSearch::Result ReceiverLink::findRunningReceiver() {
   const std::string_view pending = buffer_.view();
-  const std::string_view beforeLine = pending.substr(0, pending.find(kLineFeed));
-  for (std::size_t from = 0;;) {
-    const std::size_t sync = findSyncPair(beforeLine.substr(from));
-    if (sync == std::string_view::npos) return kNoHeader;
-    const std::size_t at = from + sync;
-    if (pending.size() - at < kHeaderBytes) return kHeaderIncomplete;
-    if (headerChecksumHolds(pending.substr(at, kHeaderBytes))) {
-      buffer_.consume(at);
-      linkMode_ = kBinaryMode;
-      framePhase_ = kHeaderExpected;
-      return kHeaderFound;
-    }
-    from = at + 1;  // not a header: look further
+  const HeaderSearch search = findSoundHeader(pending, pending.find(kLineFeed));
+  if (search.result == HeaderSearch::kFound) {
+    buffer_.consume(search.at);
+    linkMode_ = kBinaryMode;
+    framePhase_ = kHeaderExpected;
   }
+  return search.result;
 }
 
 void ReceiverLink::reset() {

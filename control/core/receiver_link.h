@@ -27,6 +27,7 @@
 #include "nmea_sentences.h"
 #include "receive_buffer.h"
 #include "sentence_queue.h"
+#include "sync_scan.h"
 #include "wake_up.h"
 
 namespace vx {
@@ -36,7 +37,7 @@ class ReceiverLink {
   enum LinkMode : int16_t { kTextMode = 0, kBinaryMode = 1 };
   enum FramePhase : int16_t { kDataExpected = 0, kHeaderExpected = 1 };
 
-  static constexpr std::size_t kHeaderBytes = 10;
+  static constexpr std::size_t kHeaderBytes = vx::kHeaderBytes;
   // Without a sync pair, up to this many bytes wait for one.
   static constexpr std::size_t kResyncLimit = 250;
   // In text mode a buffer this long with no LF is dropped.
@@ -121,8 +122,7 @@ class ReceiverLink {
   const DilutionsOfPrecision& dilutions() const { return dilutions_; }
 
  private:
-  enum HeaderSearch { kNoHeader, kHeaderIncomplete, kHeaderFound };
-  HeaderSearch findRunningReceiver();
+  HeaderSearch::Result findRunningReceiver();
   bool receiveInSteps(std::string_view input, SentencesWaiting waiting);
   // In binary mode one more byte that leaves the buffer no longer than the
   // header or the message expected completes neither: procinput's steps

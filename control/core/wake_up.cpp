@@ -7,8 +7,10 @@
 
 namespace vx {
 
+bool isStartUpLine(std::string_view line) { return line.find("EARTHA") != std::string_view::npos; }
+
 void WakeUp::onLine(std::string_view line, bool binaryMode) {
-  if (line.substr(0, 6) == "EARTHA" && lineCount_ < std::numeric_limits<int16_t>::max()) {
+  if (isStartUpLine(line) && lineCount_ < std::numeric_limits<int16_t>::max()) {
     ++lineCount_;
   }
   lastLineReplied_ = lineCount_ > 2 && state_ == kNotWoken;

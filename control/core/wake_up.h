@@ -18,6 +18,11 @@
 
 namespace vx {
 
+// True for one of the receiver's start-up lines: it holds "EARTHA". A line
+// read just after the port opened may begin with the tail of a binary
+// message sent before; the text after such a stray fragment counts.
+bool isStartUpLine(std::string_view line);
+
 // Writes bytes to the receiver.
 using ByteWriter = std::function<void(std::string_view bytes)>;
 

@@ -181,7 +181,7 @@ TEST_F(EndToEnd, HangUpEndsVxinitWithAClearMessage) {
   const ProgramResult run = vxinit({"--until-fix", "--timeout", "30", "--lat", "42.4413", "--lon", "71.2544"});
   const ProgramResult log = simulator->wait(10);
   EXPECT_EQ(run.exitCode, 1) << run.err;
-  EXPECT_NE(run.err.find("vxinit: the receiver's line went away (event 1100: /dev/pts/"), std::string::npos)
+  EXPECT_NE(run.err.find("vxinit: the receiver's line went away (/dev/pts/"), std::string::npos)
       << run.err;
   EXPECT_NE(log.err.find("hanging up after"), std::string::npos) << log.err;
 }

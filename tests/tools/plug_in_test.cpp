@@ -4,7 +4,10 @@
 // simulator and against devices that are not this receiver.
 #include <gtest/gtest.h>
 
+#include <poll.h>
 #include <signal.h>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 #include <QElapsedTimer>
@@ -16,6 +19,7 @@
 #include <regex>
 #include <sstream>
 
+#include "gpsd_daemon.h"
 #include "pty_receiver.h"
 #include "run_program.h"
 
@@ -115,6 +119,33 @@ class PlugIn : public ::testing::Test {
   QTemporaryDir home, state;
 };
 
+// systemd's side of NOTIFY_SOCKET: a datagram socket in a private folder.
+class NotifySocket {
+ public:
+  NotifySocket() : fd_(::socket(AF_UNIX, SOCK_DGRAM | SOCK_CLOEXEC, 0)) {
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    path_ = folder_.filePath("notify").toStdString();
+    path_.copy(address.sun_path, sizeof address.sun_path - 1);
+    EXPECT_EQ(::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
+  }
+  ~NotifySocket() { ::close(fd_); }
+  const std::string& path() const { return path_; }
+  // The next message, or "" after `timeout`.
+  std::string receive(std::chrono::milliseconds timeout) {
+    pollfd waiting{fd_, POLLIN, 0};
+    if (::poll(&waiting, 1, static_cast<int>(timeout.count())) != 1) return {};
+    char message[4096];
+    const ssize_t got = ::recv(fd_, message, sizeof message, 0);
+    return got > 0 ? std::string(message, static_cast<std::size_t>(got)) : std::string();
+  }
+
+ private:
+  QTemporaryDir folder_;
+  std::string path_;
+  int fd_;
+};
+
 int count(const std::string& text, const std::string& what) {
   int n = 0;
   for (std::size_t at = text.find(what); at != std::string::npos; at = text.find(what, at + 1)) ++n;
@@ -151,6 +182,37 @@ TEST_F(PlugIn, ADamagedStateFileIsIgnoredWithAMessage) {
             std::string::npos)
       << run.err;
   EXPECT_NE(run.err.find("written to " + stateFile), std::string::npos) << run.err;  // mended by the fix
+}
+
+// Under systemd, where gpsd answers: ready, with a status, the moment the
+// receiver has its initialisation (or is left alone for want of a
+// position), the device let go and opened by gpsd, and the fix learnt from
+// gpsd written to the state file, so that the next plug-in is warm.
+TEST_F(PlugIn, ReadyAtTheHandOverThenTheFixLearntFromGpsd) {
+  if (test::GpsdDaemon::program().empty()) GTEST_SKIP() << "gpsd (Debian's gpsd) is not installed";
+  const std::string stateFile = state.filePath("last-fix").toStdString();
+  struct Case {
+    const char* zone;
+    const char* status;
+  };
+  for (const Case& c : {Case{"Europe/Amsterdam", "READY=1\nSTATUS=Receiver initialised with 52.3667 N 4.9000 E; "},
+                        Case{"Etc/UTC", "READY=1\nSTATUS=Left alone: "}}) {
+    QFile::remove(QString::fromStdString(stateFile));
+    qputenv("TZ", c.zone);
+    NotifySocket systemd;
+    auto simulator = plugIn({"--speed", "5"});
+    test::GpsdDaemon gpsd(simulatorDevice(), false);  // knows the device, opens it once watched
+    qputenv("NOTIFY_SOCKET", QByteArray::fromStdString(systemd.path()));
+    RunningProgram run(VXINIT_PATH, execStart(simulatorDevice(), state.path().toStdString(), {}));
+    qunsetenv("NOTIFY_SOCKET");
+    const std::string ready = systemd.receive(std::chrono::seconds(30));
+    const ProgramResult result = run.wait(150);
+    unplug(simulator);
+    EXPECT_TRUE(ready.starts_with(c.status)) << c.zone << ": " << ready << "\n" << result.err;
+    EXPECT_EQ(result.exitCode, 0) << c.zone << "\n" << result.err;
+    EXPECT_NE(result.err.find("vxinit: fix 52.0626 N 5.1385 E (from gpsd) written to " + stateFile), std::string::npos)
+        << c.zone << "\n" << result.err;
+  }
 }
 
 // gpsd, started after the unit as gpsdctl@ would be, reports its first 3D
@@ -213,13 +275,19 @@ TEST_F(PlugIn, AnotherDeviceOrASilentOneIsLeftAloneWithNothingWritten) {
   }
 }
 
-// /etc/default/kestrune switches the unit off: ExecCondition skips it.
+// /etc/default/kestrune switches the unit off with the usual words for
+// off, in any case: ExecCondition skips it.
 TEST_F(PlugIn, TheSettingsFileSwitchesItOff) {
   const std::vector<std::string> condition = unitSetting("ExecCondition");
   ASSERT_EQ(condition.size(), 1u);
   const std::string shell = condition[0].substr(0, condition[0].find(' '));
-  const std::string script = std::regex_replace(condition[0].substr(condition[0].find("'") + 1), std::regex("'$"), "");
-  for (const auto& [value, runs] : {std::pair{"no", false}, {"yes", true}}) {
+  // As systemd hands it to the shell: "$$" is a "$".
+  const std::string script = std::regex_replace(
+      std::regex_replace(condition[0].substr(condition[0].find("'") + 1), std::regex("'$"), ""), std::regex("\\$\\$"),
+      "$");
+  for (const auto& [value, runs] : {std::pair{"no", false}, {"No", false}, {"false", false}, {"OFF", false},
+                                    {"0", false}, {"n", false}, {"yes", true}, {"", true}, {"1", true}, {"on", true},
+                                    {"nothing", true}}) {
     qputenv("KESTRUNE_INIT", value);
     EXPECT_EQ(test::runProgram(shell, {"-c", script}, {}, 10).exitCode == 0, runs) << value;
   }

@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "device_speech.h"
 
-#include "message_checksum.h"
-#include "message_layout.h"
-#include "receiver_link.h"
+#include "sync_scan.h"
+#include "wake_up.h"
 
 namespace vx {
 namespace {
@@ -46,8 +45,7 @@ Speech SpeechListener::judgeLines() {
     std::string_view line(heard_.data() + judgedUpTo_, end - judgedUpTo_);
     judgedUpTo_ = end + 1;
     if (line.ends_with('\r')) line.remove_suffix(1);
-    // A fragment of binary may come before the line's text.
-    if (line.find("EARTHA") != std::string_view::npos) return Speech::kAsleep;
+    if (isStartUpLine(line)) return Speech::kAsleep;
     const std::size_t start = line.find_first_of("$!");
     if (start == std::string_view::npos) continue;
     line.remove_prefix(start);
@@ -60,16 +58,7 @@ Speech SpeechListener::judgeLines() {
 }
 
 // A sync pair whose header's checksum holds, as the receiver's do.
-bool SpeechListener::holdsSoundHeader() const {
-  const std::string_view heard = heard_;
-  const std::string sync{static_cast<char>(kSyncFirstByte), static_cast<char>(kSyncSecondByte)};
-  constexpr std::size_t kHeader = ReceiverLink::kHeaderBytes;
-  for (std::size_t at = heard.find(sync); at != std::string_view::npos && at + kHeader <= heard.size();
-       at = heard.find(sync, at + 1)) {
-    if (headerChecksumHolds(heard.substr(at, kHeader))) return true;
-  }
-  return false;
-}
+bool SpeechListener::holdsSoundHeader() const { return findSoundHeader(heard_).result == HeaderSearch::kFound; }
 
 const char* describe(Speech speech) {
   switch (speech) {

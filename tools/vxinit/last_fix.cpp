@@ -10,7 +10,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <vector>
@@ -18,12 +17,16 @@
 #include "config_folder.h"
 #include "number_text.h"
 #include "private_profile.h"
-#include "settings_file.h"
+#include "setting_value.h"
 #include "settings_keys.h"
 #include "whole_file.h"
 
 namespace vx {
 namespace {
+
+// A state file holds a few lines; one far larger is no state file (a link
+// to /dev/zero or to a log is not read at all: readRegularFile).
+constexpr off_t kLargestStateFile = 64 << 10;
 
 std::vector<std::string> fields(std::string_view sentence) {
   std::vector<std::string> out;
@@ -66,7 +69,7 @@ std::string trimmed(std::string_view text) {
 }
 
 std::string setting(const char* key) {
-  return kestrune::readSetting(kestrune::kSettingsFile, kestrune::kSettingsSection, key).toStdString();
+  return kestrune::settingValue(kestrune::kSettingsFile, kestrune::kSettingsSection, key);
 }
 
 [[noreturn]] void fail(const std::string& what, const std::string& path) {
@@ -108,15 +111,10 @@ std::optional<GeoPoint> parseStateFile(std::string_view text) {
 }
 
 StateFileRead readStateFile(const std::string& path) {
-  std::ifstream file(path, std::ios::binary);
-  if (!file) {
-    if (errno == ENOENT) return {};
-    return {{}, std::strerror(errno)};
-  }
-  std::ostringstream text;
-  text << file.rdbuf();
-  if (file.bad()) return {{}, "it cannot be read"};
-  if (const auto point = parseStateFile(text.str())) return {point, {}};
+  const FileRead file = readRegularFile(path, kLargestStateFile, "it is larger than 64 KiB, far more than a fix takes");
+  if (file.error == ENOENT) return {};
+  if (!file.contents) return {{}, file.problem};
+  if (const auto point = parseStateFile(*file.contents)) return {point, {}};
   return {{}, "it does not hold a latitude and a longitude in degrees"};
 }
 

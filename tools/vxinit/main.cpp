@@ -1,38 +1,32 @@
 // SPDX-License-Identifier: MIT
-// vxinit: initialises a receiver from a terminal, for headless machines and
-// scripts. Creates the control by "vx.vxcomm", opens the port, prints each
-// sentence as it arrives.
-#include <signal.h>
-#include <sys/socket.h>
-#include <unistd.h>
-
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QSocketNotifier>
-#include <QTemporaryDir>
-#include <QTimer>
+// vxinit: initialises a receiver from a terminal, for headless machines,
+// scripts and the plug-in service. Opens the device by its path and drives
+// the control's own receive path (the protocol core) with poll(): no
+// widgets, no plugin, no temporary folder. Under systemd it tells the
+// service manager when the device may go to gpsd, and learns the fix from
+// gpsd.
 #include <cstdio>
 #include <cstring>
-#include <optional>
 #include <iostream>
 #include <limits>
-#include <memory>
+#include <optional>
 
 #include "cli.h"
-#include "link_settings.h"
-#include "console_host.h"
-#include "last_fix.h"
-#include "listen_first.h"
-#include "position_choice.h"
-#include "control_loader.h"
+#include "gpsd_connection.h"
+#include "gpsd_fix_learning.h"
 #include "gpsd_loan.h"
+#include "last_fix.h"
+#include "line_wait.h"
+#include "listen_first.h"
 #include "number_text.h"
 #include "port_link.h"
+#include "position_choice.h"
+#include "receiver_session.h"
 #include "serial_devices.h"
+#include "service_notice.h"
 #include "setting_limits.h"
+#include "system_clock.h"
 #include "time_difference_option.h"
-#include "vx_error.h"
 
 namespace {
 
@@ -94,9 +88,10 @@ const std::string kUsage = std::string() +
     "  141  the reader of the output went away; the port was closed\n";
 
 struct Options {
-  vx::ConsoleOptions console;
+  vx::SessionOptions session;
+  int port = 0;
   std::string timeZoneWarning;
-  QString device;
+  std::string device;
   double timeout = 0;
   bool latitudeGiven = false, longitudeGiven = false, hemisphereGiven = false;
   std::string stateFile;  // "" without --state
@@ -126,11 +121,11 @@ struct Options {
 Options parse(int argc, char** argv) {
   Options options;
   vx::cli::Arguments args(argc, argv);
-  const auto text = [&](std::string_view option) { return QString::fromStdString(std::string(args.value(option))); };
+  const auto text = [&](std::string_view option) { return std::string(args.value(option)); };
   // A coordinate goes to the control as text, as the user wrote it, once checked to be degrees.
   const auto degreesText = [&](std::string_view option, double highest) {
-    const QString value = text(option);
-    const double degrees = vx::cli::number(value.toStdString(), option);
+    const std::string value = text(option);
+    const double degrees = vx::cli::number(value, option);
     if (!(degrees >= 0 && degrees <= highest)) {
       throw vx::cli::UsageError(std::string(option) + " must be degrees from 0 to " + vx::generalNumber(highest) +
                                 " (the hemisphere goes with " + std::string(option) + "-hem)");
@@ -140,29 +135,29 @@ Options parse(int argc, char** argv) {
   while (!args.done()) {
     const std::string_view arg = args.take();
     if (arg == "--port") {
-      options.console.port = static_cast<int>(vx::cli::integerIn(args.value(arg), 1, 32767, "--port"));
+      options.port = static_cast<int>(vx::cli::integerIn(args.value(arg), 1, 32767, "--port"));
     } else if (arg == "--device") {
       options.device = text(arg);
     } else if (arg == "--lat") {
-      options.console.latitude = degreesText(arg, vx::kLargestLatitude);
+      options.session.latitude = degreesText(arg, vx::kLargestLatitude);
       options.latitudeGiven = true;
     } else if (arg == "--lat-hem") {
-      options.console.latHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "N|S", "--lat-hem"));
+      options.session.latHemisphere = vx::cli::oneOf(args.value(arg), "N|S", "--lat-hem");
       options.hemisphereGiven = true;
     } else if (arg == "--lon") {
-      options.console.longitude = degreesText(arg, vx::kLargestLongitude);
+      options.session.longitude = degreesText(arg, vx::kLargestLongitude);
       options.longitudeGiven = true;
     } else if (arg == "--lon-hem") {
-      options.console.longHemisphere = QString::fromStdString(vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem"));
+      options.session.longHemisphere = vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem");
       options.hemisphereGiven = true;
     } else if (arg == "--tz") {
       vx::TimeDifferenceChoice choice = vx::chooseTimeDifference(args.value(arg), vx::computerZone());
-      options.console.timeZone = choice.hoursToUtc;
+      options.session.timeZone = choice.hoursToUtc;
       options.timeZoneWarning = std::move(choice.warning);
     } else if (arg == "--until-fix") {
-      options.console.untilFix = true;
+      options.session.untilFix = true;
     } else if (arg == "--count") {
-      options.console.count = vx::cli::integerIn(args.value(arg), 1, 1L << 40, "--count");
+      options.session.count = vx::cli::integerIn(args.value(arg), 1, 1L << 40, "--count");
     } else if (arg == "--timeout") {
       options.timeout = vx::cli::number(args.value(arg), "--timeout");
       if (!(options.timeout > 0 && options.timeout <= kLongestTimeout)) {
@@ -185,62 +180,13 @@ Options parse(int argc, char** argv) {
       throw vx::cli::UsageError("unexpected argument \"" + std::string(arg) + "\"");
     }
   }
-  if ((options.console.port != 0) == !options.device.isEmpty()) {
+  if ((options.port != 0) == !options.device.empty()) {
     throw vx::cli::UsageError("give either --port N or --device PATH");
   }
   if (options.latitudeGiven != options.longitudeGiven || (options.hemisphereGiven && !options.latitudeGiven)) {
     throw vx::cli::UsageError("give --lat and --lon together (with their hemispheres), or none of them");
   }
   return options;
-}
-
-// --device: a private configuration folder whose port 1 links to PATH, so
-// that the control opens it as it opens any port. Returns why it could not.
-std::string linkDeviceAsPortOne(const QTemporaryDir& folder, const QString& device, vx::ConsoleOptions& console) {
-  if (!folder.isValid()) return folder.errorString().toStdString();
-  qputenv("XDG_CONFIG_HOME", QFile::encodeName(folder.path()));
-  try {
-    vx::linkPort(1, device.toStdString());
-  } catch (const std::exception& error) {
-    return error.what();
-  }
-  console.port = 1;
-  return {};
-}
-
-// SIGHUP, SIGINT and SIGTERM end the event loop through a socket, so the
-// port is closed by the ordinary path; the exit code names the signal.
-int signalSocket[2];
-std::optional<int> requestedExit;  // by a signal or the timeout: also ends a listen before the port opens
-
-void onSignal(int signal) {
-  const char number = static_cast<char>(signal);
-  [[maybe_unused]] const auto written = ::write(signalSocket[0], &number, 1);
-}
-
-void watchSignals(QApplication& app) {
-  if (::socketpair(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0, signalSocket) != 0) return;
-  auto* notifier = new QSocketNotifier(signalSocket[1], QSocketNotifier::Read, &app);
-  QObject::connect(notifier, &QSocketNotifier::activated, &app, [] {
-    char number = 0;
-    if (::read(signalSocket[1], &number, 1) != 1) return;
-    std::fprintf(stderr, "vxinit: %s, closing the port\n", strsignal(number));
-    requestedExit = vx::cli::exitAfterSignal(number);
-    QCoreApplication::exit(*requestedExit);
-  });
-  struct sigaction action {};
-  action.sa_handler = onSignal;
-  for (const int signal : {SIGHUP, SIGINT, SIGTERM}) sigaction(signal, &action, nullptr);
-}
-
-// Qt's platform start asks for the session's runtime folder, which cron and
-// ssh sessions do not have, and says so on standard error: a console tool
-// has no use for that folder, and its users no use for the notice.
-QtMessageHandler qtOwnHandler = nullptr;
-
-void withoutRuntimeFolderNotice(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (text.startsWith("QStandardPaths: XDG_RUNTIME_DIR not set")) return;
-  qtOwnHandler(type, context, text);
 }
 
 // Without --lat and --lon: the next source of a position, said on stderr.
@@ -254,105 +200,123 @@ bool takeKnownPosition(Options& options) {
     return false;
   }
   std::fprintf(stderr, "vxinit: position from %s: %s\n", known->origin.c_str(), vx::describe(known->point).c_str());
-  options.console.latitude = QString::fromStdString(vx::degreesText(known->point.latitude));
-  options.console.latHemisphere = QString::fromStdString(vx::latitudeHemisphere(known->point));
-  options.console.longitude = QString::fromStdString(vx::degreesText(known->point.longitude));
-  options.console.longHemisphere = QString::fromStdString(vx::longitudeHemisphere(known->point));
+  options.session.latitude = vx::degreesText(known->point.latitude);
+  options.session.latHemisphere = vx::latitudeHemisphere(known->point);
+  options.session.longitude = vx::degreesText(known->point.longitude);
+  options.session.longHemisphere = vx::longitudeHemisphere(known->point);
   return true;
 }
 
-// --state: the first valid fix is remembered for the next run.
-void rememberFirstFix(const vx::ConsoleHost& host, const std::string& stateFile) {
-  if (stateFile.empty()) return;
-  QObject::connect(&host, &vx::ConsoleHost::validFix, &host, [stateFile, written = false](const QString& sentence) mutable {
-    const auto fix = vx::rmcPosition(sentence.toStdString());
-    if (written || !fix) return;
-    written = true;
-    try {
-      vx::writeStateFile(stateFile, *fix);
-      std::fprintf(stderr, "vxinit: fix %s written to %s\n", vx::describe(*fix).c_str(), stateFile.c_str());
-    } catch (const std::exception& error) {
-      std::fprintf(stderr, "vxinit: %s\n", error.what());
-    }
-  });
+// The status systemd shows once the receiver has what it needs.
+std::string settledStatus(bool initialised, const Options& options) {
+  if (!initialised) return "Receiver found awake, read without initialising it again";
+  return "Receiver initialised with " + options.session.latitude + " " + options.session.latHemisphere + " " +
+         options.session.longitude + " " + options.session.longHemisphere;
 }
 
-void armTimeout(const Options& options) {
-  if (options.timeout <= 0) return;
-  QTimer::singleShot(static_cast<int>(options.timeout * 1000), Qt::PreciseTimer, qApp, [options] {
-    std::fprintf(stderr, "vxinit: no %s within %g seconds\n", options.console.untilFix ? "fix" : "end", options.timeout);
-    requestedExit = kExitTimeout;
-    QCoreApplication::exit(kExitTimeout);
-  });
+// Under systemd, the moment the receiver has its initialisation or is
+// found awake: where gpsd answers, the line is let go so that gpsd may open
+// it at once (gpsdctl@ starts on READY); elsewhere it is kept and the fix
+// read here. Run by hand, vxinit keeps the line.
+bool handOver(vx::SerialLine& line, bool initialised, const Options& options) {
+  if (!vx::startedAsNotifyService()) return false;
+  const std::string settled = settledStatus(initialised, options);
+  const std::string gpsd = vx::gpsdAddress();
+  if (!options.stateFile.empty() && vx::gpsdAddressProblem().empty() && vx::gpsdAnswers(gpsd)) {
+    line.close();
+    std::fprintf(stderr, "vxinit: %s released for gpsd\n", line.path().c_str());
+    vx::tellReady(settled + "; " + line.path() + " handed to gpsd, waiting for its first fix");
+    return true;
+  }
+  vx::tellReady(settled + "; no gpsd at " + gpsd + ", reading the fix itself");
+  return false;
+}
+
+vx::FixLearning fixLearning(const Options& options, const std::string& device, std::optional<vx::Moment> deadline,
+                            const std::string& deadlineNotice, int signalFd) {
+  return {device, options.stateFile, deadline, deadlineNotice, signalFd};
+}
+
+// A sleeping receiver left alone for want of a position, under systemd:
+// gpsd wakes it cold, and its first fix, learnt from gpsd, makes the next
+// plug-in warm.
+int afterLeftAlone(const vx::ListenOutcome& listened, const vx::FixLearning& learning) {
+  vx::tellReady("Left alone: " + listened.said);
+  if (!listened.asleepWithoutPosition || learning.stateFile.empty() || !vx::startedAsNotifyService() ||
+      !vx::gpsdAddressProblem().empty() || !vx::gpsdAnswers(vx::gpsdAddress())) {
+    return vx::kExitLeftAlone;
+  }
+  return vx::learnFixFromGpsd(learning);
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int run(int argc, char** argv) {
   const auto parsed = vx::cli::parseOrExplain("vxinit", kUsage, [&] { return parse(argc, argv); });
   if (!parsed) return vx::cli::kExitUsage;
   Options options = *parsed;
   if (!options.timeZoneWarning.empty()) std::fprintf(stderr, "vxinit: %s\n", options.timeZoneWarning.c_str());
+  if (const std::string problem = vx::gpsdAddressProblem(); !problem.empty()) {
+    std::fprintf(stderr, "vxinit: %s\n", problem.c_str());
+  }
   try {
     vx::cli::requireStandardOutput();
   } catch (const vx::cli::OutputError& error) {
     std::fprintf(stderr, "vxinit: %s\n", error.what());
     return vx::cli::kExitFailure;
   }
-  // A console tool never shows a window: it runs without a display, whatever the environment says.
-  qputenv("QT_QPA_PLATFORM", "offscreen");
-  qtOwnHandler = qInstallMessageHandler(withoutRuntimeFolderNotice);
-  QApplication app(argc, argv);
-  watchSignals(app);
-  const QString device = options.device.isEmpty() ? QString::fromStdString(vx::portDevicePath(options.console.port))
-                                                  : options.device;
+  const int signalFd = vx::blockEndingSignals();
+  const std::string device = options.device.empty() ? vx::portDevicePath(options.port) : options.device;
+  options.session.shownAs = options.device.empty() ? "port " + std::to_string(options.port) : device;
   // Before the device is listened to or opened: gpsd reading it is said
   // first, and borrowed where its control socket lets us; the loan ends
   // with main().
   const auto say = [](const QString& text) { std::fprintf(stderr, "vxinit: %s\n", qPrintable(text)); };
-  const vx::GpsdCheck gpsd = vx::checkGpsd(device, say);
+  const vx::GpsdCheck gpsd = vx::checkGpsd(QString::fromStdString(device), say);
   if (!gpsd.notice.isEmpty()) say(gpsd.notice);
 
-  armTimeout(options);
+  const std::optional<vx::Moment> deadline = vx::after(options.timeout);
+  const std::string deadlineNotice = std::string("no ") + (options.session.untilFix ? "fix" : "end") + " within " +
+                                     vx::generalNumber(options.timeout) + " seconds";
   const bool havePosition = takeKnownPosition(options);
-  vx::ListenOutcome listened;
-  if (options.listen > 0 || !havePosition) {
-    try {
-      listened = vx::listenFirst(device, options.listen, havePosition);
-    } catch (const std::runtime_error& error) {
-      std::fprintf(stderr, "vxinit: %s\n", error.what());
-      return vx::cli::kExitFailure;
-    }
-    if (requestedExit) return *requestedExit;
-    if (listened.exitCode) return *listened.exitCode;
-  }
-
-  if (listened.echoing) return app.exec();
-
-  std::optional<QTemporaryDir> privateConfig;  // only --device needs one
-  if (!options.device.isEmpty()) {
-    if (const std::string failure = linkDeviceAsPortOne(privateConfig.emplace(), options.device, options.console);
-        !failure.empty()) {
-      std::fprintf(stderr, "vxinit: cannot make a private port link for %s in %s: %s\n",
-                   options.device.toLocal8Bit().constData(), qPrintable(QDir::tempPath()), failure.c_str());
-      return vx::cli::kExitFailure;
-    }
-  }
-
-  std::unique_ptr<QWidget> control;
-  std::unique_ptr<vx::ConsoleHost> host;  // goes before the control it drives
+  std::optional<vx::SerialLine> line;
   try {
-    control = vx::createControl("vx.vxcomm");
-    host = std::make_unique<vx::ConsoleHost>(control.get(), options.console);
-    QObject::connect(host.get(), &vx::ConsoleHost::finished, &app, &QCoreApplication::exit, Qt::QueuedConnection);
-    rememberFirstFix(*host, options.stateFile);
-    host->start();
-  } catch (const vx::Error& error) {
-    std::fprintf(stderr, "vxinit: %s\n", error.description().c_str());
-    host->stop();
+    line.emplace(device);
+  } catch (const std::runtime_error& error) {
+    std::fprintf(stderr, "vxinit: %s\n", error.what());
+    vx::tellStatus(error.what());
     return vx::cli::kExitFailure;
   }
-  const int exitCode = app.exec();
-  host->stop();
+  vx::ReceiverSession session(*line, signalFd, deadline, deadlineNotice);
+  const vx::FixLearning learning = fixLearning(options, device, deadline, deadlineNotice, signalFd);
+  vx::ListenOutcome listened;
+  if (options.listen > 0 || !havePosition) {
+    listened = vx::listenFirst(session, *line, options.listen, havePosition);
+    if (listened.exitCode == vx::kExitLeftAlone) {
+      line.reset();  // its settings as found, and closed: gpsd may have it
+      return afterLeftAlone(listened, learning);
+    }
+    if (listened.exitCode) return *listened.exitCode;
+  }
+  if (listened.echo) return session.echoLines();
+
+  bool stateWritten = false;  // the first valid fix only
+  const std::optional<int> ended = session.drive(
+      options.session, vx::systemLocalTime,
+      [&](bool initialised) { return handOver(*line, initialised, options); },
+      [&](const std::string& sentence) {
+        const auto fix = vx::rmcPosition(sentence);
+        if (options.stateFile.empty() || !fix || stateWritten) return true;
+        stateWritten = true;
+        return vx::rememberFix(options.stateFile, *fix, "");
+      });
+  if (ended) return *ended;
+  return vx::learnFixFromGpsd(learning);
+}
+
+int main(int argc, char** argv) {
+  const int exitCode = run(argc, argv);
+  // A service manager waiting for READY hears it whichever way vxinit ends.
+  vx::tellReadyAtEnd(exitCode);
   return exitCode;
 }

@@ -23,8 +23,10 @@ TimeDifferenceChoice chooseTimeDifference(std::string_view text, const ComputerZ
                           own + ") may have a fraction, which the receiver then gets to the second");
   }
   const std::string given = generalNumber(*hours + 0.0);
-  return {*hours, clockDescription(zone) + ", but --tz is " + given + ": the receiver gets the local time plus " +
-                      given + " hours, not the exact UTC that leaving --tz out (or --tz " + own + ") gives"};
+  const std::string amount = generalNumber(std::fabs(*hours)) + (std::fabs(*hours) == 1 ? " hour" : " hours");
+  return {*hours, clockDescription(zone) + ", but --tz is " + given + ": the receiver gets the local time " +
+                      (*hours < 0 ? "minus " : "plus ") + amount + ", not the exact UTC that leaving --tz out (or --tz " +
+                      own + ") gives"};
 }
 
 }  // namespace vx

@@ -1,17 +1,16 @@
 // SPDX-License-Identifier: MIT
-// vxinit's console host and its --tz, in the process with the control's
-// clock injected: the time difference it gives the control across a change
+// The settings vxinit initialises the receiver from, with the clock
+// injected: the time difference it gives the receive path across a change
 // to summer time, and what --tz accepts.
 #include <gtest/gtest.h>
 
 #include "cli.h"
-#include "console_host.h"
 #include "init_message.h"
-#include "pty_receiver.h"
 #include "receiver_bytes.h"
+#include "receiver_link.h"
 #include "receiver_messages.h"
+#include "receiver_session.h"
 #include "time_difference_option.h"
-#include "vxcomm.h"
 
 namespace vx {
 namespace {
@@ -20,7 +19,7 @@ constexpr int kHour = 3600;
 
 // vxinit started at 00:59:40 UTC on 29 March 2026 in Berlin, the receiver
 // waking after summer time began at 01:00 UTC.
-TEST(VxinitHost, SummerTimeBeginningBeforeTheWakeLeavesTheTimeExact) {
+TEST(VxinitSettings, SummerTimeBeginningBeforeTheWakeLeavesTheTimeExact) {
   struct Case {
     const char* what;
     std::optional<double> timeZone;  // --tz; nothing: the computer's own
@@ -33,25 +32,19 @@ TEST(VxinitHost, SummerTimeBeginningBeforeTheWakeLeavesTheTimeExact) {
       {"--tz -5", -5.0, {2026, 3, 28, 22, 0, 10}},
   };
   for (const Case& c : cases) {
-    test::PtyReceiver receiver;
-    receiver.linkAsPort(1);
     LocalTime now{{2026, 3, 29, 1, 59, 40}, kHour};
-    const LocalClock clock = [&now] { return now; };
-    vxcomm control;
-    control.setLocalClock(clock);
-    ConsoleOptions options;
-    options.port = 1;
+    std::string sent;
+    ReceiverLink link([&now] { return now; }, [&sent](std::string_view bytes) { sent += bytes; });
+    SessionOptions options;
     options.timeZone = c.timeZone;
-    ConsoleHost host(&control, options, clock);
-    host.start();
+    link.settings() = linkSettingsFor(options, now);
     now = {{2026, 3, 29, 3, 0, 10}, 2 * kHour};
-    receiver.write(test::kLine + test::kLine + test::kLine);
-    EXPECT_EQ(receiver.read(8), test::kLine) << c.what;
-    receiver.write(positionMessage(ReceiverPosition{}) + test::kSync);
-    const auto init = decodeInitMessage(receiver.read(54));
+    link.receive(test::kLine + test::kLine + test::kLine + positionMessage(ReceiverPosition{}) + test::kSync,
+                 [] { return true; });
+    ASSERT_TRUE(sent.starts_with(test::kLine)) << c.what;
+    const auto init = decodeInitMessage(std::string_view(sent).substr(test::kLine.size()));
     ASSERT_TRUE(init) << c.what;
     EXPECT_EQ(init->utc, c.utc) << c.what;
-    host.stop();
   }
 }
 
@@ -78,7 +71,10 @@ TEST(VxinitTimeDifference, TakesWholeHoursAndTheComputersOwnFraction) {
        "hours, not the exact UTC that leaving --tz out (or --tz 0) gives"},
       {"-5", india, -5.0,
        "This computer's clock is 5.5 hours ahead of UTC (Asia/Kolkata), but --tz is -5: the receiver gets the local "
-       "time plus -5 hours, not the exact UTC that leaving --tz out (or --tz -5.5) gives"},
+       "time minus 5 hours, not the exact UTC that leaving --tz out (or --tz -5.5) gives"},
+      {"-1", london, -1.0,
+       "This computer's clock is on UTC (Europe/London), but --tz is -1: the receiver gets the local time minus 1 "
+       "hour, not the exact UTC that leaving --tz out (or --tz 0) gives"},
   };
   for (const Case& c : cases) {
     const TimeDifferenceChoice choice = chooseTimeDifference(c.text, c.zone);

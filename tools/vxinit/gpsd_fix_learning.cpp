@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: MIT
+#include "gpsd_fix_learning.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+
+#include "cli.h"
+#include "geo_point.h"
+#include "gpsd_connection.h"
+#include "gpsd_watch.h"
+#include "last_fix.h"
+#include "service_notice.h"
+
+namespace vx {
+namespace {
+
+using namespace std::chrono_literals;
+
+// gpsd greets each client at once; this is a busy machine's allowance.
+constexpr auto kGreetingLimit = 500ms;
+// The watch's deadline where the run has none.
+constexpr auto kLongestWatch = std::chrono::hours(24 * 365);
+
+constexpr int kExitNoFix = 3;
+
+}  // namespace
+
+bool gpsdAnswers(const std::string& address) {
+  const Moment deadline = std::chrono::steady_clock::now() + kGreetingLimit;
+  GpsdConnection gpsd = GpsdConnection::toService(address, deadline);
+  std::string line;
+  return gpsd.connected() && gpsd.readLine(line, deadline) == GpsdConnection::Read::kLine &&
+         line.find("\"class\":\"VERSION\"") != std::string::npos;
+}
+
+std::string gpsdAddressProblem() {
+  const char* given = std::getenv("KESTRUNE_GPSD");
+  if (given == nullptr || *given == '\0' || splitGpsdAddress(given)) return {};
+  std::string shown;
+  for (const char c : std::string(given).substr(0, 80)) shown += (c >= ' ' && c <= '~') ? c : '?';
+  return "KESTRUNE_GPSD=\"" + shown + "\" is not host:port (localhost:2947, say): no gpsd is asked";
+}
+
+bool rememberFix(const std::string& stateFile, const GeoPoint& point, const std::string& source) {
+  try {
+    writeStateFile(stateFile, point);
+  } catch (const std::exception& error) {
+    std::fprintf(stderr, "vxinit: %s\n", error.what());
+    tellStatus(std::string("Fix ") + describe(point) + " not remembered: " + error.what());
+    return false;
+  }
+  const std::string said = "fix " + describe(point) + source + " written to " + stateFile;
+  std::fprintf(stderr, "vxinit: %s\n", said.c_str());
+  tellStatus("Last " + said);
+  return true;
+}
+
+int learnFixFromGpsd(const FixLearning& learning) {
+  const Moment deadline = learning.deadline.value_or(std::chrono::steady_clock::now() + kLongestWatch);
+  std::fprintf(stderr, "vxinit: watching %s through gpsd at %s for its first fix\n", learning.device.c_str(),
+               gpsdAddress().c_str());
+  const std::optional<GpsdFix> fix = watchGpsdForFix(gpsdAddress(), learning.device, deadline, learning.signalFd);
+  if (fix) {
+    return rememberFix(learning.stateFile, {fix->latitude, fix->longitude}, " (from gpsd)") ? cli::kExitOk
+                                                                                           : cli::kExitFailure;
+  }
+  if (const auto signal = takeEndingSignal(learning.signalFd)) {
+    std::fprintf(stderr, "vxinit: %s, no longer watching gpsd\n", strsignal(*signal));
+    return cli::exitAfterSignal(*signal);
+  }
+  const std::string said = std::chrono::steady_clock::now() >= deadline
+                               ? learning.deadlineNotice
+                               : "gpsd gave up " + learning.device + " before its first fix";
+  std::fprintf(stderr, "vxinit: %s\n", said.c_str());
+  tellStatus("No fix learnt: " + said);
+  return kExitNoFix;
+}
+
+}  // namespace vx
