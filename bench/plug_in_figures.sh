@@ -41,29 +41,39 @@ trap 'exit 143' TERM INT HUP
 seconds() {
   if [ "$2" = never ]; then echo never; else awk -v from="$1" -v to="$2" 'BEGIN { printf "%.2f", to - from }'; fi
 }
-# The time (EPOCHREALTIME) of the first line of FILE matching PATTERN, waiting at most LIMIT seconds.
+# The time (EPOCHREALTIME) of the first line of FILE after the plug-in
+# matching PATTERN, waiting at most LIMIT seconds.
 first_time() {
-  local file=$1 pattern=$2 limit=$3 line
+  local file=$1 pattern=$2 limit=$3 time
   for _ in $(seq $((limit * 20))); do
-    line=$(grep -m 1 -e "$pattern" "$file" 2>/dev/null) && { echo "${line%% *}"; return; }
+    time=$(grep -e "$pattern" "$file" 2>/dev/null | awk -v after="${plugged:-0}" '$1 > after { print $1; exit }')
+    [ -n "$time" ] && { echo "$time"; return; }
     sleep 0.05
   done
   echo never
 }
 
-# A gpsd with no device, and a client watching it: each line it sends,
-# stamped with the time it came.
+# One gpsd with no device for the whole run, as its socket unit keeps it,
+# and a client watching it: each line it sends, stamped with the time it
+# came. A first device is given and taken back before any figure: gpsd's
+# first activation can take seconds more than the next ones.
 start_gpsd() {
-  gpsd_log=$work/gpsd-$1.log
-  "$gpsd" -N -n -S "$port" -F "$work/gpsd.sock" 2>"$work/gpsd-$1.err" &
-  gpsd_pid=$!
-  children+=($gpsd_pid)
+  gpsd_log=$work/gpsd.log
+  "$gpsd" -N -n -S "$port" -F "$work/gpsd.sock" 2>"$work/gpsd.err" &
+  children+=($!)
   until (exec 3<>"/dev/tcp/127.0.0.1/$port") 2>/dev/null; do sleep 0.02; done
   gpspipe -w "127.0.0.1:$port" | while IFS= read -r line; do echo "$EPOCHREALTIME $line"; done >"$gpsd_log" &
   first_time "$gpsd_log" '"class":"WATCH"' 5 >/dev/null
+  plug_in warm-up
+  give_gpsd
+  unplug
 }
-stop_gpsd() { kill "$gpsd_pid"; wait "$gpsd_pid" 2>/dev/null || true; }
-give_gpsd() { GPSD_SOCKET=$work/gpsd.sock gpsdctl add "$device" >/dev/null; }
+# Sets handing: the seconds gpsdctl took.
+give_gpsd() {
+  local start=$EPOCHREALTIME
+  GPSD_SOCKET=$work/gpsd.sock gpsdctl add "$device" >/dev/null
+  handing=$(seconds "$start" "$EPOCHREALTIME")
+}
 first_3d_fix() { first_time "$gpsd_log" "\"class\":\"TPV\",\"device\":\"$device\",\"mode\":3" 150; }
 
 # A receiver plugged in (the simulator at real speed, with ARGS), its
@@ -77,10 +87,15 @@ plug_in() {
   "$simulator" --seed 7 "$@" >"$work/simulator-$name.out" 2>"$simulator_log" &
   simulator_pid=$!
   children+=($simulator_pid)
-  until device=$(head -n 1 "$work/simulator-$name.out") && [ -n "$device" ]; do sleep 0.01; done
+  until device=$(head -n 1 "$work/simulator-$name.out" 2>/dev/null) && [ -n "$device" ]; do sleep 0.01; done
   chgrp dialout "$device" && chmod 660 "$device"
 }
-unplug() { kill "$simulator_pid"; wait "$simulator_pid" 2>/dev/null || true; }
+# Unplugged: udev stops gpsdctl@, which takes the device from gpsd.
+unplug() {
+  GPSD_SOCKET=$work/gpsd.sock gpsdctl remove "$device" >/dev/null 2>&1 || true
+  kill "$simulator_pid"
+  wait "$simulator_pid" 2>/dev/null || true
+}
 initialisation() { grep -o 'init #1: .*' "$simulator_log" | cut -c1-110 || echo "not initialised"; }
 
 # The unit's ExecStart for the device, its Environment= with NAME=VALUE
@@ -151,26 +166,25 @@ unit_ended() {
   kill "$listener_pid"
 }
 memory() {
-  echo "$(grep -o 'VmHWM: [0-9]* kB' "$memory_log" | tail -n 1 || echo "not sampled") at its largest;" \
-    "Qt libraries mapped: $(grep -o 'libQt6[A-Za-z]*' "$memory_log" | sort -u | tr '\n' ' ')"
+  awk '{ for (i = 1; i < NF; ++i) { if ($i == "VmHWM:") hwm = $(i + 1); if ($i == "VmRSS:" && $(i + 1) > rss) rss = $(i + 1) } }
+       END { printf "resident at most %.1f MB sampled, %.1f MB by the kernel (VmHWM)", rss / 1024, hwm / 1024 }' "$memory_log"
+  echo "; Qt libraries mapped: $(grep -o 'libQt6[A-Za-z]*' "$memory_log" | sort -u | tr '\n' ' ')"
 }
 state() { if [ -f "$work/state/last-fix" ]; then grep -v '^#' "$work/state/last-fix" | tr '\n' ' '; else echo none; fi; }
 
 echo "Plug-in figures: $0 $1"
 echo "  (the stand-in receiver at real speed; gpsd $("$gpsd" -V | awk '{print $2}') on 127.0.0.1:$port)"
 
+start_gpsd
 echo "1. gpsd alone on a fresh receiver (gpsdctl add at plug-in)"
-start_gpsd alone
 plug_in alone
 give_gpsd
 alone=$(seconds "$plugged" "$(first_3d_fix)")
 echo "  plug-in to gpsd's first 3D fix: $alone s"
 unplug
-stop_gpsd
 
 echo "2. The unit, then gpsd, on a fresh receiver (Europe/Amsterdam, no state)"
 rm -rf "$work/state" && mkdir "$work/state"
-start_gpsd unit
 plug_in unit
 run_unit Europe/Amsterdam unit
 with_unit=$(seconds "$plugged" "$(first_3d_fix)")
@@ -180,25 +194,23 @@ echo "  plug-in to gpsd's first 3D fix: $with_unit s, $(awk -v a="$with_unit" -v
 echo "  vxinit ended with $code; state: $(state); the receiver: $(initialisation)"
 echo "  vxinit's memory: $(memory)"
 unplug
-stop_gpsd
 
 echo "3. A receiver that finds no fix (Europe/Amsterdam)"
-start_gpsd nofix
 plug_in nofix --warm 10000 --cold 10000
 run_unit Europe/Amsterdam nofix
-taken=$(first_time "$gpsd_log" "\"class\":\"DEVICE\",\"path\":\"$device\",\"driver\"" 150)
+opened=$(first_time "$gpsd_log" "\"class\":\"DEVICE\",\"path\":\"$device\",\"activated\"" 150)
+decoded=$(first_time "$gpsd_log" "\"class\":\"TPV\",\"device\":\"$device\"" 150)
 echo "  plug-in to READY: $(seconds "$plugged" "$ready") s ($status)"
-echo "  plug-in to gpsd having the device (its DEVICE notice naming a driver): $(seconds "$plugged" "$taken") s"
+echo "  plug-in to gpsd having the device: $(seconds "$plugged" "$opened") s (its DEVICE notice: activated)," \
+  "$(seconds "$plugged" "$decoded") s (its first report from the receiver); gpsdctl add took $handing s"
 kill -TERM "$unit_pid" 2>/dev/null || true
 unit_ended
 echo "  vxinit, sent SIGTERM then: exit $code; its memory: $(memory)"
 unplug
-stop_gpsd
 
 echo "4. Etc/UTC, no state: two plug-ins"
 rm -rf "$work/state" && mkdir "$work/state"
 for round in first second; do
-  start_gpsd "utc-$round"
   plug_in "utc-$round"
   run_unit Etc/UTC "utc-$round"
   fix=$(seconds "$plugged" "$(first_3d_fix)")
@@ -207,8 +219,7 @@ for round in first second; do
   echo "    vxinit ended with $code; state: $(state); the receiver: $(initialisation)"
   grep -v '^\$' "$work/vxinit-utc-$round.err" | sed 's/^/    /' | head -n 8
   unplug
-  stop_gpsd
-done
+  done
 
 echo "5. The unit's sandboxing"
 cp "$unit" "$work/kestrune-init@ttyUSB0.service"
