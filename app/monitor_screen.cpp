@@ -20,6 +20,7 @@
 #include "control_loader.h"
 #include "error_report.h"
 #include "gpsd_loan.h"
+#include "printable_text.h"
 #include "late_bound.h"
 #include "location_rules.h"
 #include "location_screen.h"
@@ -100,6 +101,9 @@ MonitorScreen::MonitorScreen(LocationScreen* location)
         Row{precisionCaption, precisionValue, 2160, "Precision:"}}) {
     row.caption = place<QLabel>(120, row.top, 855, kRowHeightTwips, row.text);
     row.value = place<QLabel>(1200, row.top, 3495, kRowHeightTwips);
+    // What the receiver, the system and gpsd say is shown as it is, never as markup.
+    row.caption->setTextFormat(Qt::PlainText);
+    row.value->setTextFormat(Qt::PlainText);
   }
   autoExitBox = place<TickBox>(120, 2640, 3255, 255, kAutoExitAtRest);
   exitButton = place<QPushButton>(3600, 2520, 1095, 375, "&Exit");
@@ -115,6 +119,7 @@ MonitorScreen::MonitorScreen(LocationScreen* location)
   // Their own place, under the rows: the last values stay readable above it.
   notes_->setObjectName("notes");
   notes_->setWordWrap(true);
+  notes_->setTextFormat(Qt::PlainText);
   notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   const QRect captionColumn = statusCaption->geometry();
   notes_->setContentsMargins(captionColumn.left(), 0, captionColumn.left(), captionColumn.top());
@@ -142,11 +147,12 @@ void MonitorScreen::load() {
 
 void MonitorScreen::checkGpsd() {
   const QString device = QString::fromStdString(vx::portDevicePath(location_->enteredPort().toInt()));
-  vx::GpsdCheck gpsd = vx::checkGpsd(device, [](const QString& text) {
-    std::fprintf(stderr, "kestrune: %s\n", qPrintable(text));
+  vx::GpsdCheck gpsd = vx::checkGpsd(device.toStdString(), [](const std::string& text) {
+    std::fprintf(stderr, "kestrune: %s\n", vx::printableText(text).c_str());
   });
-  gpsdNotice_ = gpsd.notice;
+  gpsdNotice_ = QString::fromStdString(gpsd.notice);
   gpsdLoan_ = std::move(gpsd.loan);
+  if (gpsdLoan_) gpsdLoan_->closeFirst([this] { closePort(); });
   showNotes();
 }
 
@@ -290,6 +296,11 @@ void MonitorScreen::writeSettings() {
 
 void MonitorScreen::onUnload() {
   silence_->stop();  // a closed screen has nothing to hint
+  closePort();
+  gpsdLoan_.reset();  // the port is closed: gpsd has its device again
+}
+
+void MonitorScreen::closePort() {
   if (!control_) return;
   vx::LateBound& control = *control_;
   attempt([&] {
@@ -301,7 +312,6 @@ void MonitorScreen::onUnload() {
   attempt([&] {
     if (control.get("DTREnable").toBool()) control.put("DTREnable", false);
   });
-  gpsdLoan_.reset();  // the port is closed: gpsd has its device again
 }
 
 void MonitorScreen::onReceiverLost(short event, const QString& description) {

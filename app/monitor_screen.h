@@ -93,6 +93,8 @@ class MonitorScreen : public Screen {
   // gpsd reading the port's device: said on the status from before the
   // port opens, and the device borrowed where gpsd's control socket lets us.
   void checkGpsd();
+  // Closes the port and lets go of its lines: before gpsd is given its device back.
+  void closePort();
   void connectToReceiver();
   // Returns true when the automatic exit ran: the handler must end at once.
   bool showPosition(const PositionReport& report);

@@ -37,9 +37,9 @@ void PortList::showPopup() {
 }
 
 void PortList::describeEntries() {
-  const QList<vx::SerialAdapter> adapters = vx::usbSerialAdapters();
+  const vx::SerialAdapters adapters = vx::usbSerialAdapters();
   for (int entry = 0; entry < count(); ++entry) {
-    setItemData(entry, vx::describePort(itemText(entry).toInt(), adapters), Qt::ToolTipRole);
+    setItemData(entry, QString::fromStdString(vx::describePort(itemText(entry).toInt(), adapters)), Qt::ToolTipRole);
   }
   view()->setMinimumWidth(view()->sizeHintForColumn(0) + 8);  // the descriptions are wider than the list
 }

@@ -9,7 +9,8 @@
 #include <sys/socket.h>
 #include <unistd.h>
 
-#include <QtGlobal>
+#include <cstdlib>
+#include <string>
 
 #include "gpsd_link.h"
 #include "gpsd_loan.h"
@@ -18,19 +19,19 @@ namespace {
 
 void check(benchmark::State& state) {
   for (auto _ : state) {
-    const vx::GpsdCheck result = vx::checkGpsd("/dev/ttyUSB0", [](const QString&) {});
+    const vx::GpsdCheck result = vx::checkGpsd("/dev/ttyUSB0", [](const std::string&) {});
     benchmark::DoNotOptimize(result.notice);
   }
 }
 
 void NothingListens(benchmark::State& state) {
-  qputenv("KESTRUNE_GPSD", "127.0.0.1:1");
+  ::setenv("KESTRUNE_GPSD", "127.0.0.1:1", 1);
   check(state);
 }
 
 // localhost:2947, as a start without KESTRUNE_GPSD asks (only meaningful where no gpsd runs).
 void NothingAtTheUsualAddress(benchmark::State& state) {
-  qunsetenv("KESTRUNE_GPSD");
+  ::unsetenv("KESTRUNE_GPSD");
   if (vx::askGpsdForDevices()) {
     state.SkipWithError("a gpsd answers at localhost:2947");
     return;
@@ -50,13 +51,13 @@ void SilentListener(benchmark::State& state) {
     state.SkipWithError("no listening socket");
     return;
   }
-  qputenv("KESTRUNE_GPSD", "127.0.0.1:" + QByteArray::number(ntohs(address.sin_port)));
+  ::setenv("KESTRUNE_GPSD", ("127.0.0.1:" + std::to_string(ntohs(address.sin_port))).c_str(), 1);
   check(state);
   ::close(listener);
 }
 
 void RealGpsd(benchmark::State& state) {
-  if (qEnvironmentVariableIsEmpty("KESTRUNE_GPSD") || !vx::askGpsdForDevices()) {
+  if (std::getenv("KESTRUNE_GPSD") == nullptr || !vx::askGpsdForDevices()) {
     state.SkipWithError("no gpsd answers at KESTRUNE_GPSD");
     return;
   }

@@ -106,8 +106,8 @@ void SerialPortService::failToOpen(const QString& device) {
   }
   port_.clearError();
   std::string description = "cannot open " + device.toStdString() + ": " + reason;
-  const QString advice = adapterAdvice(commPort_, device, usbSerialAdapters());
-  if (!advice.isEmpty()) description += ". " + advice.toStdString();
+  const std::string advice = adapterAdvice(commPort_, device.toStdString(), usbSerialAdapters());
+  if (!advice.empty()) description += ". " + advice;
   throw Error(kPortCannotOpen, description, kSource);
 }
 

@@ -119,7 +119,8 @@ GpsdConnection::GpsdConnection(GpsdConnection&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)),
       buffer_(std::move(other.buffer_)),
       scanned_(other.scanned_),
-      skipping_(other.skipping_) {}
+      skipping_(other.skipping_),
+      received_(other.received_) {}
 
 bool GpsdConnection::send(std::string_view bytes, GpsdClock::time_point deadline) {
   std::size_t sent = 0;
@@ -140,7 +141,7 @@ GpsdConnection::Read GpsdConnection::readLine(std::string& line, GpsdClock::time
   for (;;) {
     const std::size_t end = buffer_.find('\n', scanned_);
     if (end != std::string::npos) {
-      const bool keep = !skipping_;
+      const bool keep = !skipping_ && end <= kGpsdLineLimit;
       skipping_ = false;
       if (keep) {
         line.assign(buffer_, 0, end);
@@ -179,6 +180,7 @@ GpsdConnection::Read GpsdConnection::fill(GpsdClock::time_point deadline, int wa
   if (got == 0) return Read::kClosed;
   if (got < 0) return errno == EAGAIN || errno == EINTR ? Read::kLine : Read::kFailed;
   buffer_.append(chunk, static_cast<std::size_t>(got));
+  received_ += static_cast<std::size_t>(got);
   return Read::kLine;
 }
 

@@ -52,6 +52,8 @@ class GpsdConnection {
   GpsdConnection& operator=(const GpsdConnection&) = delete;
 
   bool connected() const { return fd_ >= 0; }
+  // Every byte received so far, lines handed out or not.
+  std::size_t receivedBytes() const { return received_; }
 
   // Writes all of `bytes` by `deadline`.
   bool send(std::string_view bytes, GpsdClock::time_point deadline);
@@ -71,6 +73,7 @@ class GpsdConnection {
   std::string buffer_;        // bytes received and not yet handed out as lines
   std::size_t scanned_ = 0;   // buffer_ before this holds no line end
   bool skipping_ = false;     // inside a line too long to keep
+  std::size_t received_ = 0;
 };
 
 }  // namespace vx

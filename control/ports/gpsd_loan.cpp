@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "gpsd_loan.h"
 
+#include <algorithm>
 #include <chrono>
+#include <optional>
+#include <utility>
 #include <vector>
 
 #include "gpsd_devices.h"
@@ -18,24 +21,46 @@ constexpr auto kAddLimit = 10s;
 
 constexpr const char* kInitUnit = "kestrune-init@.service";
 
-QString wokenText(const GpsdDevice& device) {
+std::string wokenText(const GpsdDevice& device) {
   return device.seenGps ? "it has woken the receiver without the time and position, so the first fix comes late"
                         : "it will wake the receiver without the time and position as soon as the receiver speaks, "
                           "so the first fix will come late";
 }
 
-QString heldNotice(const GpsdDevice& device) {
-  return QString("gpsd is reading %1: %2. To have it initialised: sudo gpsdctl remove %1, switch the receiver off "
-                 "and on, initialise it, then sudo gpsdctl add %1. Or, with %3 installed, simply unplug the "
-                 "receiver and plug it in again.")
-      .arg(device.path, wokenText(device), kInitUnit);
+std::string heldNotice(const GpsdDevice& device) {
+  const std::string& path = device.path;
+  return "gpsd is reading " + path + ": " + wokenText(device) + ". To have it initialised: sudo gpsdctl remove " +
+         path + ", switch the receiver off and on, initialise it, then sudo gpsdctl add " + path +
+         ". Or, with " + kInitUnit + " installed, simply unplug the receiver and plug it in again.";
 }
 
-QString borrowedNotice(const GpsdDevice& device) {
-  return QString("gpsd was reading %1 and %2. It is taken from gpsd (gpsdctl remove %1) and given back when the "
-                 "port closes. Switch the receiver off and on to have it initialised.")
-      .arg(device.path, device.seenGps ? "had woken the receiver without the time and position"
-                                       : "would have woken the receiver without the time and position");
+std::string borrowedNotice(const GpsdDevice& device) {
+  const std::string& path = device.path;
+  return "gpsd was reading " + path + " and " +
+         (device.seenGps ? "had woken the receiver without the time and position"
+                         : "would have woken the receiver without the time and position") +
+         ". It is taken from gpsd (gpsdctl remove " + path +
+         ") and given back when the port closes. Switch the receiver off and on to have it initialised.";
+}
+
+// Adds `path` back to gpsd at `controlSocket`; the report says how it went, `why` first.
+bool addBack(const std::string& path, const std::string& controlSocket, const std::string& why,
+             const GpsdReport& report) {
+  switch (tellGpsd('+', path, kAddLimit, controlSocket)) {
+    case GpsdControlAnswer::kOk:
+      report(why + path + " given back to gpsd (gpsdctl add " + path + ")");
+      return true;
+    case GpsdControlAnswer::kRefused:
+      report(why + "gpsd did not take " + path + " back: it heard no GPS on it. Add it again with sudo gpsdctl add " +
+             path);
+      return false;
+    case GpsdControlAnswer::kUnreachable:
+    case GpsdControlAnswer::kUnsafePath:
+      break;
+  }
+  report(why + "cannot give " + path + " back to gpsd: its control socket " + controlSocket +
+         " does not answer. Add it again with sudo gpsdctl add " + path);
+  return false;
 }
 
 // The loans out, on the one thread that makes them.
@@ -46,7 +71,10 @@ std::vector<GpsdLoan*>& loansOut() {
 
 }  // namespace
 
-GpsdLoan::GpsdLoan(QString gpsdPath, GpsdReport report) : gpsdPath_(std::move(gpsdPath)), report_(std::move(report)) {
+GpsdLoan::GpsdLoan(std::string gpsdPath, GpsdReport report)
+    : gpsdPath_(std::move(gpsdPath)),
+      report_(std::move(report)),
+      record_(std::make_unique<GpsdLoanRecord>(gpsdPath_, gpsdControlSocket())) {
   loansOut().push_back(this);
 }
 
@@ -59,29 +87,25 @@ void GpsdLoan::giveBackAll() {
   for (GpsdLoan* loan : loansOut()) loan->giveBack();
 }
 
+void GpsdLoan::closeFirst(std::function<void()> closePort) { closePort_ = std::move(closePort); }
+
 bool GpsdLoan::giveBack() {
   if (givenBack_) return true;
   givenBack_ = true;
-  switch (tellGpsd('+', gpsdPath_, kAddLimit)) {
-    case GpsdControlAnswer::kOk:
-      report_(gpsdPath_ + " given back to gpsd (gpsdctl add " + gpsdPath_ + ")");
-      return true;
-    case GpsdControlAnswer::kRefused:
-      report_("gpsd did not take " + gpsdPath_ + " back: it heard no GPS on it. Add it again with sudo gpsdctl add " +
-              gpsdPath_);
-      return false;
-    case GpsdControlAnswer::kUnreachable:
-      break;
-  }
-  report_("cannot give " + gpsdPath_ + " back to gpsd: its control socket " + gpsdControlSocket() +
-          " does not answer. Add it again with sudo gpsdctl add " + gpsdPath_);
-  return false;
+  if (closePort_) std::exchange(closePort_, nullptr)();
+  const bool taken = addBack(gpsdPath_, gpsdControlSocket(), "", report_);
+  record_.reset();  // given back, or the user told how
+  return taken;
 }
 
-GpsdCheck checkGpsd(const QString& device, GpsdReport report) {
-  const std::optional<QByteArray> reply = askGpsdForDevices();
-  if (!reply) return {};
-  const std::optional<GpsdDevice> entry = gpsdEntryFor(parseGpsdDevices(*reply).value_or(QList<GpsdDevice>{}), device);
+GpsdCheck checkGpsd(const std::string& device, GpsdReport report, int wakeFd) {
+  for (const StrandedLoan& stranded : takeStrandedLoans()) {
+    addBack(stranded.device, stranded.controlSocket, "A program that had borrowed a device ended without giving it "
+                                                     "back: ", report);
+  }
+  const std::optional<std::vector<GpsdDevice>> devices = askGpsdForDevices(kGpsdGreetingLimit, wakeFd);
+  if (!devices) return {};
+  const std::optional<GpsdDevice> entry = gpsdEntryFor(*devices, device);
   if (!entry || !entry->open) return {};
   if (tellGpsd('-', entry->path, kRemoveLimit) == GpsdControlAnswer::kOk) {
     return {borrowedNotice(*entry), std::make_unique<GpsdLoan>(entry->path, std::move(report))};

@@ -3,30 +3,38 @@
 // said in plain words, and where the program may write to gpsd's control
 // socket, the device borrowed from gpsd and given back afterwards. A gpsd
 // that is not running, or that knows the device without having it open,
-// changes nothing.
+// changes nothing. No Qt.
 #pragma once
 
-#include <QString>
 #include <functional>
 #include <memory>
+#include <string>
+
+#include "gpsd_loan_record.h"
 
 namespace vx {
 
 // Tells the user one thing: a line on standard error, a status on screen.
-using GpsdReport = std::function<void(const QString& text)>;
+using GpsdReport = std::function<void(const std::string& text)>;
 
 // The device taken from gpsd ("gpsdctl remove"); given back ("gpsdctl
 // add") by giveBack() or, failing that, when it is destroyed, so that gpsd
 // never stays without a device it had, whichever way the program ends.
+// While it is out it is recorded (gpsd_loan_record.h), for a program killed
+// before it could give the device back.
 class GpsdLoan {
  public:
-  GpsdLoan(QString gpsdPath, GpsdReport report);
+  GpsdLoan(std::string gpsdPath, GpsdReport report);
   ~GpsdLoan();
   GpsdLoan(const GpsdLoan&) = delete;
   GpsdLoan& operator=(const GpsdLoan&) = delete;
 
-  // Adds the device back to gpsd once; reports a failure with the command
-  // that adds it by hand. True when gpsd took it.
+  // What must let go of the device before gpsd can open it again: the
+  // borrower's port, closed. Runs once, first thing in giveBack().
+  void closeFirst(std::function<void()> closePort);
+
+  // Closes the borrower's port, then adds the device back to gpsd once;
+  // reports a failure with the command that adds it by hand. True when gpsd took it.
   bool giveBack();
 
   // Every loan still out, given back: for a program about to end by a
@@ -34,20 +42,25 @@ class GpsdLoan {
   static void giveBackAll();
 
  private:
-  QString gpsdPath_;
+  std::string gpsdPath_;
   GpsdReport report_;
+  std::function<void()> closePort_;
+  std::unique_ptr<GpsdLoanRecord> record_;
   bool givenBack_ = false;
 };
 
 struct GpsdCheck {
-  QString notice;                 // empty when gpsd does not have the device open
+  std::string notice;              // empty when gpsd does not have the device open
   std::unique_ptr<GpsdLoan> loan;  // set when the device was borrowed from gpsd
 };
 
-// Asks gpsd whether it has `device` open. When it has, the notice says so
-// and what to do; where the control socket takes commands, the device is
-// borrowed and the notice says that instead. `report` tells the loan's
-// later news (the device given back, or why not).
-GpsdCheck checkGpsd(const QString& device, GpsdReport report);
+// First gives back to gpsd every device a program that ended without
+// doing so had borrowed, telling `report` of each. Then asks gpsd whether
+// it has `device` open. When it has, the notice says so and what to do;
+// where the control socket takes commands, the device is borrowed and the
+// notice says that instead. `report` tells the loan's later news (the
+// device given back, or why not). `wakeFd` (-1: none) readable cuts the
+// question to gpsd short: a signal to end.
+GpsdCheck checkGpsd(const std::string& device, GpsdReport report, int wakeFd = -1);
 
 }  // namespace vx

@@ -38,13 +38,19 @@ GpsdWatchNews fixOf(const Json& tpv) {
   return {GpsdWatchNews::Kind::kFix, {latitude, longitude}};
 }
 
-// gpsd writes "activated" as a time while the device is open, 0 or nothing once closed.
-bool isClosed(const Json& device) {
+// gpsd writes "activated" as a time while the device is open, 0 once it has closed it.
+std::optional<bool> isActivated(const Json& device) {
   const auto activated = device.find("activated");
-  if (activated == device.end()) return true;
-  if (activated->is_number()) return activated->get<double>() == 0;
-  if (activated->is_string()) return activated->get_ref<const std::string&>().empty();
-  return false;
+  if (activated == device.end()) return std::nullopt;
+  if (activated->is_number()) return activated->get<double>() != 0;
+  if (activated->is_string()) return !activated->get_ref<const std::string&>().empty();
+  return std::nullopt;
+}
+
+GpsdWatchNews deviceNews(const Json& device) {
+  const std::optional<bool> activated = isActivated(device);
+  if (!activated) return {};
+  return {*activated ? GpsdWatchNews::Kind::kAppeared : GpsdWatchNews::Kind::kGone, {}};
 }
 
 std::string watchCommand(const std::string& devicePath) {
@@ -54,10 +60,12 @@ std::string watchCommand(const std::string& devicePath) {
 enum class Session { kFix, kGone, kOver, kRestarted };
 
 // One connection's watch: the fix, the device gone, the time over (or
-// woken), or gpsd gone while time is left.
+// woken), or gpsd gone while time is left. A watch asked before gpsd has
+// the device is answered with an error: it is asked again once gpsd has it.
 Session watchOnce(GpsdConnection& gpsd, const std::string& devicePath, GpsdClock::time_point deadline, int wakeFd,
                   GpsdFix& fix) {
   if (!gpsd.send(watchCommand(devicePath), deadline)) return Session::kRestarted;
+  bool watching = false;
   std::string line;
   for (;;) {
     switch (gpsd.readLine(line, deadline, wakeFd)) {
@@ -71,10 +79,21 @@ Session watchOnce(GpsdConnection& gpsd, const std::string& devicePath, GpsdClock
         return Session::kOver;
     }
     const GpsdWatchNews news = readGpsdWatchLine(line, devicePath);
-    if (news.kind == GpsdWatchNews::Kind::kGone) return Session::kGone;
-    if (news.kind == GpsdWatchNews::Kind::kFix) {
-      fix = news.fix;
-      return Session::kFix;
+    switch (news.kind) {
+      case GpsdWatchNews::Kind::kNothing:
+        break;
+      case GpsdWatchNews::Kind::kFix:
+        fix = news.fix;
+        return Session::kFix;
+      case GpsdWatchNews::Kind::kGone:
+        return Session::kGone;
+      case GpsdWatchNews::Kind::kWatching:
+        watching = true;
+        break;
+      case GpsdWatchNews::Kind::kAppeared:
+        if (!watching && !gpsd.send(watchCommand(devicePath), deadline)) return Session::kRestarted;
+        watching = true;
+        break;
     }
   }
 }
@@ -98,8 +117,9 @@ GpsdWatchNews readGpsdWatchLine(std::string_view line, std::string_view devicePa
   const Json report = Json::parse(line.begin(), line.end(), nullptr, false);
   if (!report.is_object()) return {};
   if (isString(report, "class", "TPV") && isString(report, "device", devicePath)) return fixOf(report);
-  if (isString(report, "class", "DEVICE") && isString(report, "path", devicePath) && isClosed(report)) {
-    return {GpsdWatchNews::Kind::kGone, {}};
+  if (isString(report, "class", "DEVICE") && isString(report, "path", devicePath)) return deviceNews(report);
+  if (isString(report, "class", "WATCH") && isString(report, "device", devicePath)) {
+    return {GpsdWatchNews::Kind::kWatching, {}};
   }
   return {};
 }

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "serial_devices.h"
 
-#include <QFileInfo>
-#include <QSerialPortInfo>
-#include <QStringList>
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
 
 #include "device_kind.h"
 #include "port_link.h"
@@ -11,13 +11,16 @@
 namespace vx {
 namespace {
 
+namespace fs = std::filesystem;
+
 // The device a path leads to through links; the path itself where nothing is there.
-QString resolved(const QString& path) {
-  const QString target = QFileInfo(path).canonicalFilePath();
-  return target.isEmpty() ? path : target;
+std::string resolved(const std::string& path) {
+  std::error_code error;
+  const fs::path target = fs::canonical(path, error);
+  return error ? path : target.string();
 }
 
-QString kindText(DeviceKind kind) {
+std::string kindText(DeviceKind kind) {
   switch (kind) {
     case DeviceKind::kMissing: return "no device";
     case DeviceKind::kSerialLine: return "serial device";
@@ -27,45 +30,67 @@ QString kindText(DeviceKind kind) {
   return "not a serial device";
 }
 
+std::string firstLine(const fs::path& file) {
+  std::ifstream in(file);
+  std::string line;
+  std::getline(in, line);
+  return line;
+}
+
+// The USB device a tty's device hangs from: the nearest folder above it
+// that carries a vendor id; empty for a tty on no USB device.
+fs::path usbDeviceOf(const fs::path& ttyDevice) {
+  std::error_code error;
+  for (fs::path folder = fs::canonical(ttyDevice, error); !error && folder.has_relative_path();
+       folder = folder.parent_path()) {
+    if (fs::exists(folder / "idVendor", error)) return folder;
+  }
+  return {};
+}
+
 }  // namespace
 
-QList<SerialAdapter> usbSerialAdapters() {
-  QList<SerialAdapter> adapters;
-  for (const QSerialPortInfo& port : QSerialPortInfo::availablePorts()) {
-    if (!port.hasVendorIdentifier()) continue;  // only USB devices carry a vendor id
-    QString description = port.description();
-    if (description.isEmpty()) description = port.manufacturer();
-    adapters.append({port.systemLocation(), description});
+SerialAdapters usbSerialAdapters() {
+  SerialAdapters adapters;
+  std::error_code error;
+  for (const fs::directory_entry& tty : fs::directory_iterator("/sys/class/tty", error)) {
+    const fs::path usb = usbDeviceOf(tty.path() / "device");
+    if (usb.empty()) continue;
+    std::string description = firstLine(usb / "product");
+    if (description.empty()) description = firstLine(usb / "manufacturer");
+    adapters.push_back({"/dev/" + tty.path().filename().string(), description});
   }
+  std::sort(adapters.begin(), adapters.end(), [](const auto& a, const auto& b) { return a.device < b.device; });
   return adapters;
 }
 
-QString describePort(int port, const QList<SerialAdapter>& adapters) {
-  const QString device = QString::fromStdString(portDevicePath(port));
-  QString what = kindText(deviceKind(device.toStdString()));
+std::string describePort(int port, const SerialAdapters& adapters) {
+  const std::string device = portDevicePath(port);
+  std::string what = kindText(deviceKind(device));
   for (const SerialAdapter& adapter : adapters) {
     if (resolved(adapter.device) == resolved(device)) what = "USB serial adapter";
   }
-  return QString("%1: %2 (%3)").arg(port).arg(device, what);
+  return std::to_string(port) + ": " + device + " (" + what + ")";
 }
 
-QString linkCommand(int port, const QString& device) {
-  const QString folder = QString::fromStdString(portLinkFolder());
-  const QString command = "ln -sf " + device + " " + QString::fromStdString(portLinkPath(port));
-  return QFileInfo(folder).isDir() ? command : "mkdir -p " + folder + " && " + command;
+std::string linkCommand(int port, const std::string& device) {
+  const std::string folder = portLinkFolder();
+  const std::string command = "ln -sf " + device + " " + portLinkPath(port);
+  std::error_code error;
+  return fs::is_directory(folder, error) ? command : "mkdir -p " + folder + " && " + command;
 }
 
-QString adapterAdvice(int port, const QString& deviceTried, const QList<SerialAdapter>& adapters) {
-  QStringList others;
-  QString first;
+std::string adapterAdvice(int port, const std::string& deviceTried, const SerialAdapters& adapters) {
+  std::string others, first;
   for (const SerialAdapter& adapter : adapters) {
     if (resolved(adapter.device) == resolved(deviceTried)) continue;
-    if (first.isEmpty()) first = adapter.device;
-    others << (adapter.description.isEmpty() ? adapter.device : adapter.device + " (" + adapter.description + ")");
+    if (first.empty()) first = adapter.device;
+    if (!others.empty()) others += ", ";
+    others += adapter.description.empty() ? adapter.device : adapter.device + " (" + adapter.description + ")";
   }
-  if (others.isEmpty()) return {};
-  return QString("USB serial adapters here: %1. To make %2 port %3: %4")
-      .arg(others.join(", "), first, QString::number(port), linkCommand(port, first));
+  if (others.empty()) return {};
+  return "USB serial adapters here: " + others + ". To make " + first + " port " + std::to_string(port) + ": " +
+         linkCommand(port, first);
 }
 
 }  // namespace vx

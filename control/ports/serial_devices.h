@@ -3,11 +3,12 @@
 // port opens and whether it is there, the USB serial adapters plugged in,
 // and the command that makes one of them a port. Used where a port is
 // chosen (the program's port list, vxinit --list-ports) and where it
-// fails to open.
+// fails to open. No Qt: the kernel's device tree in /sys tells the USB
+// adapters, so that vxinit links none.
 #pragma once
 
-#include <QList>
-#include <QString>
+#include <string>
+#include <vector>
 
 namespace vx {
 
@@ -15,24 +16,25 @@ namespace vx {
 inline constexpr int kListedPorts = 4;
 
 struct SerialAdapter {
-  QString device;       // /dev/ttyUSB0
-  QString description;  // what the adapter says of itself; may be empty
+  std::string device;       // /dev/ttyUSB0
+  std::string description;  // what the adapter says of itself; may be empty
 };
+using SerialAdapters = std::vector<SerialAdapter>;
 
-// The USB serial adapters present now (ttyUSB, ttyACM and the like).
-QList<SerialAdapter> usbSerialAdapters();
+// The USB serial adapters present now (ttyUSB, ttyACM and the like), by name.
+SerialAdapters usbSerialAdapters();
 
 // "1: /dev/ttyUSB0 (USB serial adapter)", "2: /dev/ttyS1 (no device)".
-QString describePort(int port, const QList<SerialAdapter>& adapters);
+std::string describePort(int port, const SerialAdapters& adapters);
 
 // The one command that makes `device` port `port`, with the user's real
 // folder: "ln -sf /dev/ttyUSB0 /home/you/.config/vx/com1", behind
 // "mkdir -p ... &&" while the folder is missing.
-QString linkCommand(int port, const QString& device);
+std::string linkCommand(int port, const std::string& device);
 
 // For a port that failed to open: the adapters present other than the
 // device tried, and the one command that makes the first of them port
 // `port`. Empty when there is no other adapter.
-QString adapterAdvice(int port, const QString& deviceTried, const QList<SerialAdapter>& adapters);
+std::string adapterAdvice(int port, const std::string& deviceTried, const SerialAdapters& adapters);
 
 }  // namespace vx

@@ -4,6 +4,7 @@
 #include "zone_table.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <stdlib.h>
 
 #include <filesystem>
@@ -82,6 +83,21 @@ TEST(ZoneFiles, ReadsLinksThenZoneTabThenZone1970Tab) {
   ASSERT_TRUE(brussels);
   EXPECT_EQ(describe(brussels->point), "50.8333 N 4.3333 E");
   EXPECT_FALSE(utc);
+}
+
+// Tables that are no files (a pipe, a device) are passed over at once, unread.
+TEST(ZoneFiles, TablesThatAreNoFilesAreNotRead) {
+  const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("zones-" + std::to_string(::getpid()));
+  std::filesystem::create_directories(folder);
+  ::mkfifo((folder / "tzdata.zi").c_str(), 0600);
+  std::filesystem::create_symlink("/dev/zero", folder / "zone.tab");
+  std::ofstream(folder / "zone1970.tab") << "NL,BE\t+5050+00420\tEurope/Brussels\n";
+  ::setenv("TZDIR", folder.c_str(), 1);
+  const auto brussels = zoneReference("Europe/Brussels");
+  ::unsetenv("TZDIR");
+  std::filesystem::remove_all(folder);
+  ASSERT_TRUE(brussels);
+  EXPECT_EQ(describe(brussels->point), "50.8333 N 4.3333 E");
 }
 
 TEST(KnownPosition, TheFirstSourceThatHasOneWins) {

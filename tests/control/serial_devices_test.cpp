@@ -19,12 +19,12 @@ namespace {
 TEST(SerialDevices, AFailedPortIsToldWhichAdaptersArePresentAndHowToUseOne) {
   QTemporaryDir home;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
-  const QString folder = home.path() + "/vx";
-  const QList<SerialAdapter> adapters{{"/dev/ttyUSB0", "Prolific USB-Serial Controller"}, {"/dev/ttyACM0", ""}};
+  const std::string folder = home.path().toStdString() + "/vx";
+  const SerialAdapters adapters{{"/dev/ttyUSB0", "Prolific USB-Serial Controller"}, {"/dev/ttyACM0", ""}};
   EXPECT_EQ(adapterAdvice(1, "/dev/ttyS0", adapters),
             "USB serial adapters here: /dev/ttyUSB0 (Prolific USB-Serial Controller), /dev/ttyACM0. "
             "To make /dev/ttyUSB0 port 1: mkdir -p " + folder + " && ln -sf /dev/ttyUSB0 " + folder + "/com1");
-  QDir().mkpath(folder);
+  QDir().mkpath(QString::fromStdString(folder));
   // The adapter that failed is no advice; the folder exists, so one command does it.
   EXPECT_EQ(adapterAdvice(2, "/dev/ttyUSB0", adapters),
             "USB serial adapters here: /dev/ttyACM0. To make /dev/ttyACM0 port 2: ln -sf /dev/ttyACM0 " + folder +
@@ -63,7 +63,7 @@ TEST(SerialDevices, APortIsAnAdapterThroughAnyChainOfLinks) {
   };
   for (const Case& c : cases) {
     linkPort(2, c.linkedTo.toStdString());
-    EXPECT_EQ(describePort(2, {{c.listedAs, ""}}).toStdString(),
+    EXPECT_EQ(describePort(2, {{c.listedAs.toStdString(), ""}}),
               QString("2: %1 (%2)").arg(c.linkedTo, c.what).toStdString())
         << "listed as " << c.listedAs.toStdString();
   }
@@ -89,7 +89,7 @@ TEST(SerialDevices, APortIsCalledASerialDeviceOnlyWhenItIsASerialLine) {
   if (QFile::exists("/sys/class/tty/ttyS0/device")) cases.push_back({"/dev/ttyS0", "serial device"});
   for (const Case& c : cases) {
     linkPort(1, c.device);
-    EXPECT_EQ(describePort(1, {}), QString::fromStdString("1: " + c.device + " (" + c.said + ")"));
+    EXPECT_EQ(describePort(1, {}), "1: " + c.device + " (" + c.said + ")");
   }
   qunsetenv("XDG_CONFIG_HOME");
 }

@@ -199,6 +199,18 @@ TEST_F(ReceiverLinkTest, LineEndedByLFAloneLosesItsLastCharacter) {
   EXPECT_EQ(link().wakeUp().lineCount(), 1);
 }
 
+// The listener and the wake-up count the same lines: a start-up line after a
+// stray fragment of binary (the tail of a message sent before the port
+// opened) counts.
+TEST_F(ReceiverLinkTest, AStartUpLineAfterAStrayBinaryFragmentCounts) {
+  step("\x12\x9A" + kLine);
+  EXPECT_EQ(link().wakeUp().lineCount(), 1);
+  step("noise EARTHA\r\n");
+  EXPECT_EQ(link().wakeUp().lineCount(), 2);
+  step("EARTH\r\n");
+  EXPECT_EQ(link().wakeUp().lineCount(), 2);
+}
+
 TEST_F(ReceiverLinkTest, LFAtTheStartHandsOnAnEmptyLine) {
   step("\n" + kLine);
   EXPECT_EQ(link().bufferedBytes(), kLine.size());

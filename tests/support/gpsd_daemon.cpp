@@ -39,7 +39,8 @@ GpsdDaemon::GpsdDaemon(const std::string& device, bool openAtOnce) {
   // is handed later (an add on the control socket) must be open to it.
   ::chmod(device.c_str(), 0666);
   const std::string port = freePort();
-  std::vector<std::string> args{"-N", "-S", port, "-F", controlSocket(), device};
+  std::vector<std::string> args{"-N", "-S", port, "-F", controlSocket()};
+  if (!device.empty()) args.push_back(device);
   if (openAtOnce) args.insert(args.begin(), "-n");
   daemon_ = std::make_unique<RunningProgram>(program(), args);
   qputenv("KESTRUNE_GPSD", QByteArray("127.0.0.1:") + port.c_str());
@@ -54,9 +55,9 @@ GpsdDaemon::~GpsdDaemon() {
 }
 
 std::optional<GpsdDevice> GpsdDaemon::entry(const std::string& device) const {
-  const std::optional<QByteArray> reply = askGpsdForDevices(std::chrono::seconds(2));
-  if (!reply) return std::nullopt;
-  return gpsdEntryFor(parseGpsdDevices(*reply).value_or(QList<GpsdDevice>{}), QString::fromStdString(device));
+  const auto devices = askGpsdForDevices(std::chrono::seconds(2));
+  if (!devices) return std::nullopt;
+  return gpsdEntryFor(*devices, device);
 }
 
 bool GpsdDaemon::waitUntil(const std::string& device, bool open) const {

@@ -20,7 +20,7 @@ class GpsdDaemon {
   static std::string program();
 
   // `openAtOnce`: gpsd opens the device at once (-n), as it does when a
-  // client watches; else it only knows it.
+  // client watches; else it only knows it. An empty `device`: none yet.
   GpsdDaemon(const std::string& device, bool openAtOnce);
   ~GpsdDaemon();
 

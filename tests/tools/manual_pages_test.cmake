@@ -30,3 +30,10 @@ foreach(expected "-platform" "-style" "Kestrune.ini" "XDG_CONFIG_HOME")
     message(FATAL_ERROR "kestrune(1) does not name ${expected}")
   endif()
 endforeach()
+# vxinit's paragraph on where the position comes from stands on its own,
+# not inside the last option's entry.
+file(READ "${MAN_DIR}/vxinit.1" page)
+string(REPLACE "\\-" "-" page "${page}")
+if(NOT page MATCHES "\n\\.PP\nWithout [^\n]*--lat[^\n]*--lon")
+  message(FATAL_ERROR "vxinit(1): \"Without --lat and --lon ...\" runs into an option's entry")
+endif()

@@ -7,6 +7,7 @@
 #include <QTemporaryDir>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 
 #include "device_speech.h"
 #include "init_message.h"
@@ -62,6 +63,34 @@ TEST(LastFix, StateFileIsReplacedWholeAndAProblemIsNamed) {
     EXPECT_EQ(readStateFile(path).problem, "Permission denied");
   }
   EXPECT_THROW(writeStateFile(folder.filePath("no/such/folder/last-fix").toStdString(), {0, 0}), std::runtime_error);
+}
+
+// The state file is read only as a regular file of bounded size, at once:
+// a pipe, a device or a huge file in its place is named and never read.
+TEST(LastFix, OnlyASmallRegularStateFileIsRead) {
+  QTemporaryDir folder;
+  const std::string path = folder.filePath("last-fix").toStdString();
+  struct Case {
+    const char* what;
+    std::function<void()> make;
+    std::string problem;
+  };
+  const Case cases[] = {
+      {"a pipe", [&] { ::mkfifo(path.c_str(), 0600); }, "it is a device or a pipe, not a file"},
+      {"a link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", path); },
+       "it is a device or a pipe, not a file"},
+      {"a folder", [&] { std::filesystem::create_directory(path); }, "it is a folder, not a file"},
+      {"100 KiB of comments before a fix",
+       [&] { std::ofstream(path) << std::string(100 << 10, '#') << "\nlatitude = 52\nlongitude = 5\n"; },
+       "it is larger than 64 KiB, far more than a fix takes"},
+  };
+  for (const Case& c : cases) {
+    std::filesystem::remove_all(path);
+    c.make();
+    const StateFileRead read = readStateFile(path);
+    EXPECT_FALSE(read.point) << c.what;
+    EXPECT_EQ(read.problem, c.problem) << c.what;
+  }
 }
 
 std::string awakeMessage() {

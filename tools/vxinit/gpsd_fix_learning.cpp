@@ -8,38 +8,26 @@
 #include "cli.h"
 #include "geo_point.h"
 #include "gpsd_connection.h"
+#include "gpsd_link.h"
 #include "gpsd_watch.h"
 #include "last_fix.h"
+#include "printable_text.h"
 #include "service_notice.h"
 
 namespace vx {
 namespace {
 
-using namespace std::chrono_literals;
-
-// gpsd greets each client at once; this is a busy machine's allowance.
-constexpr auto kGreetingLimit = 500ms;
 // The watch's deadline where the run has none.
 constexpr auto kLongestWatch = std::chrono::hours(24 * 365);
 
-constexpr int kExitNoFix = 3;
-
 }  // namespace
 
-bool gpsdAnswers(const std::string& address) {
-  const Moment deadline = std::chrono::steady_clock::now() + kGreetingLimit;
-  GpsdConnection gpsd = GpsdConnection::toService(address, deadline);
-  std::string line;
-  return gpsd.connected() && gpsd.readLine(line, deadline) == GpsdConnection::Read::kLine &&
-         line.find("\"class\":\"VERSION\"") != std::string::npos;
-}
+bool gpsdAnswers() { return gpsdAddressProblem().empty() && askGpsdForDevices().has_value(); }
 
 std::string gpsdAddressProblem() {
   const char* given = std::getenv("KESTRUNE_GPSD");
   if (given == nullptr || *given == '\0' || splitGpsdAddress(given)) return {};
-  std::string shown;
-  for (const char c : std::string(given).substr(0, 80)) shown += (c >= ' ' && c <= '~') ? c : '?';
-  return "KESTRUNE_GPSD=\"" + shown + "\" is not host:port (localhost:2947, say): no gpsd is asked";
+  return "KESTRUNE_GPSD=\"" + printableText(given) + "\" is not host:port (localhost:2947, say): no gpsd is asked";
 }
 
 bool rememberFix(const std::string& stateFile, const GeoPoint& point, const std::string& source) {
@@ -74,7 +62,7 @@ int learnFixFromGpsd(const FixLearning& learning) {
                                : "gpsd gave up " + learning.device + " before its first fix";
   std::fprintf(stderr, "vxinit: %s\n", said.c_str());
   tellStatus("No fix learnt: " + said);
-  return kExitNoFix;
+  return kExitTimeout;
 }
 
 }  // namespace vx

@@ -13,8 +13,9 @@
 
 namespace vx {
 
-// True when gpsd greets at `address` (host:port) within half a second.
-bool gpsdAnswers(const std::string& address);
+// True when gpsd answers at gpsdAddress() (KESTRUNE_GPSD), which must be
+// host:port: it gives its list of devices, within the bounds of that question.
+bool gpsdAnswers();
 
 // What is wrong with KESTRUNE_GPSD, said once; "" when it is unset or reads host:port.
 std::string gpsdAddressProblem();

@@ -18,6 +18,7 @@
 #include "last_fix.h"
 #include "line_wait.h"
 #include "listen_first.h"
+#include "printable_text.h"
 #include "number_text.h"
 #include "port_link.h"
 #include "position_choice.h"
@@ -30,8 +31,7 @@
 
 namespace {
 
-constexpr int kExitTimeout = 3;
-// Whole seconds: the event loop times at most 2^31 - 1 ms.
+// Whole seconds, at most 2^31 - 1 ms: the limit --timeout and --listen have always had.
 constexpr double kLongestTimeout = std::numeric_limits<int>::max() / 1000;
 
 // The help text; the manual page vxinit(1) is made from it.
@@ -48,10 +48,6 @@ const std::string kUsage = std::string() +
     "  --lat-hem N|S     hemisphere of the latitude (default " + vx::kDefaultLatHemisphere + ")\n"
     "  --lon DEGREES     longitude, 0 to " + vx::generalNumber(vx::kLargestLongitude) + ", given with --lat\n"
     "  --lon-hem E|W     hemisphere of the longitude (default " + vx::kDefaultLongHemisphere + ")\n"
-    "                    Without --lat and --lon the position is the last valid\n"
-    "                    fix (in the --state file, else in ~/.config/Kestrune.ini),\n"
-    "                    else the reference point of this computer's time zone;\n"
-    "                    with none of these the receiver is not initialised\n"
     "  --tz HOURS        hours to add to local time to get UTC, " + vx::timeDifferenceRange() + ": positive\n"
     "                    west of Greenwich, 5 for New York in winter, -1 for\n"
     "                    Amsterdam in winter, 0 for London in winter, -5.5 for\n"
@@ -78,9 +74,14 @@ const std::string kUsage = std::string() +
     "  -h, --help        show this help and exit\n"
     "      --version     show the version and exit\n"
     "\n"
+    "Without --lat and --lon the position is the last valid fix (in the --state\n"
+    "file, else in ~/.config/Kestrune.ini), else the reference point of this\n"
+    "computer's time zone; with none of these the receiver is not initialised.\n"
+    "\n"
     "Exit status:\n"
     "  0    the first valid fix (--until-fix), or N sentences (--count)\n"
-    "  1    the port cannot be used, its device went away, or the output failed\n"
+    "  1    the port cannot be used, its device went away, or the output or the\n"
+    "       --state file cannot be written\n"
     "  2    bad arguments\n"
     "  3    --timeout ran out first\n"
     "  4    the device was left alone (--listen, or no position): nothing to do\n"
@@ -100,19 +101,17 @@ struct Options {
 
 // Ports 1 to 4 and the USB serial adapters, for a user choosing a port.
 [[noreturn]] void listPorts() {
-  const QList<vx::SerialAdapter> adapters = vx::usbSerialAdapters();
-  for (int port = 1; port <= vx::kListedPorts; ++port) {
-    std::cout << "port " << vx::describePort(port, adapters).toStdString() << "\n";
-  }
-  if (adapters.isEmpty()) {
+  const vx::SerialAdapters adapters = vx::usbSerialAdapters();
+  for (int port = 1; port <= vx::kListedPorts; ++port) std::cout << "port " << vx::describePort(port, adapters) << "\n";
+  if (adapters.empty()) {
     std::cout << "No USB serial adapter is plugged in.\n";
   } else {
     std::cout << "USB serial adapters:\n";
     for (const vx::SerialAdapter& adapter : adapters) {
-      std::cout << "  " << adapter.device.toStdString() << "  " << adapter.description.toStdString() << "\n";
+      std::cout << "  " << adapter.device << "  " << adapter.description << "\n";
     }
-    std::cout << "To make " << adapters.first().device.toStdString()
-              << " port 1: " << vx::linkCommand(1, adapters.first().device).toStdString() << "\n";
+    std::cout << "To make " << adapters.front().device << " port 1: " << vx::linkCommand(1, adapters.front().device)
+              << "\n";
   }
   std::cout.flush();
   std::exit(std::cout ? vx::cli::kExitOk : vx::cli::kExitFailure);
@@ -222,7 +221,7 @@ bool handOver(vx::SerialLine& line, bool initialised, const Options& options) {
   if (!vx::startedAsNotifyService()) return false;
   const std::string settled = settledStatus(initialised, options);
   const std::string gpsd = vx::gpsdAddress();
-  if (!options.stateFile.empty() && vx::gpsdAddressProblem().empty() && vx::gpsdAnswers(gpsd)) {
+  if (!options.stateFile.empty() && vx::gpsdAnswers()) {
     line.close();
     std::fprintf(stderr, "vxinit: %s released for gpsd\n", line.path().c_str());
     vx::tellReady(settled + "; " + line.path() + " handed to gpsd, waiting for its first fix");
@@ -243,7 +242,7 @@ vx::FixLearning fixLearning(const Options& options, const std::string& device, s
 int afterLeftAlone(const vx::ListenOutcome& listened, const vx::FixLearning& learning) {
   vx::tellReady("Left alone: " + listened.said);
   if (!listened.asleepWithoutPosition || learning.stateFile.empty() || !vx::startedAsNotifyService() ||
-      !vx::gpsdAddressProblem().empty() || !vx::gpsdAnswers(vx::gpsdAddress())) {
+      !vx::gpsdAnswers()) {
     return vx::kExitLeftAlone;
   }
   return vx::learnFixFromGpsd(learning);
@@ -270,10 +269,13 @@ int run(int argc, char** argv) {
   options.session.shownAs = options.device.empty() ? "port " + std::to_string(options.port) : device;
   // Before the device is listened to or opened: gpsd reading it is said
   // first, and borrowed where its control socket lets us; the loan ends
-  // with main().
-  const auto say = [](const QString& text) { std::fprintf(stderr, "vxinit: %s\n", qPrintable(text)); };
-  const vx::GpsdCheck gpsd = vx::checkGpsd(QString::fromStdString(device), say);
-  if (!gpsd.notice.isEmpty()) say(gpsd.notice);
+  // with main(), the line closed first. What gpsd names is printed
+  // escaped; a signal cuts the question short.
+  const auto say = [](const std::string& text) {
+    std::fprintf(stderr, "vxinit: %s\n", vx::printableText(text).c_str());
+  };
+  const vx::GpsdCheck gpsd = vx::checkGpsd(device, say, signalFd);
+  if (!gpsd.notice.empty()) say(gpsd.notice);
 
   const std::optional<vx::Moment> deadline = vx::after(options.timeout);
   const std::string deadlineNotice = std::string("no ") + (options.session.untilFix ? "fix" : "end") + " within " +
@@ -287,6 +289,7 @@ int run(int argc, char** argv) {
     vx::tellStatus(error.what());
     return vx::cli::kExitFailure;
   }
+  if (gpsd.loan) gpsd.loan->closeFirst([&line] { line.reset(); });
   vx::ReceiverSession session(*line, signalFd, deadline, deadlineNotice);
   const vx::FixLearning learning = fixLearning(options, device, deadline, deadlineNotice, signalFd);
   vx::ListenOutcome listened;

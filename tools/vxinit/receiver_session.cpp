@@ -15,8 +15,6 @@
 namespace vx {
 namespace {
 
-constexpr int kExitDeadline = 3;
-
 int endedBySignal(int signal) {
   std::fprintf(stderr, "vxinit: %s, closing the port\n", strsignal(signal));
   return cli::exitAfterSignal(signal);
@@ -78,7 +76,7 @@ std::variant<bool, int> ReceiverSession::nextBytes(std::optional<Moment> limit, 
       case Woken::kTime:
         if (deadline_ && std::chrono::steady_clock::now() >= *deadline_) {
           std::fprintf(stderr, "vxinit: %s\n", deadlineNotice_.c_str());
-          return kExitDeadline;
+          return kExitTimeout;
         }
         return false;
       case Woken::kLine:

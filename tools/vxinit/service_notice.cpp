@@ -5,19 +5,17 @@
 
 #include <cstdlib>
 
+#include "printable_text.h"
+
 namespace vx {
 namespace {
 
 bool readySent = false;
 std::string lastStatus;
 
-// One line of printable text: a device path or a notice could hold a line
-// end, which would end the status and begin another assignment.
-std::string oneLine(const std::string& text) {
-  std::string line;
-  for (const char c : text) line += static_cast<unsigned char>(c) < 0x20 || c == 0x7F ? '?' : c;
-  return line;
-}
+// One line: a device path or a notice could hold a line end, which would
+// end the status and begin another assignment.
+std::string oneLine(const std::string& text) { return printableText(text); }
 
 void notify(const std::string& message) {
   if (startedAsNotifyService()) sd_notify(0, message.c_str());
