@@ -3,7 +3,9 @@
 // connection refused), something listening that never answers (the wait's
 // bound), and a real gpsd. Run the last with gpsd on the port KESTRUNE_GPSD
 // names (and GPSD_SOCKET elsewhere, so that nothing is borrowed); it is
-// skipped where nothing answers.
+// skipped where nothing answers. And something on gpsd's port that never
+// stops talking: 200,000 short lines, or a line that never ends; the
+// question ends at its bounds (kGpsdReplySizeLimit, kGpsdReplyLimit).
 #include <benchmark/benchmark.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
@@ -14,6 +16,7 @@
 
 #include "gpsd_link.h"
 #include "gpsd_loan.h"
+#include "scripted_server.h"
 
 namespace {
 
@@ -64,10 +67,30 @@ void RealGpsd(benchmark::State& state) {
   check(state);
 }
 
+// A banner, then `piece` over and over until the client goes.
+void Flood(benchmark::State& state, const std::string& piece) {
+  std::string burst;
+  while (burst.size() < 65536) burst += piece;
+  std::vector<vx::test::ScriptedServer::Script> scripts(
+      1000, [&burst](int client, const std::atomic<bool>& stopping) {
+        vx::test::ScriptedServer::sendAll(client, "{\"class\":\"VERSION\"}\r\n");
+        while (!stopping && vx::test::ScriptedServer::sendAll(client, burst)) {
+        }
+      });
+  vx::test::ScriptedServer server(scripts);
+  ::setenv("KESTRUNE_GPSD", server.address().c_str(), 1);
+  check(state);
+}
+
+void ShortLinesWithoutEnd(benchmark::State& state) { Flood(state, "{}\n"); }
+void ALineWithoutEnd(benchmark::State& state) { Flood(state, "{"); }
+
 }  // namespace
 
 BENCHMARK(RealGpsd)->Unit(benchmark::kMillisecond);  // first: the others change KESTRUNE_GPSD
 BENCHMARK(NothingListens)->Unit(benchmark::kMillisecond);
 BENCHMARK(NothingAtTheUsualAddress)->Unit(benchmark::kMillisecond);
 BENCHMARK(SilentListener)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(ShortLinesWithoutEnd)->Unit(benchmark::kMillisecond)->Iterations(5)->MeasureProcessCPUTime()->UseRealTime();
+BENCHMARK(ALineWithoutEnd)->Unit(benchmark::kMillisecond)->Iterations(3)->MeasureProcessCPUTime()->UseRealTime();
 BENCHMARK_MAIN();

@@ -32,10 +32,9 @@ bool isString(const Json& object, const char* key, std::string_view wanted) {
 GpsdWatchNews fixOf(const Json& tpv) {
   if (!isNumber(tpv, "mode") || !isNumber(tpv, "lat") || !isNumber(tpv, "lon")) return {};
   const double mode = tpv["mode"].get<double>();
-  const double latitude = tpv["lat"].get<double>();
-  const double longitude = tpv["lon"].get<double>();
-  if ((mode != 2 && mode != 3) || std::fabs(latitude) > 90 || std::fabs(longitude) > 180) return {};
-  return {GpsdWatchNews::Kind::kFix, {latitude, longitude}};
+  const GpsdFix fix{tpv["lat"].get<double>(), tpv["lon"].get<double>()};
+  if ((mode != 2 && mode != 3) || !isOnEarth(fix)) return {};
+  return {GpsdWatchNews::Kind::kFix, fix};
 }
 
 // gpsd writes "activated" as a time while the device is open, 0 once it has closed it.

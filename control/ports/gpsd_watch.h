@@ -15,12 +15,12 @@
 #include <string>
 #include <string_view>
 
+#include "geo_point.h"
+
 namespace vx {
 
-struct GpsdFix {
-  double latitude = 0;   // degrees, north positive
-  double longitude = 0;  // degrees, east positive
-};
+// A fix as gpsd reports it: signed degrees, north and east positive.
+using GpsdFix = GeoPoint;
 
 // What one line of the watch stream says of the watched device.
 struct GpsdWatchNews {

@@ -2,7 +2,8 @@
 // The monitor beside a real gpsd reading the simulator's pseudo-terminal
 // (port 1): gpsd holding the device is on the status from the start and
 // stays there; borrowed through gpsd's control socket, the device goes back
-// to gpsd when the screen closes; without gpsd the status is as ever.
+// to gpsd, its port closed first, however the program ends; without gpsd
+// the status is as ever.
 #include <signal.h>
 
 #include <QFileInfo>
@@ -11,6 +12,7 @@
 
 #include "app_fixture.h"
 #include "gpsd_daemon.h"
+#include "gpsd_loan.h"
 #include "late_bound.h"
 #include "location_screen.h"
 #include "monitor_screen.h"
@@ -66,16 +68,23 @@ TEST_F(MonitorBesideGpsd, GpsdHoldingTheDeviceStaysOnTheStatus) {
   monitor->close();
 }
 
-TEST_F(MonitorBesideGpsd, BorrowedDeviceGoesBackToGpsdWhenTheScreenCloses) {
+// Every ending: the screen closed (Exit, the close box), and a signal, whose
+// handler in main() gives every loan back without closing the screen. gpsd
+// can open the device only once the port is closed.
+TEST_F(MonitorBesideGpsd, BorrowedDeviceGoesBackToGpsdOnEveryEnding) {
   GpsdDaemon gpsd(device, true);
-  ASSERT_TRUE(gpsd.waitUntilHeard(device)) << gpsd.log();
-  monitor = std::make_unique<MonitorScreen>(&location);
-  EXPECT_TRUE(notes().contains(QString::fromStdString("gpsd was reading " + device + " and had woken the receiver")))
-      << notes().toStdString();
-  EXPECT_FALSE(gpsd.entry(device).has_value());
-  ASSERT_TRUE(vx::test::waitUntil([&] { return receiving(); }, std::chrono::seconds(10)));
-  monitor->close();
-  EXPECT_TRUE(gpsd.waitUntil(device, true)) << gpsd.log();
+  const std::function<void(MonitorScreen&)> endings[] = {[](MonitorScreen& screen) { screen.close(); },
+                                                         [](MonitorScreen&) { vx::GpsdLoan::giveBackAll(); }};
+  for (const auto& end : endings) {
+    ASSERT_TRUE(gpsd.waitUntilHeard(device)) << gpsd.log();
+    monitor = std::make_unique<MonitorScreen>(&location);
+    EXPECT_TRUE(notes().contains(QString::fromStdString("gpsd was reading " + device))) << notes().toStdString();
+    EXPECT_FALSE(gpsd.entry(device).has_value());
+    ASSERT_TRUE(vx::test::waitUntil([&] { return receiving(); }, std::chrono::seconds(10)));
+    end(*monitor);
+    EXPECT_TRUE(gpsd.waitUntil(device, true)) << gpsd.log();
+    monitor.reset();
+  }
 }
 
 TEST_F(MonitorBesideGpsd, WithoutGpsdTheStatusIsAsEver) {

@@ -109,6 +109,16 @@ TEST_F(MonitorScreenTest, ALostReceiverIsShownAndItsLastFixKept) {
   EXPECT_NE(settings()->find("Lat=33.802057\n"), std::string::npos);
 }
 
+// What reaches the labels comes from outside (gpsd's device paths, the
+// system's error texts, the receiver's fields): shown as it is, never as markup.
+TEST_F(MonitorScreenTest, EveryLabelShowsItsTextAsPlainText) {
+  auto monitor = open("1");
+  for (const QLabel* label : monitor->findChildren<QLabel*>()) {
+    EXPECT_EQ(label->textFormat(), Qt::PlainText) << label->text().toStdString();
+  }
+  monitor->exitButton->click();
+}
+
 // A sentence the control still held when the line went is shown, but the
 // line stays lost and nothing counts down.
 TEST_F(MonitorScreenTest, ASentenceQueuedBeforeTheLossLeavesTheReceiverLost) {

@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 #include <signal.h>
+#include <sys/socket.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -40,7 +41,8 @@ ScriptedServer::Script replies(std::string before, std::string devices) {
       if (!ScriptedServer::sendAll(client, before.substr(at, 65536))) return;
     }
     ScriptedServer::sendAll(client, devices);
-    while (!stopping) std::this_thread::sleep_for(10ms);
+    char ignored[4096];
+    while (!stopping && ::recv(client, ignored, sizeof ignored, MSG_DONTWAIT) != 0) std::this_thread::sleep_for(10ms);
   };
 }
 

@@ -44,7 +44,8 @@ ScriptedServer::Script plays(std::string lines, ScriptedServer*& server) {
     ScriptedServer::sendAll(client, kBanner);
     server->readFor(client, 100);
     ScriptedServer::sendAll(client, lines);
-    while (!stopping) server->readFor(client, 20);
+    while (!stopping && server->readFor(client, 20)) {
+    }
   };
 }
 

@@ -43,15 +43,16 @@ bool ScriptedServer::sendAll(int client, const std::string& bytes) {
   return true;
 }
 
-void ScriptedServer::readFor(int client, int milliseconds) {
+bool ScriptedServer::readFor(int client, int milliseconds) {
   pollfd readable{client, POLLIN, 0};
   char chunk[4096];
   while (::poll(&readable, 1, milliseconds) > 0) {
     const ssize_t got = ::recv(client, chunk, sizeof chunk, 0);
-    if (got <= 0) return;
+    if (got <= 0) return false;
     const std::lock_guard lock(receivedLock_);
     received_.append(chunk, static_cast<std::size_t>(got));
   }
+  return true;
 }
 
 void ScriptedServer::serve(std::vector<Script> scripts) {

@@ -31,8 +31,9 @@ class ScriptedServer {
 
   // Script helpers.
   static bool sendAll(int client, const std::string& bytes);
-  // Reads what the client wrote within `milliseconds` into received().
-  void readFor(int client, int milliseconds);
+  // Reads what the client writes within `milliseconds` into received();
+  // false once the client has gone.
+  bool readFor(int client, int milliseconds);
 
  private:
   void serve(std::vector<Script> scripts);
