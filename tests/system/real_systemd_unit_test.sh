@@ -27,7 +27,7 @@ finish() {
   rm -rf "$work"
 }
 trap finish EXIT
-trap 'exit 143' TERM INT HUP  # CTest's time-out: still powered off
+trap 'exit 143' TERM INT HUP  # ended by a signal: still powered off (killed outright: see boot_systemd)
 
 failures=0
 check() {  # check WHAT COMMAND...: prints the verdict, counts a failure
