@@ -18,7 +18,7 @@
 # under 0.1 s, whoever had the device before: each figure says how long.
 # Usage: bench/plug_in_figures.sh BUILD-DIR   (about 3 minutes, as root: the
 # device is handed to gpsd's own user through the dialout group).
-set -euo pipefail
+set -Eeuo pipefail
 build=$(cd "${1:?usage: $0 BUILD-DIR}" && pwd)
 unit=$build/system/kestrune-init@.service
 simulator=$build/tools/earthmate-sim
@@ -40,6 +40,7 @@ finish() {
 }
 trap finish EXIT
 trap 'exit 143' TERM INT HUP
+trap 'echo "$0: line $LINENO failed: $BASH_COMMAND" >&2' ERR
 
 seconds() {
   if [ "$2" = never ]; then echo never; else awk -v from="$1" -v to="$2" 'BEGIN { printf "%.2f", to - from }'; fi
@@ -49,7 +50,7 @@ seconds() {
 first_time() {
   local file=$1 pattern=$2 limit=$3 time
   for _ in $(seq $((limit * 20))); do
-    time=$(grep -e "$pattern" "$file" 2>/dev/null | awk -v after="${plugged:-0}" '$1 > after { print $1; exit }')
+    time=$(grep -e "$pattern" "$file" 2>/dev/null | awk -v after="${plugged:-0}" '$1 > after { print $1; exit }') || true
     [ -n "$time" ] && { echo "$time"; return; }
     sleep 0.05
   done
@@ -74,7 +75,7 @@ start_gpsd() {
 # Sets handing: the seconds gpsdctl took.
 give_gpsd() {
   local start=$EPOCHREALTIME
-  GPSD_SOCKET=$work/gpsd.sock gpsdctl add "$device" >/dev/null
+  GPSD_SOCKET=$work/gpsd.sock gpsdctl add "$device" >/dev/null || echo "  gpsdctl add $device failed" >&2
   handing=$(seconds "$start" "$EPOCHREALTIME")
 }
 first_3d_fix() { first_time "$gpsd_log" "\"class\":\"TPV\",\"device\":\"$device\",\"mode\":3" 150; }
@@ -171,7 +172,9 @@ unit_ended() {
 memory() {
   awk '{ for (i = 1; i < NF; ++i) { if ($i == "VmHWM:") hwm = $(i + 1); if ($i == "VmRSS:" && $(i + 1) > rss) rss = $(i + 1) } }
        END { printf "resident at most %.1f MB sampled, %.1f MB by the kernel (VmHWM)", rss / 1024, hwm / 1024 }' "$memory_log"
-  echo "; Qt libraries mapped: $(grep -o 'libQt6[A-Za-z]*' "$memory_log" | sort -u | tr '\n' ' ')"
+  local qt
+  qt=$(grep -o 'libQt6[A-Za-z]*' "$memory_log" | sort -u | tr '\n' ' ') || true
+  echo "; Qt libraries mapped: ${qt:-none}"
 }
 state() { if [ -f "$work/state/last-fix" ]; then grep -v '^#' "$work/state/last-fix" | tr '\n' ' '; else echo none; fi; }
 
