@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "last_fix.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+#include <sys/types.h>
 
 #include <cerrno>
 #include <cmath>
@@ -16,7 +14,6 @@
 
 #include "config_folder.h"
 #include "number_text.h"
-#include "private_profile.h"
 #include "setting_value.h"
 #include "settings_keys.h"
 #include "whole_file.h"

@@ -285,8 +285,11 @@ int run(int argc, char** argv) {
   try {
     line.emplace(device);
   } catch (const std::runtime_error& error) {
-    std::fprintf(stderr, "vxinit: %s\n", error.what());
-    vx::tellStatus(error.what());
+    // For a port by number, the adapters present and how to make one that port.
+    const std::string advice = options.port ? vx::adapterAdvice(options.port, device, vx::usbSerialAdapters()) : "";
+    const std::string said = error.what() + (advice.empty() ? "" : ". " + advice);
+    std::fprintf(stderr, "vxinit: %s\n", said.c_str());
+    vx::tellStatus(said);
     return vx::cli::kExitFailure;
   }
   if (gpsd.loan) gpsd.loan->closeFirst([&line] { line.reset(); });
