@@ -72,9 +72,9 @@ void Flood(benchmark::State& state, const std::string& piece) {
   std::string burst;
   while (burst.size() < 65536) burst += piece;
   std::vector<vx::test::ScriptedServer::Script> scripts(
-      1000, [&burst](int client, const std::atomic<bool>& stopping) {
+      1000, [&burst](vx::test::ScriptedServer& server, int client) {
         vx::test::ScriptedServer::sendAll(client, "{\"class\":\"VERSION\"}\r\n");
-        while (!stopping && vx::test::ScriptedServer::sendAll(client, burst)) {
+        while (!server.stopping() && vx::test::ScriptedServer::sendAll(client, burst)) {
         }
       });
   vx::test::ScriptedServer server(scripts);

@@ -7,6 +7,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <QFileInfo>
 #include <QStandardPaths>
 
 #include "gpsd_link.h"
@@ -76,6 +77,27 @@ bool GpsdDaemon::waitUntilHeard(const std::string& device) const {
         return known && known->open && known->seenGps;
       },
       std::chrono::seconds(15));
+}
+
+void SimulatorBesideGpsd::SetUp() {
+  if (GpsdDaemon::program().empty()) GTEST_SKIP() << "gpsd (Debian's gpsd) is not installed";
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+}
+
+void SimulatorBesideGpsd::TearDown() {
+  if (simulator) simulator->signal(SIGTERM);
+  qunsetenv("XDG_RUNTIME_DIR");
+}
+
+std::string SimulatorBesideGpsd::startSimulator(std::vector<std::string> args) {
+  args.insert(args.begin(), {"--link", "1"});
+  simulator = std::make_unique<RunningProgram>(SIM_PATH, args);
+  const QString link = config.path() + "/vx/com1";
+  waitUntil([&] { return QFileInfo(link).isSymLink(); }, std::chrono::seconds(10));
+  const std::string device = QFileInfo(link).symLinkTarget().toStdString();
+  ::chmod(device.c_str(), 0666);  // for gpsd, which drops root, to open when it is handed the device
+  return device;
 }
 
 }  // namespace vx::test

@@ -4,10 +4,13 @@
 // programs under test (and their children) at it.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <QTemporaryDir>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "gpsd_devices.h"
 #include "run_program.h"
@@ -37,6 +40,20 @@ class GpsdDaemon {
  private:
   QTemporaryDir folder_;
   std::unique_ptr<RunningProgram> daemon_;
+};
+
+// The simulator as serial port 1 of a private configuration folder, its
+// pseudo-terminal open to gpsd (which drops root); skipped without gpsd.
+class SimulatorBesideGpsd : public ::testing::Test {
+ protected:
+  void SetUp() override;
+  void TearDown() override;
+  // Starts the simulator with `args` (besides --link 1); its device.
+  std::string startSimulator(std::vector<std::string> args);
+
+  QTemporaryDir config;
+  QTemporaryDir runtime;  // XDG_RUNTIME_DIR
+  std::unique_ptr<RunningProgram> simulator;
 };
 
 }  // namespace vx::test

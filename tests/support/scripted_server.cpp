@@ -62,7 +62,7 @@ void ScriptedServer::serve(std::vector<Script> scripts) {
     if (::poll(&waiting, 1, 50) <= 0) continue;
     const int client = ::accept4(listener_, nullptr, nullptr, SOCK_CLOEXEC);
     if (client < 0) continue;
-    if (next < scripts.size()) scripts[next++](client, stopping_);
+    if (next < scripts.size()) scripts[next++](*this, client);
     ::close(client);
   }
 }

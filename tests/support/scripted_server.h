@@ -15,9 +15,8 @@ namespace vx::test {
 
 class ScriptedServer {
  public:
-  // What the server does with one connection; `stopping` turns true when
-  // the server is destroyed: endless scripts end then.
-  using Script = std::function<void(int client, const std::atomic<bool>& stopping)>;
+  // What the server does with one connection; endless scripts end once stopping().
+  using Script = std::function<void(ScriptedServer& server, int client)>;
 
   // One script per connection, in order; connections beyond them are closed at once.
   explicit ScriptedServer(std::vector<Script> scripts);
@@ -28,6 +27,8 @@ class ScriptedServer {
   std::string address() const { return "127.0.0.1:" + std::to_string(port_); }
   // What clients have written so far, all connections together.
   std::string received() const;
+  // True once the server is being destroyed.
+  bool stopping() const { return stopping_; }
 
   // Script helpers.
   static bool sendAll(int client, const std::string& bytes);
