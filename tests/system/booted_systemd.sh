@@ -1,5 +1,5 @@
 # SPDX-License-Identifier: MIT
-# Sourced by tests and benchmarks: boots the machine's own systemd as PID 1
+# Sourced by tests: boots the machine's own systemd as PID 1
 # of private mount, PID, UTS, IPC, network and cgroup namespaces, over an
 # overlay of / on a tmpfs, so that a unit can be started for real and its
 # sandboxing applied, with nothing of the machine changed. Root only.
@@ -88,6 +88,6 @@ power_off() {
   fi
   rm -f "$dir/systemd.pid" "$dir/unshare.pid"
   cgroup=$(cat "$dir/cgroup.path" 2>/dev/null) || return 0
-  [ -d "$cgroup" ] && find "$cgroup" -depth -type d -exec rmdir {} + 2>/dev/null
+  [ ! -d "$cgroup" ] || find "$cgroup" -depth -type d -exec rmdir {} + 2>/dev/null || true
   rm -f "$dir/cgroup.path"
 }
