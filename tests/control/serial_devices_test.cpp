@@ -20,9 +20,9 @@ TEST(SerialDevices, AFailedPortIsToldWhichAdaptersArePresentAndHowToUseOne) {
   QTemporaryDir home;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
   const std::string folder = home.path().toStdString() + "/vx";
-  const SerialAdapters adapters{{"/dev/ttyUSB0", "Prolific USB-Serial Controller"}, {"/dev/ttyACM0", ""}};
+  const SerialAdapters adapters{{"/dev/ttyUSB0", "USB-Serial Controller"}, {"/dev/ttyACM0", ""}};
   EXPECT_EQ(adapterAdvice(1, "/dev/ttyS0", adapters),
-            "USB serial adapters here: /dev/ttyUSB0 (Prolific USB-Serial Controller), /dev/ttyACM0. "
+            "USB serial adapters here: /dev/ttyUSB0 (USB-Serial Controller), /dev/ttyACM0. "
             "To make /dev/ttyUSB0 port 1: mkdir -p " + folder + " && ln -sf /dev/ttyUSB0 " + folder + "/com1");
   QDir().mkpath(QString::fromStdString(folder));
   // The adapter that failed is no advice; the folder exists, so one command does it.
@@ -42,7 +42,7 @@ TEST(SerialDevices, APortIsAnAdapterThroughAnyChainOfLinks) {
   test::PtyReceiver adapter;  // a real serial line stands for the adapter's device
   test::PtyReceiver other;
   const QString device = QString::fromStdString(adapter.devicePath());
-  const QString byId = home.path() + "/by-id/usb-Prolific_Technology_Inc._USB-Serial_Controller-if00-port0";
+  const QString byId = home.path() + "/by-id/usb-067b_2303_USB-Serial_Controller-if00-port0";
   const QString byPath = home.path() + "/by-path/pci-0000:00:14.0-usb-0:2:1.0-port0";
   QDir().mkpath(home.path() + "/by-id");
   QDir().mkpath(home.path() + "/by-path");
