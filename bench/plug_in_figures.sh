@@ -72,10 +72,12 @@ start_gpsd() {
   give_gpsd
   unplug
 }
-# Sets handing: the seconds gpsdctl took.
+# gpsdctl starts a gpsd of its own where the control socket is missing:
+# only ours is asked. Sets handing: the seconds gpsdctl took.
+gpsdctl_ours() { [ -S "$work/gpsd.sock" ] && GPSD_SOCKET=$work/gpsd.sock gpsdctl "$@" >/dev/null 2>&1; }
 give_gpsd() {
   local start=$EPOCHREALTIME
-  GPSD_SOCKET=$work/gpsd.sock gpsdctl add "$device" >/dev/null || echo "  gpsdctl add $device failed" >&2
+  gpsdctl_ours add "$device" || echo "  gpsdctl add $device failed" >&2
   handing=$(seconds "$start" "$EPOCHREALTIME")
 }
 first_3d_fix() { first_time "$gpsd_log" "\"class\":\"TPV\",\"device\":\"$device\",\"mode\":3" 150; }
@@ -96,7 +98,7 @@ plug_in() {
 }
 # Unplugged: udev stops gpsdctl@, which takes the device from gpsd.
 unplug() {
-  GPSD_SOCKET=$work/gpsd.sock gpsdctl remove "$device" >/dev/null 2>&1 || true
+  gpsdctl_ours remove "$device" || true
   kill "$simulator_pid"
   wait "$simulator_pid" 2>/dev/null || true
 }
