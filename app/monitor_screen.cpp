@@ -28,7 +28,7 @@
 #include "number_text.h"
 #include "private_profile.h"
 #include "rounding.h"
-#include "sentence_items.h"
+#include "satellite_bars.h"
 #include "settings_file.h"
 #include "settings_keys.h"
 #include "tick_box.h"
@@ -84,7 +84,11 @@ void attempt(Step step) {
 }  // namespace
 
 MonitorScreen::MonitorScreen(LocationScreen* location)
-    : Screen(location), location_(location), silence_(new QTimer(this)), notes_(new QLabel(this)) {
+    : Screen(location),
+      satelliteBars(new SatelliteBars(this)),
+      location_(location),
+      silence_(new QTimer(this)),
+      notes_(new QLabel(this)) {
   // Each row: a caption label at the left, the value label beside it, empty until data arrives.
   struct Row {
     QLabel*& caption;
@@ -114,9 +118,12 @@ MonitorScreen::MonitorScreen(LocationScreen* location)
   connect(silence_, &QTimer::timeout, this, &MonitorScreen::showSilenceHint);
   // Their own place, under the rows: the last values stay readable above it.
   notes_->setObjectName("notes");
+  // The notes' own place, under the rows and the bars: the last values stay readable above them.
   notes_->setWordWrap(true);
   notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   const QRect captionColumn = statusCaption->geometry();
+  satelliteBars->layout()->setContentsMargins(captionColumn.left(), 0, captionColumn.left(), captionColumn.top());
+  layout()->addWidget(satelliteBars);
   notes_->setContentsMargins(captionColumn.left(), 0, captionColumn.left(), captionColumn.top());
   notes_->hide();
   layout()->addWidget(notes_);
@@ -203,6 +210,7 @@ void MonitorScreen::onSentenceWaiting() {
     if (!lost_ && !silent_) setStatus("Receiving data...");
     if (const auto position = positionReport(sentence); position && showPosition(*position)) return;
     if (const auto precision = precisionReport(sentence)) showPrecision(*precision);
+    if (const auto satellites = satellitesReport(sentence)) collectSatellites(*satellites);
 
     QCoreApplication::processEvents();
     // Events that ran here may have closed the screen, or destroyed it.
@@ -249,7 +257,25 @@ bool MonitorScreen::showPosition(const PositionReport& report) {
 
 void MonitorScreen::showPrecision(const PrecisionReport& report) {
   precisionValue->setText(report.precision);
-  satellitesValue->setText(QString::number(report.satellitesInView) + " in view");
+  // "$GPGSA" lists the satellites used in the fix, not all those in view.
+  satellitesValue->setText(tr("%1 used in the fix").arg(report.used.size()));
+  satelliteBars->setUsed(report.used);
+}
+
+void MonitorScreen::collectSatellites(const SatellitesReport& report) {
+  if (report.sentence == 1) {
+    arrivingSatellites_.clear();
+    nextSatellitesSentence_ = 1;
+  }
+  if (report.sentence < 1 || report.sentence != nextSatellitesSentence_) {
+    nextSatellitesSentence_ = 0;  // wait for the next group's first
+    return;
+  }
+  arrivingSatellites_ += report.satellites;
+  ++nextSatellitesSentence_;
+  if (report.sentence < report.sentences) return;
+  satelliteBars->setSatellites(arrivingSatellites_);
+  nextSatellitesSentence_ = 0;
 }
 
 void MonitorScreen::stopCountdown() {

@@ -4,7 +4,9 @@
 // through its late-binding interface: on load it hands it the position,
 // time difference and port of the location entry screen and opens the
 // port; on each OnComm it takes one sentence and shows time, date,
-// position, fix quality, satellites and precision. With "Auto exit on a
+// position, fix quality, the number of satellites used in the fix and
+// precision, and below the rows the satellites the receiver tracks with
+// their signals (it switches the control's SatellitesInView on for them). With "Auto exit on a
 // fix" ticked it counts 30 valid position sentences down and exits at the
 // thirty-first. Its exit routine remembers the last valid fix in the
 // settings file.
@@ -25,6 +27,7 @@
 #include <memory>
 
 #include "screen.h"
+#include "sentence_items.h"
 
 class QLabel;
 class QTimer;
@@ -37,9 +40,8 @@ class LateBound;
 namespace kestrune {
 
 class LocationScreen;
+class SatelliteBars;
 class TickBox;
-struct PositionReport;
-struct PrecisionReport;
 
 class MonitorScreen : public Screen {
   Q_OBJECT
@@ -63,6 +65,7 @@ class MonitorScreen : public Screen {
   QLabel* satellitesValue;
   QLabel* precisionCaption;
   QLabel* precisionValue;
+  SatelliteBars* satelliteBars;  // below the rows
   TickBox* autoExitBox;
   QPushButton* exitButton;
   QWidget* gpsControl = nullptr;  // the control; nullptr when it could not be created
@@ -97,6 +100,9 @@ class MonitorScreen : public Screen {
   // Returns true when the automatic exit ran: the handler must end at once.
   bool showPosition(const PositionReport& report);
   void showPrecision(const PrecisionReport& report);
+  // Gathers the sentences of one "$GPGSV" group; the bars show it once it is
+  // whole. A group that misses a sentence is not shown.
+  void collectSatellites(const SatellitesReport& report);
   // The countdown of the automatic exit stops: nothing will come to count.
   void stopCountdown();
   void writeSettings();
@@ -118,6 +124,8 @@ class MonitorScreen : public Screen {
   QString lastLongHem_;
   QString lastStatus_;
   int32_t autoExitCount_ = 0;
+  QList<SatelliteSignal> arrivingSatellites_;  // the "$GPGSV" group being gathered
+  int nextSatellitesSentence_ = 0;             // its next sentence's number; 0 before a group's first
   QTimer* silence_;  // runs while the port is open and no sentence has come for a while
   QLabel* notes_;  // below the rows, shown while there is something to say
   bool silent_ = false;  // nothing from the receiver for a while

@@ -14,12 +14,15 @@
 #include <filesystem>
 
 #include "app_fixture.h"
+#include "captures.h"
 #include "control_loader.h"
 #include "late_bound.h"
 #include "location_screen.h"
 #include "port_link.h"
 #include "pty_receiver.h"
 #include "receiver_messages.h"
+#include "satellite_bar.h"
+#include "satellite_bars.h"
 #include "tick_box.h"
 
 namespace kestrune::test {
@@ -50,6 +53,13 @@ class MonitorScreenTest : public AppTest {
   static void feed(MonitorScreen& monitor, const QString& sentence) {
     vx::LateBound(monitor.gpsControl).call("addmsg", {sentence});
     QMetaObject::invokeMethod(monitor.gpsControl, "OnComm");
+  }
+
+  // What the bars say to a screen reader, in their order.
+  static QStringList barTexts(MonitorScreen& monitor) {
+    QStringList texts;
+    for (const SatelliteBar* bar : monitor.satelliteBars->shownBars()) texts << bar->accessibleName();
+    return texts;
   }
 
   vx::test::PtyReceiver receiver;
@@ -165,6 +175,39 @@ TEST_F(MonitorScreenTest, ASilentReceiverGetsAHintThatLeavesTheLastValuesReadabl
   EXPECT_EQ(monitor->autoExitBox->text(), "Auto exiting in... 29 seconds.");  // counting anew
 }
 
+// The bars follow each second's "$GPGSV" group and "$GPGSA" sentence: one
+// per satellite in the receiver's order, filled where the fix uses it; the
+// row counts what "$GPGSA" lists, the satellites used.
+TEST_F(MonitorScreenTest, BarsShowTheTrackedSatellitesAndWhichTheFixUses) {
+  auto monitor = open();
+  for (const char* sentence : {"$GPGSA,A,3,14,05,,,,,,,,,,,2.10,1.50,1.47*00",
+                               "$GPGSV,2,1,05,14,,,45,05,,,50,18,,,33,02,,,*00", "$GPGSV,2,2,05,01,,,24*00"})
+    feed(*monitor, sentence);
+  EXPECT_EQ(monitor->satellitesValue->text(), "2 used in the fix");
+  EXPECT_EQ(monitor->satelliteBars->summary->text(), "Tracked: 5, used in the fix: 2");
+  const QStringList texts = {"Satellite 14: 45 dB-Hz, used in the fix", "Satellite 5: 50 dB-Hz, used in the fix",
+                             "Satellite 18: 33 dB-Hz, tracked", "Satellite 2: 0 dB-Hz, tracked",
+                             "Satellite 1: 24 dB-Hz, tracked"};
+  EXPECT_EQ(barTexts(*monitor), texts);
+  // Filled and hollow: the middle of a used bar has the bar's colour, that of a tracked one not.
+  const QList<SatelliteBar*> bars = monitor->satelliteBars->shownBars();
+  const QColor colour = bars[0]->palette().color(QPalette::Highlight);
+  const auto middle = [](SatelliteBar* bar) {
+    const QImage image = bar->grab().toImage();
+    return image.pixelColor(image.width() / 2, SatelliteBar::kFullScale - 5);
+  };
+  EXPECT_EQ(middle(bars[0]), colour);
+  EXPECT_NE(middle(bars[2]), colour);
+
+  feed(*monitor, "$GPGSV,2,2,05,09,,,50*00");  // a group without its first sentence is not shown
+  EXPECT_EQ(barTexts(*monitor), texts);
+  feed(*monitor, "$GPGSA,A,3,18,,,,,,,,,,,,2.10,1.50,1.47*00");
+  feed(*monitor, "$GPGSV,1,1,02,18,,,34,14,,,46*00");
+  EXPECT_EQ(barTexts(*monitor), QStringList({"Satellite 18: 34 dB-Hz, used in the fix", "Satellite 14: 46 dB-Hz, tracked"}));
+  EXPECT_EQ(monitor->satelliteBars->summary->text(), "Tracked: 2, used in the fix: 1");
+  EXPECT_EQ(monitor->clientArea()->size(), QSize(325, 205));
+}
+
 // The automatic exit ends the screen at once, even with its About box open.
 TEST_F(MonitorScreenTest, AutomaticExitClosesAnOpenAboutBox) {
   auto monitor = open("1");
@@ -236,7 +279,7 @@ TEST_F(MonitorScreenTest, SentencesFillTheLabels) {
   EXPECT_EQ(monitor->qualityValue->text(), "Acceptable");
   EXPECT_EQ(monitor->autoExitBox->text(), "Auto exit on a fix");  // unticked: "on fix", restored at the end
   feed(*monitor, kGsa);
-  EXPECT_EQ(monitor->satellitesValue->text(), "5 in view");
+  EXPECT_EQ(monitor->satellitesValue->text(), "5 used in the fix");
   EXPECT_EQ(monitor->precisionValue->text(), "1.80");
   feed(*monitor, rmc("V"));
   EXPECT_EQ(monitor->qualityValue->text(), "Warning, attempting to obtain a fix!");
