@@ -46,21 +46,37 @@ inline constexpr int kLast = kVariation;
 }  // namespace position_words
 
 // Message 1002, the channels: three words each from word 15, the status
-// (bit 0 of its low byte: used in the solution) and the satellite's number
-// in the low bytes of the first two.
+// (bit 0 of its low byte: used in the solution), the satellite's number in
+// the low byte of the second, and the third the signal's carrier-to-noise
+// density C/No in dB-Hz. A message that ends with the last satellite word
+// still gives the satellites used; their signals need the word behind it.
 namespace channel_words {
 inline constexpr int kChannels = 12;
 constexpr int status(int channel) { return 15 + 3 * channel; }
 constexpr int satellite(int channel) { return 16 + 3 * channel; }
+constexpr int carrierToNoise(int channel) { return 17 + 3 * channel; }
 inline constexpr int kLast = satellite(kChannels - 1);
+inline constexpr int kLastSignal = carrierToNoise(kChannels - 1);
 }  // namespace channel_words
 
-// Message 1003, the dilutions of precision, x100.
+// Message 1003, the dilutions of precision (x100), then the satellites in
+// view: their count (at most twelve) and three words each, the satellite's
+// number, its azimuth (unsigned, 1e-4 radian from north through east) and
+// its elevation (signed, 1e-4 radian). The receivers of this family that
+// send only the dilutions end the message behind the vertical one.
 namespace precision_words {
+inline constexpr int kGeometric = 9;
 inline constexpr int kPosition = 10;
 inline constexpr int kHorizontal = 11;
 inline constexpr int kVertical = 12;
-inline constexpr int kLast = kVertical;
+inline constexpr int kTime = 13;
+inline constexpr int kLast = kVertical;  // the dilutions $GPGSA repeats
+inline constexpr int kVisibleCount = 14;
+inline constexpr int kMostVisible = 12;
+constexpr int visibleSatellite(int index) { return 15 + 3 * index; }
+constexpr int azimuth(int index) { return 16 + 3 * index; }
+constexpr int elevation(int index) { return 17 + 3 * index; }
+inline constexpr int kLastVisible = elevation(kMostVisible - 1);
 }  // namespace precision_words
 
 // Message 1200, the initialisation the host sends: 21 data words, UTC date

@@ -19,21 +19,38 @@ std::string positionMessage(const ReceiverPosition& p, int dataWords) {
 }
 
 std::string channelMessage(const std::vector<ReceiverChannel>& channels, int dataWords) {
+  namespace at = channel_words;
   MessageWords words(dataWords);
   for (std::size_t i = 0; i < channels.size(); ++i) {
     const int channel = static_cast<int>(i);
-    words.setLowByte(channel_words::status(channel), channels[i].status);
-    words.setLowByte(channel_words::satellite(channel), channels[i].satellite);
+    words.setLowByte(at::status(channel), channels[i].status);
+    words.setLowByte(at::satellite(channel), channels[i].satellite);
+    if (channels[i].carrierToNoise != 0) words.set(at::carrierToNoise(channel), channels[i].carrierToNoise);
   }
   return words.build(kChannelMessageId);
 }
 
-std::string precisionMessage(int16_t pdop, int16_t hdop, int16_t vdop, int dataWords) {
+std::string precisionMessage(const ReceiverPrecision& p, int dataWords) {
   namespace at = precision_words;
   MessageWords words(dataWords);
-  words.set(at::kPosition, static_cast<uint16_t>(pdop)).set(at::kHorizontal, static_cast<uint16_t>(hdop));
-  words.set(at::kVertical, static_cast<uint16_t>(vdop));
+  const auto word = [](int16_t value) { return static_cast<uint16_t>(value); };
+  words.set(at::kGeometric, word(p.gdop)).set(at::kPosition, word(p.pdop));
+  words.set(at::kHorizontal, word(p.hdop)).set(at::kVertical, word(p.vdop));
+  const bool holdsVisible = header_words::kLast + dataWords >= at::kVisibleCount;
+  if (!holdsVisible) return words.build(kPrecisionMessageId);
+  words.set(at::kTime, word(p.tdop)).set(at::kVisibleCount, static_cast<uint16_t>(p.visible.size()));
+  for (std::size_t i = 0; i < p.visible.size(); ++i) {
+    const int index = static_cast<int>(i);
+    words.set(at::visibleSatellite(index), p.visible[i].satellite);
+    words.set(at::azimuth(index), p.visible[i].azimuth).set(at::elevation(index), word(p.visible[i].elevation));
+  }
   return words.build(kPrecisionMessageId);
+}
+
+std::string precisionMessage(int16_t pdop, int16_t hdop, int16_t vdop, int dataWords) {
+  ReceiverPrecision precision;
+  precision.pdop = pdop, precision.hdop = hdop, precision.vdop = vdop;
+  return precisionMessage(precision, dataWords);
 }
 
 }  // namespace vx

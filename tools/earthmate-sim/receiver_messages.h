@@ -29,12 +29,30 @@ std::string positionMessage(const ReceiverPosition& p, int dataWords = 49);
 struct ReceiverChannel {
   uint8_t status = 0;  // bit 0: used in the solution
   uint8_t satellite = 0;
+  uint16_t carrierToNoise = 0;  // C/No, dB-Hz
 };
 
 // Message 1002; 45 data words; channels beyond those given are unused.
 std::string channelMessage(const std::vector<ReceiverChannel>& channels, int dataWords = 45);
 
-// Message 1003 with the dilutions of precision (x100).
+// A satellite in view as message 1003 lists it; angles in 1e-4 radian.
+struct VisibleSatellite {
+  uint16_t satellite = 0;
+  uint16_t azimuth = 0;  // 0 to 2 pi, from north through east
+  int16_t elevation = 0;
+};
+
+// The dilutions of precision (x100) and the satellites in view.
+struct ReceiverPrecision {
+  int16_t gdop = 0, pdop = 0, hdop = 0, vdop = 0, tdop = 0;
+  std::vector<VisibleSatellite> visible;  // at most twelve
+};
+
+// Message 1003; 45 data words hold twelve satellites in view. Fewer data
+// words give the message of a receiver that sends fewer of its fields:
+// 7 end it behind the vertical dilution (and `visible` must be empty).
+std::string precisionMessage(const ReceiverPrecision& precision, int dataWords = 45);
+// The message of a receiver that sends only the three dilutions $GPGSA repeats.
 std::string precisionMessage(int16_t pdop, int16_t hdop, int16_t vdop, int dataWords = 7);
 
 }  // namespace vx
