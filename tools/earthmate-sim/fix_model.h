@@ -43,7 +43,7 @@ struct InitVerdict {
   std::string text;  // "accepted: 0.2 min and 3 km from the truth"
 };
 
-// One second's output: messages 1000, 1002 and 1003, in that order.
+// One second's output: messages 1000, 1002 and 1003.
 struct SecondOfMessages {
   std::string position, channels, precision;
 };
