@@ -12,7 +12,7 @@ constexpr MemberKind M = MemberKind::kMethod;
 constexpr MemberKind P = MemberKind::kProperty;
 constexpr std::string_view kData = "vxpp;Data";
 
-constexpr std::array<Member, 22> kTable{{
+constexpr std::array<Member, 23> kTable{{
     {"addmsg", 0x6003000C, M, kNone, "str", "Variant"},
     {"getmsg", 0x6003000D, M, kNone, "", "String"},
     {"cvdi", 0x6003000E, M, kNone, "mys", "Double"},
@@ -40,6 +40,8 @@ constexpr std::array<Member, 22> kTable{{
      "Sets the Hemisphere (Use W  for west of GMT and use E  for east of GMT)", kData},
     {"TimeZone", 0x68030000, P, kReadWrite, "Value", "Integer", false, false,
      "Sets the inital TimeZone (use positive numbers for west of GMT)", kData},
+    {"SatellitesInView", 0x68030016, P, kReadWrite, "Value", "Boolean", false, false,
+     "Queues the satellites in view ($GPGSV) after each $GPGSA", kData},
 }};
 
 }  // namespace

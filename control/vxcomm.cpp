@@ -24,6 +24,7 @@ using vx::kDefaultLatHemisphere;
 using vx::kDefaultLatitude;
 using vx::kDefaultLongHemisphere;
 using vx::kDefaultLongitude;
+using vx::kDefaultSatellitesInView;
 using vx::kDefaultTimeZone;
 
 std::string_view bytesOf(const QByteArray& bytes) {
@@ -149,6 +150,13 @@ void vxcomm::setTimeZone(short Value) {
   emit PropertyChanged("TimeZone");
 }
 
+bool vxcomm::SatellitesInView() const { return link_.settings().satellitesInView; }
+
+void vxcomm::setSatellitesInView(bool Value) {
+  link_.settings().satellitesInView = Value;
+  emit PropertyChanged("SatellitesInView");
+}
+
 void vxcomm::paintEvent(QPaintEvent*) {
   QPainter painter(this);
   painter.setPen(palette().color(QPalette::WindowText));
@@ -179,6 +187,7 @@ void vxcomm::ReadProperties(vx::PropertyBag& bag) {
   read.longitude = vx::toDouble(bag.ReadProperty("Longitude", kDefaultLongitude));
   read.longHemisphere = vx::toText(bag.ReadProperty("LongHemisphere", kDefaultLongHemisphere)).toStdString();
   read.timeZone = vx::toInt16(bag.ReadProperty("TimeZone", kDefaultTimeZone));
+  read.satellitesInView = vx::toBool(bag.ReadProperty("SatellitesInView", kDefaultSatellitesInView));
   link_.settings() = std::move(read);
   noteClockForTimeZone();
 }
@@ -190,6 +199,7 @@ void vxcomm::WriteProperties(vx::PropertyBag& bag) const {
   bag.WriteProperty("Longitude", Longitude(), kDefaultLongitude);
   bag.WriteProperty("LongHemisphere", QString::fromStdString(settings.longHemisphere), kDefaultLongHemisphere);
   bag.WriteProperty("TimeZone", settings.timeZone, kDefaultTimeZone);
+  bag.WriteProperty("SatellitesInView", settings.satellitesInView, kDefaultSatellitesInView);
 }
 
 // --- Receive path -----------------------------------------------------------

@@ -36,7 +36,7 @@ class vxcomm : public QWidget, public vx::_vxcomm, public vx::LateBinding {
   Q_INTERFACES(vx::_vxcomm vx::LateBinding)
   Q_CLASSINFO("ProgId", "vx.vxcomm")
   Q_CLASSINFO("DefaultEvent", "OnComm")
-  // Only the five stored settings make sense in a design environment.
+  // Only the stored settings make sense in a design environment.
   Q_PROPERTY(short CommEvent READ CommEvent DESIGNABLE false)
   Q_PROPERTY(QString Odata READ writeOnly WRITE setOdata STORED false DESIGNABLE false)
   Q_PROPERTY(QString Idata READ Idata STORED false DESIGNABLE false)
@@ -51,6 +51,7 @@ class vxcomm : public QWidget, public vx::_vxcomm, public vx::LateBinding {
   // A 16-bit integer (the accessors take short); an int to the meta-object,
   // whose users (Qt Designer, .ui files) know no short.
   Q_PROPERTY(int TimeZone READ TimeZone WRITE setTimeZone)
+  Q_PROPERTY(bool SatellitesInView READ SatellitesInView WRITE setSatellitesInView)
 
  public:
   explicit vxcomm(QWidget* parent = nullptr);
@@ -92,12 +93,16 @@ class vxcomm : public QWidget, public vx::_vxcomm, public vx::LateBinding {
   // added to the local time.
   short TimeZone() const override;
   void setTimeZone(short Value) override;
+  // Whether the $GPGSV group of the satellites in view follows each
+  // $GPGSA; off by default, so that a host sees the stream it always saw.
+  bool SatellitesInView() const override;
+  void setSatellitesInView(bool Value) override;
 
   int32_t dispatchIdOf(const QString& name) const override;
   QVariant invoke(int32_t dispatchId, vx::DispatchKind kind, const QVariantList& arguments) override;
 
-  // Persistence of the five settings, in this order: Latitude,
-  // LatHemisphere, Longitude, LongHemisphere, TimeZone.
+  // Persistence of the stored settings, in this order: Latitude,
+  // LatHemisphere, Longitude, LongHemisphere, TimeZone, SatellitesInView.
   void InitProperties();
   void ReadProperties(vx::PropertyBag& bag);
   void WriteProperties(vx::PropertyBag& bag) const;

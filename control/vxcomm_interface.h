@@ -50,6 +50,8 @@ class _vxcomm {
   virtual void setLongHemisphere(const QString& Value) = 0;
   virtual short TimeZone() const = 0;
   virtual void setTimeZone(short Value) = 0;
+  virtual bool SatellitesInView() const = 0;
+  virtual void setSatellitesInView(bool Value) = 0;
 };
 
 #define VX_VXCOMM_INTERFACE_IID "org.kestrune.vx._vxcomm/1.0"

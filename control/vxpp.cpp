@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "vxpp.h"
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <algorithm>
@@ -14,7 +15,7 @@
 
 vxpp::vxpp(QWidget* parent) : QWidget(parent) {
   setWindowTitle("vxpp");
-  setFixedSize(vx::fromTwips(0, 0, 4488, 2172).size());
+  setFixedSize(vx::fromTwips(0, 0, 4488, 2520).size());
   // Smaller than the screens' 11 pixels: the page's captions, laid out tight for an 8-point
   // face, fit their boxes at 10 ("TimeZone:  (West is positive)" is the longest).
   QFont pageFont = font();
@@ -44,10 +45,15 @@ vxpp::vxpp(QWidget* parent) : QWidget(parent) {
   longHemisphereField = field("LongHemisphere", 3000, 1020, 420, 330);
   timeZoneCaption = label("TimeZone:  (West is positive)", 90, 1680, 2325, 240);
   timeZoneField = field("TimeZone", 2520, 1680, 405, 330);
+  satellitesInViewField = new QCheckBox("SatellitesInView  (queue $GPGSV)", this);
+  satellitesInViewField->setObjectName("SatellitesInView");
+  satellitesInViewField->setGeometry(vx::fromTwips(90, 2100, 4290, 300));
+  connect(satellitesInViewField, &QCheckBox::toggled, this, [this] { setChanged(true); });
   setTabOrder(latitudeField, longitudeField);
   setTabOrder(longitudeField, latHemisphereField);
   setTabOrder(latHemisphereField, longHemisphereField);
   setTabOrder(longHemisphereField, timeZoneField);
+  setTabOrder(timeZoneField, satellitesInViewField);
 }
 
 void vxpp::setChanged(bool changed) {
@@ -71,9 +77,9 @@ const QList<const char*>& vxpp::settingNames() {
   return names;
 }
 
-QList<QPair<const char*, QLineEdit*>> vxpp::fields() const {
-  QList<QPair<const char*, QLineEdit*>> fields;
-  for (const char* name : settingNames()) fields.append({name, findChild<QLineEdit*>(name)});
+QList<QPair<const char*, QWidget*>> vxpp::fields() const {
+  QList<QPair<const char*, QWidget*>> fields;
+  for (const char* name : settingNames()) fields.append({name, findChild<QWidget*>(name)});
   return fields;
 }
 
@@ -81,12 +87,20 @@ void vxpp::onSelectionChanged() {
   if (selected_.isEmpty()) return;
   const vx::LateBound control(selected_.first(), "vxpp");
   for (const auto& [name, field] : fields()) {
-    field->setText(vx::toText(control.get(name)));  // a change like the user's: it sets the flag
+    // A change like the user's: it sets the flag.
+    if (auto* box = qobject_cast<QCheckBox*>(field)) {
+      box->setChecked(vx::toBool(control.get(name)));
+    } else {
+      static_cast<QLineEdit*>(field)->setText(vx::toText(control.get(name)));
+    }
   }
 }
 
 void vxpp::applyChanges() {
   if (selected_.isEmpty()) return;
   vx::LateBound control(selected_.first(), "vxpp");
-  for (const auto& [name, field] : fields()) control.put(name, field->text());
+  for (const auto& [name, field] : fields()) {
+    const auto* box = qobject_cast<QCheckBox*>(field);
+    control.put(name, box != nullptr ? QVariant(box->isChecked()) : QVariant(static_cast<QLineEdit*>(field)->text()));
+  }
 }

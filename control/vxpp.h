@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: MIT
 // vxpp: the property page of the control vxcomm. A design environment
-// shows it for the controls a developer selected; it edits their five
-// stored settings as plain text fields: filled from the first selected
+// shows it for the controls a developer selected; it edits their stored
+// settings, the five of the receiver's initialisation as plain text fields
+// and SatellitesInView as a check box: filled from the first selected
 // control when the selection changes, applied to that control alone.
 //
-// The page reads and writes only these five properties (reading Idata
+// The page reads and writes only these properties (reading Idata
 // would take a sentence off the queue), each by name through the control's
 // late-binding interface and as text, so that every conversion and every
 // error is the control's own. It checks nothing itself: a failing write
@@ -14,6 +15,7 @@
 #include <QList>
 #include <QWidget>
 
+class QCheckBox;
 class QLabel;
 class QLineEdit;
 
@@ -34,6 +36,7 @@ class vxpp : public QWidget {
   QLineEdit* longHemisphereField;
   QLabel* timeZoneCaption;
   QLineEdit* timeZoneField;
+  QCheckBox* satellitesInViewField;
 
   // The controls the page is shown for; only the first is read and written.
   QList<QObject*> SelectedControls() const { return selected_; }
@@ -48,15 +51,16 @@ class vxpp : public QWidget {
   void onSelectionChanged();
   void applyChanges();
 
-  // The five settings the page edits, in the order it reads and applies them.
+  // The settings the page edits, in the order it reads and applies them.
   static const QList<const char*>& settingNames();
 
  signals:
   void ChangedChanged(bool changed);
 
  private:
-  // The fields and their properties, in the order of settingNames().
-  QList<QPair<const char*, QLineEdit*>> fields() const;
+  // The fields and their properties, in the order of settingNames(): a
+  // line edit or a check box each.
+  QList<QPair<const char*, QWidget*>> fields() const;
 
   QList<QObject*> selected_;
   bool changed_ = false;

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-// The five settings the receiver is initialised from, as the host gave them,
-// and their defaults (those of a new control, and of a stored one that lacks
-// a value).
+// The settings a host gives the link, and their defaults (those of a new
+// control, and of a stored one that lacks a value): the five the receiver
+// is initialised from, as the host gave them, and which sentences it wants.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +18,8 @@ inline constexpr const char* kDefaultLatHemisphere = "N";
 inline constexpr const char* kDefaultLongitude = "71.2544";  // stored as the number this text reads
 inline constexpr const char* kDefaultLongHemisphere = "W";
 inline constexpr int16_t kDefaultTimeZone = 5;
+// Off: a host that never asked sees the stream it always saw.
+inline constexpr bool kDefaultSatellitesInView = false;
 
 struct LinkSettings {
   std::string latitude = kDefaultLatitude;  // text, unchecked; read by the leading-number rule
@@ -29,6 +31,8 @@ struct LinkSettings {
   // it knew: whether timeZone was then the clock's own difference decides
   // how the wake reply takes UTC (utcForReceiver).
   std::optional<int> clockOffsetWhenTimeZoneSet;
+  // The $GPGSV group of the satellites in view after each $GPGSA.
+  bool satellitesInView = kDefaultSatellitesInView;
 };
 
 // Sets the time difference and notes the clock's offset at this moment.

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The control vxcomm in Qt Designer: in the widget box under "Kestrune",
-// its five stored settings in the property editor and in saved forms, and
+// its stored settings in the property editor and in saved forms, and
 // "Edit Properties..." on its context menu, which opens the property page
 // vxpp. Programs that load such a form (QUiLoader) create their vxcomm
 // through this plugin too.

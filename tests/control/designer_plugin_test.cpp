@@ -32,9 +32,9 @@ TEST(DesignerPlugin, LoadsNamesItsWidgetAndCreatesTheControl) {
   EXPECT_TRUE(plugin->domXml().contains("class=\"vxcomm\""));
   std::unique_ptr<QWidget> widget(plugin->createWidget(nullptr));
   EXPECT_NE(qobject_cast<vxcomm*>(widget.get()), nullptr);
-  // Designer lists the designable properties: the five stored settings, not the run-time ones.
+  // Designer lists the designable properties: the stored settings, not the run-time ones.
   const QMetaObject& meta = *widget->metaObject();
-  for (const char* shown : {"Latitude", "Longitude", "LatHemisphere", "LongHemisphere", "TimeZone"}) {
+  for (const char* shown : {"Latitude", "Longitude", "LatHemisphere", "LongHemisphere", "TimeZone", "SatellitesInView"}) {
     EXPECT_TRUE(meta.property(meta.indexOfProperty(shown)).isDesignable()) << shown;
   }
   for (const char* hidden : {"Idata", "Odata", "PortOpen", "CommPort", "CommEvent", "DTREnable", "RTSEnable"}) {

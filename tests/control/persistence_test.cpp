@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The five stored settings through both property bags.
+// The stored settings through both property bags.
 #include <gtest/gtest.h>
 
 #include <QTemporaryDir>
@@ -31,6 +31,7 @@ void configure(vxcomm& control) {
   control.setLongitude("151.2");
   control.setLongHemisphere("E");
   control.setTimeZone(-10);
+  control.setSatellitesInView(true);
 }
 
 TEST(Persistence, ReadsAndWritesInOrderWithTheirDefaults) {
@@ -39,9 +40,9 @@ TEST(Persistence, ReadsAndWritesInOrderWithTheirDefaults) {
   control.WriteProperties(bag);
   control.ReadProperties(bag);
   EXPECT_EQ(bag.calls, QStringList({"write Latitude 42.4413", "write LatHemisphere N", "write Longitude 71.2544",
-                                    "write LongHemisphere W", "write TimeZone 5", "read Latitude 42.4413",
-                                    "read LatHemisphere N", "read Longitude 71.2544", "read LongHemisphere W",
-                                    "read TimeZone 5"}));
+                                    "write LongHemisphere W", "write TimeZone 5", "write SatellitesInView false",
+                                    "read Latitude 42.4413", "read LatHemisphere N", "read Longitude 71.2544",
+                                    "read LongHemisphere W", "read TimeZone 5", "read SatellitesInView false"}));
   EXPECT_TRUE(bag.values().isEmpty());  // defaults are not stored
 }
 
@@ -80,11 +81,13 @@ TEST(Persistence, RoundTripThroughAnIniFileAndDefaultsForWhatItLacks) {
   EXPECT_EQ(restored.LatHemisphere(), "N");
   EXPECT_EQ(restored.Longitude(), "151.2");
   EXPECT_EQ(restored.TimeZone(), -10);
+  EXPECT_TRUE(restored.SatellitesInView());
   IniPropertyBag other(file, "vxcomm2");
   vxcomm fresh;
   fresh.ReadProperties(other);
   EXPECT_EQ(fresh.Latitude(), "42.4413");
   EXPECT_EQ(fresh.TimeZone(), 5);
+  EXPECT_FALSE(fresh.SatellitesInView());
 }
 
 // A bag with one bad value fails whole: every setting stays as it was.

@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: MIT
 // The property page vxpp: what a developer sees, and how it reads and
-// applies the five stored settings of the first selected control.
+// applies the stored settings of the first selected control.
 #include <gtest/gtest.h>
 
+#include <QCheckBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QSignalSpy>
@@ -45,14 +46,14 @@ TEST(PropertyPage, ShowsItsFieldsWhereTheyBelong) {
   auto* page = qobject_cast<vxpp*>(created.get());
   ASSERT_NE(page, nullptr);
   EXPECT_EQ(page->windowTitle(), "vxpp");
-  EXPECT_EQ(page->size(), QSize(299, 144));
+  EXPECT_EQ(page->size(), QSize(299, 168));
   EXPECT_EQ(page->latitudeCaption->text(), "Latitude:    (DD.DDDD)");
   EXPECT_EQ(page->longitudeCaption->text(), "Longitude:    (DD.DDDD)");
   EXPECT_EQ(page->timeZoneCaption->text(), "TimeZone:  (West is positive)");
   EXPECT_EQ(page->longHemisphereCaption->geometry(), QRect(200, 48, 92, 16));
   EXPECT_EQ(page->timeZoneField->geometry(), QRect(168, 112, 27, 22));
   const QWidget* order[] = {page->latitudeField, page->longitudeField, page->latHemisphereField, page->longHemisphereField,
-                            page->timeZoneField};
+                            page->timeZoneField, page->satellitesInViewField};
   // Tab goes from box to box; the labels take no focus.
   const auto nextTabStop = [](const QWidget* widget) {
     do widget = widget->nextInFocusChain();
@@ -65,6 +66,7 @@ TEST(PropertyPage, ShowsItsFieldsWhereTheyBelong) {
 TEST(PropertyPage, SelectionChangedFillsTheFieldsFromTheFirstControlAndSetsTheFlag) {
   vxpp page;
   vxcomm first, second;
+  first.setSatellitesInView(true);
   second.setLatitude("10");
   QSignalSpy flag(&page, &vxpp::ChangedChanged);
   page.setSelectedControls({&first, &second});
@@ -72,6 +74,7 @@ TEST(PropertyPage, SelectionChangedFillsTheFieldsFromTheFirstControlAndSetsTheFl
   EXPECT_EQ(QStringList({page.latitudeField->text(), page.longitudeField->text(), page.latHemisphereField->text(),
                          page.longHemisphereField->text(), page.timeZoneField->text()}),
             QStringList({"42.4413", "71.2544", "N", "W", "5"}));
+  EXPECT_TRUE(page.satellitesInViewField->isChecked());
   EXPECT_TRUE(page.Changed());
   ASSERT_EQ(flag.count(), 1);
   EXPECT_TRUE(flag.at(0).at(0).toBool());
@@ -99,6 +102,13 @@ TEST(PropertyPage, ApplyWritesTheFirstControlInOrderAndStopsAtAFailure) {
     EXPECT_EQ(settingsOf(second), QStringList({"5", "W", "N", "71.2544", "42.4413"}));  // never the others
     EXPECT_TRUE(page.Changed());  // the page does not clear its flag
   }
+  vxpp page;  // the check box applies as a Boolean
+  vxcomm control;
+  page.setSelectedControls({&control});
+  page.onSelectionChanged();
+  page.satellitesInViewField->setChecked(true);
+  page.applyChanges();
+  EXPECT_TRUE(control.SatellitesInView());
   vxpp empty;  // nothing selected: nothing to apply to, and no failure
   fill(empty, {"-1", "E", "S", "151.2", "33.9"});
   EXPECT_NO_THROW(empty.applyChanges());

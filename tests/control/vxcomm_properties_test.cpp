@@ -25,6 +25,7 @@ void expectDefaultSettings(const vxcomm& control) {
   EXPECT_EQ(control.Longitude(), "71.2544");
   EXPECT_EQ(control.LongHemisphere(), "W");
   EXPECT_EQ(control.TimeZone(), 5);
+  EXPECT_FALSE(control.SatellitesInView());
 }
 
 TEST(VxcommProperties, NewInstanceHasTheDefaultSettings) {
@@ -44,6 +45,7 @@ TEST(VxcommProperties, InitPropertiesRestoresTheDefaultsWithoutNotifying) {
   control.setLongitude("2");
   control.setLongHemisphere("E");
   control.setTimeZone(-1);
+  control.setSatellitesInView(true);
   QSignalSpy changed(&control, &vxcomm::PropertyChanged);
   control.InitProperties();
   expectDefaultSettings(control);
@@ -80,14 +82,15 @@ TEST(VxcommProperties, EverySuccessfulWriteNamesItsProperty) {
   control.setProperty("Longitude", "2");
   control.setProperty("LongHemisphere", "E");
   control.setProperty("TimeZone", QVariant::fromValue<short>(-3));
+  control.setProperty("SatellitesInView", true);
   control.setProperty("CommPort", QVariant::fromValue<short>(4));
   control.setProperty("DTREnable", true);
   control.setProperty("RTSEnable", true);
   control.setProperty("PortOpen", QVariant::fromValue<short>(0));
   QStringList names;
   for (const auto& call : changed) names << call.at(0).toString();
-  EXPECT_EQ(names, QStringList({"Latitude", "LatHemisphere", "Longitude", "LongHemisphere", "TimeZone", "CommPort",
-                                "DTREnable", "RTSEnable", "PortOpen"}));
+  EXPECT_EQ(names, QStringList({"Latitude", "LatHemisphere", "Longitude", "LongHemisphere", "TimeZone",
+                                "SatellitesInView", "CommPort", "DTREnable", "RTSEnable", "PortOpen"}));
   EXPECT_EQ(control.property("TimeZone").toInt(), -3);
   EXPECT_EQ(control.property("CommPort").toInt(), 4);
   EXPECT_EQ(control.property("DTREnable").toBool(), true);
@@ -134,9 +137,9 @@ TEST(TypeLibrary, EveryMemberIsOnTheMetaObjectWithItsAccess) {
       EXPECT_EQ(property.isWritable(), (member.access & typelib::kWrite) != 0) << name;
     }
   }
-  EXPECT_EQ(typelib::members().size(), 22u);
+  EXPECT_EQ(typelib::members().size(), 23u);
   EXPECT_EQ(typelib::members().front().name, "addmsg");
-  EXPECT_EQ(typelib::members().back().name, "TimeZone");
+  EXPECT_EQ(typelib::members().back().name, "SatellitesInView");
   EXPECT_STREQ(meta.classInfo(meta.indexOfClassInfo("ProgId")).value(), "vx.vxcomm");
   EXPECT_GE(meta.indexOfSignal("OnComm()"), 0);
 }
@@ -162,6 +165,8 @@ TEST(Dispatch, PropertiesAndMethodsByDispatchIdConvertAsTheRuntimeDoes) {
   EXPECT_EQ(control.TimeZone(), 10);
   invoke(control, 0x68030003, DispatchKind::kPropertyPut, {71.5});  // Longitude from a number
   EXPECT_EQ(control.Longitude(), "71.5");
+  invoke(control, dispatchIdOf("satellitesinview"), DispatchKind::kPropertyPut, {"True"});
+  EXPECT_TRUE(control.SatellitesInView());
   invoke(control, 0x6003000C, DispatchKind::kMethod, {"sentence"});  // addmsg
   EXPECT_EQ(invoke(control, 0x68030009, DispatchKind::kPropertyGet).toString(), "sentence");  // Idata
   EXPECT_EQ(invoke(control, 0x60030013, DispatchKind::kMethod, {"180"}).toDouble(), 3.1415926535);  // crad
