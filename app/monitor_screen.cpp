@@ -174,6 +174,7 @@ void MonitorScreen::connectToReceiver() {
   control.put("LongHemisphere", location_->enteredLongitudeHemisphere());
   control.put("CommPort", location_->enteredPort());
   control.put("TimeZone", location_->enteredTimeDifference());
+  control.put("SatellitesInView", true);  // the "$GPGSV" group behind each "$GPGSA", for the bars
 
   if (switchOnLinesAndPort(control)) setStatus("Attempting to connect to the GPS...");
   silence_->start();

@@ -75,6 +75,7 @@ TEST_F(MonitorScreenTest, LoadHandsTheEntriesToTheControlAndOpensThePort) {
   EXPECT_EQ(get(*monitor, "LatHemisphere").toString(), "S");
   EXPECT_EQ(get(*monitor, "Longitude").toString(), "144");  // "144." as a number
   EXPECT_EQ(get(*monitor, "TimeZone").toInt(), -10);
+  EXPECT_TRUE(get(*monitor, "SatellitesInView").toBool());
   EXPECT_EQ(get(*monitor, "PortOpen").toInt(), -1);
   EXPECT_EQ(monitor->statusValue->text(), "Attempting to connect to the GPS...");
   EXPECT_EQ(monitor->autoExitBox->text(), "Auto exit on a fix");
