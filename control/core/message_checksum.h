@@ -12,6 +12,17 @@ namespace vx {
 // Word `word` (counting from 1) of a message; the message must hold it.
 uint16_t messageWord(std::string_view message, int word);
 
+// The low byte of a word the message holds.
+inline unsigned char lowByte(std::string_view message, int word) {
+  return static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 2)]);
+}
+
+// True when word `last` is a data word: the message holds it and, behind
+// it, the data checksum, which is never read as a field.
+inline bool holdsDataWord(std::string_view message, int last) {
+  return message.size() >= static_cast<std::size_t>(2 * last + 2);
+}
+
 // True when words `first` to `last` of a message sum to zero in 16 bits:
 // the checksum among them holds. The message must hold them.
 bool checksumHolds(std::string_view message, int first, int last);

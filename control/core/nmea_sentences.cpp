@@ -1,12 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "nmea_sentences.h"
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdint>
 #include <cstring>
 
 #include "codecs.h"
+#include "message_checksum.h"
 #include "message_layout.h"
 #include "number_text.h"
 
@@ -18,23 +20,15 @@ using codec::cdeg;
 // NMEA speeds are in knots; the receiver reports centimetres per second.
 constexpr double kKnotsPerMetreSecond = 1.943844;
 
+constexpr int kSatellitesPerSentence = 4;
+constexpr int kLargestSnr = 99;  // the field's two digits
+
 // `count` words of the message starting at word `first` (counting from 1).
 std::string_view words(std::string_view message, int first, int count = 1) {
   return message.substr(static_cast<std::size_t>(2 * first - 2), static_cast<std::size_t>(2 * count));
 }
 
 double unsignedWord(std::string_view message, int word) { return codec::cvui(words(message, word)); }
-
-// The low byte of a word.
-unsigned char lowByte(std::string_view message, int word) {
-  return static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 2)]);
-}
-
-// True when word `last` is a data word: the message holds it and, behind
-// it, the data checksum, which is never read as a field.
-bool holdsDataWord(std::string_view message, int last) {
-  return message.size() >= static_cast<std::size_t>(2 * last + 2);
-}
 
 // Degrees and minutes, "ddmm.mmmm" (or "dddmm.mmmm"), from the absolute
 // angle; minutes that round up to 60 carry into the degrees.
@@ -92,6 +86,11 @@ unsigned char sentenceChecksum(std::string_view body) {
   return checksum;
 }
 
+// The channels that track a satellite.
+int satellitesInView(const ChannelReport& channels) {
+  return static_cast<int>(std::ranges::count_if(channels, [](const TrackedChannel& c) { return c.satellite != 0; }));
+}
+
 }  // namespace
 
 bool writePositionSentence(SentenceText& sentence, std::string_view message) {
@@ -144,6 +143,39 @@ bool writeChannelSentence(SentenceText& sentence, std::string_view message, cons
   sentence.appendFixed(dilutions.horizontal, 1, 2);
   sentence.append(',');
   sentence.appendFixed(dilutions.vertical, 1, 2);
+  closeSentence(sentence);
+  return sentence.fits();
+}
+
+int satelliteSentenceCount(const ChannelReport& channels) {
+  const int inView = satellitesInView(channels);
+  return inView == 0 ? 1 : (inView + kSatellitesPerSentence - 1) / kSatellitesPerSentence;
+}
+
+bool writeSatelliteSentence(SentenceText& sentence, const ChannelReport& channels, const SkyView& sky, int number) {
+  sentence.clear();
+  sentence.append("$GPGSV,");
+  sentence.appendFixed(satelliteSentenceCount(channels), 1, 0);
+  sentence.append(',');
+  sentence.appendFixed(number, 1, 0);
+  sentence.append(',');
+  appendTwoDigits(sentence, satellitesInView(channels));
+  const int first = (number - 1) * kSatellitesPerSentence;
+  int listed = 0;
+  for (const TrackedChannel& channel : channels) {
+    if (channel.satellite == 0) continue;
+    if (listed++ < first) continue;
+    if (listed > first + kSatellitesPerSentence) break;
+    sentence.append(',');
+    appendTwoDigits(sentence, channel.satellite);
+    sentence.append(',');
+    const SatelliteDirection* direction = sky.find(channel.satellite);
+    if (direction != nullptr && direction->elevation >= 0) appendTwoDigits(sentence, direction->elevation);
+    sentence.append(',');
+    if (direction != nullptr && direction->azimuth >= 0) sentence.appendFixed(direction->azimuth, 3, 0);
+    sentence.append(',');
+    appendTwoDigits(sentence, std::min<int>(channel.carrierToNoise, kLargestSnr));
+  }
   closeSentence(sentence);
   return sentence.fits();
 }

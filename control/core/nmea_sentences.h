@@ -10,6 +10,7 @@
 #include <string>
 #include <string_view>
 
+#include "satellite_reports.h"
 #include "sentence_text.h"
 
 namespace vx {
@@ -40,6 +41,15 @@ std::optional<std::string> channelSentence(std::string_view message,
 bool writePositionSentence(SentenceText& sentence, std::string_view message);
 bool writeChannelSentence(SentenceText& sentence, std::string_view message,
                           const DilutionsOfPrecision& dilutions);
+
+// $GPGSV: the satellites on the receiver's channels, four to a sentence,
+// in channel order; elevation and azimuth where `sky` lists the satellite
+// (empty fields otherwise), the SNR its C/No (at most 99). No satellite on
+// any channel is one sentence that says so. The group has
+// satelliteSentenceCount sentences; writeSatelliteSentence writes the one
+// numbered `number`, from 1, false if it would not fit.
+int satelliteSentenceCount(const ChannelReport& channels);
+bool writeSatelliteSentence(SentenceText& sentence, const ChannelReport& channels, const SkyView& sky, int number);
 
 // The dilutions that message 1003 carries.
 std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view message);

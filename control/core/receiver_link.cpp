@@ -174,12 +174,21 @@ void ReceiverLink::handleMessage(std::string_view message) {
       break;
     case kChannelMessageId:
       if (writeChannelSentence(sentence_, message, dilutions_)) addmsg(sentence_.view());
+      if (readChannelReport(channels_, message) && settings_.satellitesInView) addSatelliteSentences();
       break;
     case kPrecisionMessageId:
       if (auto dilutions = precisionFromMessage(message)) dilutions_ = *dilutions;
+      skyView_ = skyViewFromMessage(message);
       break;
     default:
       break;  // messages the control does not handle are ignored
+  }
+}
+
+void ReceiverLink::addSatelliteSentences() {
+  const int sentences = satelliteSentenceCount(channels_);
+  for (int number = 1; number <= sentences; ++number) {
+    if (writeSatelliteSentence(sentence_, channels_, skyView_, number)) addmsg(sentence_.view());
   }
 }
 

@@ -100,7 +100,8 @@ class ReceiverLink {
   void procinput(std::string_view input);
 
   // Back to text mode with a header expected, not woken, an empty queue.
-  // The receive buffer, the sequence counter and the dilutions stay.
+  // The receive buffer, the sequence counter, the dilutions and what the
+  // receiver last reported of its satellites stay.
   void reset();
 
   // Starts in binary mode, for a receiver that was woken earlier.
@@ -119,6 +120,10 @@ class ReceiverLink {
   const WakeUp& wakeUp() const { return wakeUp_; }
   const SentenceQueue& queue() const { return queue_; }
   const DilutionsOfPrecision& dilutions() const { return dilutions_; }
+  // The channels of the last message 1002 that held them all.
+  const ChannelReport& channels() const { return channels_; }
+  // The satellites in view of the last message 1003.
+  const SkyView& skyView() const { return skyView_; }
 
  private:
   enum HeaderSearch { kNoHeader, kHeaderIncomplete, kHeaderFound };
@@ -136,6 +141,7 @@ class ReceiverLink {
   void dataStep();    // data expected and more than its bytes here
   void resynchronise();
   void handleMessage(std::string_view message);
+  void addSatelliteSentences();
 
   LinkSettings settings_;
   LocalClock clock_;
@@ -157,6 +163,8 @@ class ReceiverLink {
 
   WakeUp wakeUp_;
   DilutionsOfPrecision dilutions_;
+  ChannelReport channels_{};
+  SkyView skyView_;
   SentenceQueue queue_;
 };
 

@@ -2,6 +2,10 @@
 // The receive path against real recordings of receivers of this family.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <map>
+#include <sstream>
+
 #include "captures.h"
 #include "codecs.h"
 #include "transcript.h"
@@ -51,6 +55,71 @@ TEST(FixRecording, SentencesCarryTheRecordedFixNearUtrecht) {
       EXPECT_NE(sentence.find(",0.00,0.00,0.00*"), std::string::npos) << sentence;
     }
   }
+}
+
+// The comma-separated fields of a sentence, its checksum cut off.
+std::vector<std::string> fieldsOf(const std::string& sentence) {
+  std::vector<std::string> fields;
+  std::istringstream body(sentence.substr(0, sentence.find('*')));
+  for (std::string field; std::getline(body, field, ',');) fields.push_back(field);
+  return fields;
+}
+
+// The recording's channels, as a host switching SatellitesInView on reads
+// them: satellites in channel order, none on channel 10; C/No as recorded.
+// The recording ends with a line feed from the log it was cut from; a sync
+// byte in its place, as the receiver's next message would bring, lets the
+// last message through.
+TEST(FixRecording, SatellitesInViewCarryTheRecordedChannelsAndLeaveTheRestAsItWas) {
+  VX_LOAD_CAPTURE_OR_SKIP(recorded, "fix-utrecht.bin");
+  const std::string recording = recorded.substr(0, recorded.size() - (recorded.ends_with('\n') ? 1 : 0)) + "\xFF";
+  struct Row {
+    int channel, satellite;
+    bool used;
+    int lowestSignal, highestSignal;
+  };
+  const Row table[] = {{0, 1, false, 0, 24},  {1, 5, true, 50, 50},   {2, 4, true, 44, 45},  {3, 14, true, 44, 45},
+                       {4, 2, false, 0, 0},   {5, 7, true, 39, 40},   {6, 30, true, 46, 47}, {7, 18, false, 33, 35},
+                       {8, 24, true, 35, 37}, {9, 9, true, 50, 51},   {11, 22, true, 41, 42}};
+  const test::Transcript off = test::transcriptOf(recording, 0, true);
+  test::Recorder recorder;
+  recorder.link().assumeAwake();
+  recorder.link().settings().satellitesInView = true;
+  recorder.feed(recording, 0);
+  test::Transcript on = recorder.transcript();
+  std::map<int, std::pair<int, int>> signals;  // satellite: lowest and highest SNR
+  std::vector<int> order;
+  int groups = 0;
+  for (const std::string& sentence : on) {
+    if (!sentence.starts_with("$GPGSV")) continue;
+    const auto fields = fieldsOf(sentence);
+    ASSERT_EQ(fields[1], "3") << sentence;
+    ASSERT_EQ(fields[3], "11") << sentence;
+    if (fields[2] == "1") ++groups, order.clear();
+    for (std::size_t at = 4; at + 3 < fields.size(); at += 4) {
+      EXPECT_EQ(fields[at + 1] + fields[at + 2], "") << "no elevation or azimuth without 1003: " << sentence;
+      const int satellite = std::stoi(fields[at]), snr = std::stoi(fields[at + 3]);
+      order.push_back(satellite);
+      auto [entry, added] = signals.try_emplace(satellite, snr, snr);
+      entry->second = {std::min(entry->second.first, snr), std::max(entry->second.second, snr)};
+    }
+    ASSERT_EQ(fields.size(), fields[2] == "3" ? 16u : 20u) << sentence;
+  }
+  EXPECT_EQ(groups, 21);
+  ASSERT_EQ(order.size(), std::size(table));
+  for (std::size_t i = 0; i < std::size(table); ++i) {
+    const Row& row = table[i];
+    EXPECT_EQ(order[i], row.satellite) << "channel " << row.channel;
+    EXPECT_EQ(signals[row.satellite], std::make_pair(row.lowestSignal, row.highestSignal)) << row.satellite;
+    const TrackedChannel& last = recorder.link().channels()[static_cast<std::size_t>(row.channel)];
+    EXPECT_EQ(last.satellite, row.satellite);
+    EXPECT_EQ(last.usedInFix(), row.used) << "channel " << row.channel;
+  }
+  EXPECT_EQ(recorder.link().channels()[10].satellite, 0);
+  // Without them the stream is as it was; with them, the same with each group behind its $GPGSA.
+  EXPECT_EQ(std::ranges::count_if(off, [](const std::string& s) { return s.starts_with("$GPGSV"); }), 0);
+  std::erase_if(on, [](const std::string& s) { return s.starts_with("$GPGSV"); });
+  EXPECT_EQ(on, off);
 }
 
 TEST(WakeupRecording, ReplyOnTheThirdLineAndInitWhenBinaryBegins) {

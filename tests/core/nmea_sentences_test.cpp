@@ -6,10 +6,13 @@
 #include <cmath>
 
 #include "message_builder.h"
+#include "receiver_bytes.h"
 #include "receiver_messages.h"
 
 namespace vx {
 namespace {
+
+using test::cutToDataWords;
 
 ReceiverPosition workedPosition() {
   ReceiverPosition p;
@@ -23,13 +26,6 @@ ReceiverPosition workedPosition() {
 // Latitude or longitude in 1e-8 radian for an angle in degrees.
 int32_t radians1e8(double degrees) {
   return static_cast<int32_t>(std::llround(degrees / 180.0 * 3.1415926535 * 1e8));
-}
-
-// The message cut to its first `count` data words, header and checksum made anew.
-std::string cutToDataWords(const std::string& message, int count) {
-  std::vector<uint16_t> data;
-  for (int word = 6; word < 6 + count; ++word) data.push_back(messageWord(message, word));
-  return buildMessage(messageWord(message, 2), data);
 }
 
 std::string body(const std::optional<std::string>& sentence) {

@@ -88,7 +88,8 @@ test::Transcript transcriptWithCuts(std::string_view bytes, const std::vector<st
   return recorder.transcript();
 }
 
-// The real recordings, cut at every read size from one byte up and at random.
+// The real recordings, cut at every read size from one byte up and at random,
+// with the satellites in view and without.
 TEST(ReadSizeIndependence, RecordingsGiveTheSameTranscriptForAnyCuts) {
   struct Recording {
     const char* name;
@@ -99,9 +100,12 @@ TEST(ReadSizeIndependence, RecordingsGiveTheSameTranscriptForAnyCuts) {
     const auto bytes = test::loadCapture(recording.name);
     if (!bytes) continue;
     ++read;
-    const test::Transcript whole = test::transcriptOf(*bytes, 0, recording.awake);
-    for (std::size_t chunk : {1u, 2u, 7u, 64u, 500u}) {
-      EXPECT_EQ(test::transcriptOf(*bytes, chunk, recording.awake), whole) << recording.name << ", chunk " << chunk;
+    for (bool satellites : {false, true}) {
+      const test::Transcript whole = test::transcriptOf(*bytes, 0, recording.awake, satellites);
+      for (std::size_t chunk : {1u, 2u, 7u, 64u, 500u}) {
+        EXPECT_EQ(test::transcriptOf(*bytes, chunk, recording.awake, satellites), whole)
+            << recording.name << ", chunk " << chunk << (satellites ? ", satellites in view" : "");
+      }
     }
   }
   if (read == 0) GTEST_SKIP() << "no recording found in " << test::capturesDirectory();

@@ -176,6 +176,45 @@ TEST_F(BinaryLinkTest, ShortHandledMessagesYieldNothingAndLeaveTheDilutionsAlone
   EXPECT_NE(recorder.sentences()[0].find("1.80,0.90,1.50"), std::string::npos);
 }
 
+// The $GPGSV group behind each $GPGSA, with elevation and azimuth from the
+// last 1003 where it lists the satellite.
+TEST_F(BinaryLinkTest, SatellitesInViewFollowTheChannelsWithTheLastSkyView) {
+  ReceiverPrecision sky;  // 1e-4 radian: 5000 is 28.6 degrees, 40000 is 229.2, 62831 is 359.99
+  sky.visible = {{7, 40000, 5000}, {30, 62831, 0}, {12, 1000, -1000}};
+  ReceiverPrecision tooMany = sky;
+  tooMany.visible.resize(13);
+  struct Case {
+    std::string precision;
+    std::vector<ReceiverChannel> channels;
+    std::vector<std::string> expected;  // bodies of the $GPGSV sentences
+  };
+  const Case cases[] = {
+      {precisionMessage(sky), {{7, 7, 45}, {6, 30, 21}, {0, 9, 33}, {1, 12, 120}},
+       {"GPGSV,1,1,04,07,29,229,45,30,00,000,21,09,,,33,12,,006,99"}},
+      {test::cutToDataWords(precisionMessage(sky), 12), {{7, 7, 45}, {6, 30, 21}}, {"GPGSV,1,1,02,07,29,229,45,30,,,21"}},  // list cut short
+      {precisionMessage(tooMany, 48), {{7, 7, 45}}, {"GPGSV,1,1,01,07,,,45"}},
+      {precisionMessage(1, 2, 3), {}, {"GPGSV,1,1,00"}},
+      {"", {{0, 1, 10}, {0, 2, 11}, {0, 0, 0}, {0, 3, 12}, {0, 4, 13}, {0, 5, 14}},
+       {"GPGSV,2,1,05,01,,,10,02,,,11,03,,,12,04,,,13", "GPGSV,2,2,05,05,,,14"}},
+  };
+  for (const Case& c : cases) {
+    Recorder satellites;
+    satellites.link().assumeAwake();
+    satellites.link().settings().satellitesInView = true;
+    satellites.receive(c.precision + channelMessage(c.channels) + kSync);
+    std::vector<std::string> bodies;
+    for (const std::string& sentence : satellites.sentences()) {
+      if (sentence.starts_with("$GPGSV")) bodies.push_back(sentence.substr(1, sentence.size() - 4));
+    }
+    EXPECT_EQ(bodies, c.expected) << c.expected.front();
+  }
+  // A 1002 one word short of the last C/No still gives its $GPGSA, and no group.
+  link().settings().satellitesInView = true;
+  recorder.receive(channelMessage({{1, 3, 40}}, 44) + kSync);
+  ASSERT_EQ(recorder.sentences().size(), 1u);
+  EXPECT_TRUE(recorder.sentences()[0].starts_with("$GPGSA"));
+}
+
 // --- Text mode -----------------------------------------------------------
 
 TEST_F(ReceiverLinkTest, LineFollowedByFFSwitchesToBinaryWhileItIsHandled) {

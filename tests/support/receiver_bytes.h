@@ -6,7 +6,9 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
+#include "message_builder.h"
 #include "wake_up.h"
 
 namespace vx::test {
@@ -16,5 +18,14 @@ inline const std::string kSync(1, '\xFF');
 inline constexpr const char* kWorkedExampleInit =
     "FF 81 B0 04 15 00 00 00 3C 79 01 00 0D 00 00 00 00 00 00 00 06 00 0C 00 EA 07 03 00 "
     "1E 00 0F 00 00 00 6A 04 00 00 96 F8 00 00 00 00 00 00 00 00 00 00 00 00 C6 FA";
+
+// The message cut to its first `count` data words, header and checksum made anew.
+inline std::string cutToDataWords(const std::string& message, int count) {
+  std::vector<uint16_t> data;
+  for (int word = header_words::kFirstDataWord; word < header_words::kFirstDataWord + count; ++word) {
+    data.push_back(messageWord(message, word));
+  }
+  return buildMessage(messageWord(message, header_words::kId), data);
+}
 
 }  // namespace vx::test

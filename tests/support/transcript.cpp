@@ -37,9 +37,10 @@ std::vector<std::string> Recorder::writes() const {
   return out;
 }
 
-Transcript transcriptOf(std::string_view bytes, std::size_t chunk, bool awake) {
+Transcript transcriptOf(std::string_view bytes, std::size_t chunk, bool awake, bool satellitesInView) {
   Recorder recorder;
   if (awake) recorder.link().assumeAwake();
+  recorder.link().settings().satellitesInView = satellitesInView;
   recorder.feed(bytes, chunk);
   return recorder.transcript();
 }

@@ -41,6 +41,6 @@ class Recorder {
 };
 
 // The transcript of `bytes` fed in chunks of `chunk`, from a new link.
-Transcript transcriptOf(std::string_view bytes, std::size_t chunk, bool awake = false);
+Transcript transcriptOf(std::string_view bytes, std::size_t chunk, bool awake = false, bool satellitesInView = false);
 
 }  // namespace vx::test
