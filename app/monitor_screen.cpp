@@ -201,28 +201,37 @@ void MonitorScreen::onSentenceWaiting() {
   if (isUnloaded() || !control_) return;
   const QPointer<MonitorScreen> alive(this);
   try {
-    const QString sentence = control_->get("Idata").toString();
-    // A lost line stays lost: a sentence the control still held when the
-    // line went is shown, but says nothing of the line.
-    if (!lost_ && !sentence.isEmpty()) {
-      hideSilenceHint();
-      silence_->start();
-    }
-    if (!lost_ && !silent_) setStatus("Receiving data...");
-    if (const auto position = positionReport(sentence); position && showPosition(*position)) return;
-    if (const auto precision = precisionReport(sentence)) showPrecision(*precision);
-    if (const auto satellites = satellitesReport(sentence)) collectSatellites(*satellites);
-
-    QCoreApplication::processEvents();
-    // Events that ran here may have closed the screen, or destroyed it.
-    if (alive.isNull() || isUnloaded()) return;
-    if (autoExitBox->value() == 0) {
-      autoExitCount_ = 0;
-      autoExitBox->setText(kAutoExitAtRest);
+    // Every sentence waiting, not one per event: with the satellites in view
+    // a second of the receiver brings more sentences than events, and the
+    // screen would fall ever further behind.
+    QString sentence = control_->get("Idata").toString();
+    while (showSentence(sentence, alive) && !(sentence = control_->get("Idata").toString()).isEmpty()) {
     }
   } catch (const std::exception& error) {
     if (!alive.isNull()) showErrorReport(this, kSentenceModule, error);
   }
+}
+
+bool MonitorScreen::showSentence(const QString& sentence, const QPointer<MonitorScreen>& alive) {
+  // A lost line stays lost: a sentence the control still held when the
+  // line went is shown, but says nothing of the line.
+  if (!lost_ && !sentence.isEmpty()) {
+    hideSilenceHint();
+    silence_->start();
+  }
+  if (!lost_ && !silent_) setStatus("Receiving data...");
+  if (const auto position = positionReport(sentence); position && showPosition(*position)) return false;
+  if (const auto precision = precisionReport(sentence)) showPrecision(*precision);
+  if (const auto satellites = satellitesReport(sentence)) collectSatellites(*satellites);
+
+  QCoreApplication::processEvents();
+  // Events that ran here may have closed the screen, or destroyed it.
+  if (alive.isNull() || isUnloaded()) return false;
+  if (autoExitBox->value() == 0) {
+    autoExitCount_ = 0;
+    autoExitBox->setText(kAutoExitAtRest);
+  }
+  return true;
 }
 
 bool MonitorScreen::showPosition(const PositionReport& report) {

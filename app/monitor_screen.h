@@ -3,7 +3,7 @@
 // control by its programmatic identifier "vx.vxcomm" and drives it by name
 // through its late-binding interface: on load it hands it the position,
 // time difference and port of the location entry screen and opens the
-// port; on each OnComm it takes one sentence and shows time, date,
+// port; on each OnComm it takes the sentences waiting and shows time, date,
 // position, fix quality, the number of satellites used in the fix and
 // precision, and below the rows the satellites the receiver tracks with
 // their signals (it switches the control's SatellitesInView on for them). With "Auto exit on a
@@ -16,12 +16,13 @@
 // last values stay readable and the countdown stops. Lost stays lost for
 // the screen's life: the port is not opened again.
 //
-// The sentence handler lets pending events run once per sentence, so it
+// The sentence handler lets pending events run after each sentence, so it
 // may be entered again, and the screen may close (and even be destroyed by
 // its owner) inside it: after each such point the handler touches nothing
 // of a closed screen.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <chrono>
 #include <memory>
@@ -97,6 +98,10 @@ class MonitorScreen : public Screen {
   // port opens, and the device borrowed where gpsd's control socket lets us.
   void checkGpsd();
   void connectToReceiver();
+  // One sentence taken from the control, shown; false when the screen closed
+  // meanwhile (it may be destroyed: `alive` is then null) and nothing more
+  // may be touched.
+  bool showSentence(const QString& sentence, const QPointer<MonitorScreen>& alive);
   // Returns true when the automatic exit ran: the handler must end at once.
   bool showPosition(const PositionReport& report);
   void showPrecision(const PrecisionReport& report);

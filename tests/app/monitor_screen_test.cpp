@@ -20,6 +20,7 @@
 #include "location_screen.h"
 #include "port_link.h"
 #include "pty_receiver.h"
+#include "receiver_bytes.h"
 #include "receiver_messages.h"
 #include "satellite_bar.h"
 #include "satellite_bars.h"
@@ -207,6 +208,35 @@ TEST_F(MonitorScreenTest, BarsShowTheTrackedSatellitesAndWhichTheFixUses) {
   EXPECT_EQ(barTexts(*monitor), QStringList({"Satellite 18: 34 dB-Hz, used in the fix", "Satellite 14: 46 dB-Hz, tracked"}));
   EXPECT_EQ(monitor->satelliteBars->summary->text(), "Tracked: 2, used in the fix: 1");
   EXPECT_EQ(monitor->clientArea()->size(), QSize(325, 205));
+}
+
+// A real receiver's seconds through the control: the bars show its
+// channels, satellites and used flags as it reported them.
+TEST_F(MonitorScreenTest, BarsShowARealReceiversChannels) {
+  VX_LOAD_CAPTURE_OR_SKIP(recording, "fix-utrecht.bin");
+  auto monitor = open();
+  receiver.write("EARTHA\r\n" + recording + vx::test::kSync);  // the next sync byte ends the last message
+  ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->timeValue->text() == "20:42:39"; }, std::chrono::seconds(10))) << monitor->timeValue->text().toStdString();
+  vx::test::processEventsFor(std::chrono::milliseconds(200));  // the last second's sentences behind its "$GPRMC"
+  struct Expected {
+    int satellite;
+    bool used;
+    int weakest, strongest;  // dB-Hz over the recording
+  };
+  const Expected channels[] = {{1, false, 0, 24},  {5, true, 50, 50},   {4, true, 44, 45},  {14, true, 44, 45},
+                               {2, false, 0, 0},   {7, true, 39, 40},   {30, true, 46, 47}, {18, false, 33, 35},
+                               {24, true, 35, 37}, {9, true, 50, 51},   {22, true, 41, 42}};
+  const QList<SatelliteBar*> bars = monitor->satelliteBars->shownBars();
+  ASSERT_EQ(bars.size(), std::size(channels)) << barTexts(*monitor).join("; ").toStdString();
+  for (std::size_t i = 0; i < std::size(channels); ++i) {
+    const SatelliteBar& bar = *bars[static_cast<qsizetype>(i)];
+    EXPECT_EQ(bar.reading().satellite, channels[i].satellite) << i;
+    EXPECT_EQ(bar.used(), channels[i].used) << i;
+    EXPECT_GE(bar.reading().signal, channels[i].weakest) << i;
+    EXPECT_LE(bar.reading().signal, channels[i].strongest) << i;
+  }
+  EXPECT_EQ(monitor->satelliteBars->summary->text(), "Tracked: 11, used in the fix: 8");
+  EXPECT_EQ(monitor->satellitesValue->text(), "8 used in the fix");
 }
 
 // The automatic exit ends the screen at once, even with its About box open.
