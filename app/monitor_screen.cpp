@@ -376,6 +376,8 @@ void MonitorScreen::showNotes() {
 }
 
 void MonitorScreen::setStatus(const QString& text) {
+  // Said again with every sentence: only a new text needs the row laid out anew.
+  if (statusValue->text() == text && !text.isEmpty()) return;
   statusValue->setText(text);
   const int rowHeight = vx::fromTwips(0, 0, 0, kRowHeightTwips).height();
   statusValue->resize(statusValue->width(), std::max(rowHeight, statusValue->heightForWidth(statusValue->width())));
