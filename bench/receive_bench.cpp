@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 // Throughput of the receive path over a real recording replayed 1000 times
 // (about 5 MB), fed in reads of 1, 16 and 4096 bytes and as one burst, and
-// the heap allocations it makes per sentence once warmed up.
+// the heap allocations it makes per sentence once warmed up; at 4096-byte
+// reads also with SatellitesInView, whose $GPGSV groups count as sentences.
 #include <benchmark/benchmark.h>
 
 #include <algorithm>
@@ -45,6 +46,7 @@ void BM_Receive(benchmark::State& state) {
     return;
   }
   const bool oneBurst = state.range(0) == 0;
+  const bool satellitesInView = state.range(1) != 0;
   const auto chunk = oneBurst ? bytes.size() : static_cast<std::size_t>(state.range(0));
   // One burst is all warm-up: its count includes the filling of the buffers.
   const std::size_t warmUpBytes = oneBurst ? 0 : bytes.size() / kReplays * kWarmUpReplays;
@@ -54,6 +56,7 @@ void BM_Receive(benchmark::State& state) {
   for (auto _ : state) {
     vx::ReceiverLink link([] { return vx::DateTime{2026, 12, 7, 12, 0, 0}; }, [](std::string_view) {});
     link.assumeAwake();
+    link.settings().satellitesInView = satellitesInView;
     const auto takeSentences = [&] {
       benchmark::DoNotOptimize(link.takeSentence());
       ++sentences;
@@ -77,7 +80,14 @@ void BM_Receive(benchmark::State& state) {
   state.counters["allocs_per_sentence"] =
       static_cast<double>(steadyAllocations) / static_cast<double>(std::max<uint64_t>(steadySentences, 1));
 }
-BENCHMARK(BM_Receive)->Arg(1)->Arg(16)->Arg(4096)->Arg(0)->ArgName("chunk")->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_Receive)
+    ->ArgNames({"chunk", "satellites"})
+    ->Args({1, 0})
+    ->Args({16, 0})
+    ->Args({4096, 0})
+    ->Args({0, 0})
+    ->Args({4096, 1})
+    ->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -8,12 +8,6 @@
 
 namespace vx {
 
-uint16_t messageWord(std::string_view message, int word) {
-  const auto low = static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 2)]);
-  const auto high = static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 1)]);
-  return static_cast<uint16_t>(low | high << 8);
-}
-
 bool checksumHolds(std::string_view message, int first, int last) {
   // Four words at a time, alternate words summed apart in 32-bit lanes: a
   // message of at most 65535 words cannot overflow a lane.

@@ -10,7 +10,11 @@
 namespace vx {
 
 // Word `word` (counting from 1) of a message; the message must hold it.
-uint16_t messageWord(std::string_view message, int word);
+inline uint16_t messageWord(std::string_view message, int word) {
+  const auto low = static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 2)]);
+  const auto high = static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 1)]);
+  return static_cast<uint16_t>(low | high << 8);
+}
 
 // The low byte of a word the message holds.
 inline unsigned char lowByte(std::string_view message, int word) {

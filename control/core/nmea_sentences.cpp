@@ -86,9 +86,10 @@ unsigned char sentenceChecksum(std::string_view body) {
   return checksum;
 }
 
-// The channels that track a satellite.
-int satellitesInView(const ChannelReport& channels) {
-  return static_cast<int>(std::ranges::count_if(channels, [](const TrackedChannel& c) { return c.satellite != 0; }));
+// Three digits, for azimuths: 0 to 359.
+void appendThreeDigits(SentenceText& body, int value) {
+  body.append(static_cast<char>('0' + value / 100));
+  body.append(std::string_view(&kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2));
 }
 
 }  // namespace
@@ -147,34 +148,31 @@ bool writeChannelSentence(SentenceText& sentence, std::string_view message, cons
   return sentence.fits();
 }
 
-int satelliteSentenceCount(const ChannelReport& channels) {
-  const int inView = satellitesInView(channels);
-  return inView == 0 ? 1 : (inView + kSatellitesPerSentence - 1) / kSatellitesPerSentence;
+int satelliteSentenceCount(const ChannelSatellites& inView) {
+  return inView.count == 0 ? 1 : (inView.count + kSatellitesPerSentence - 1) / kSatellitesPerSentence;
 }
 
-bool writeSatelliteSentence(SentenceText& sentence, const ChannelReport& channels, const SkyView& sky, int number) {
+bool writeSatelliteSentence(SentenceText& sentence, const ChannelSatellites& inView, const SkyView& sky, int number) {
   sentence.clear();
   sentence.append("$GPGSV,");
-  sentence.appendFixed(satelliteSentenceCount(channels), 1, 0);
+  sentence.append(static_cast<char>('0' + satelliteSentenceCount(inView)));  // at most three
   sentence.append(',');
-  sentence.appendFixed(number, 1, 0);
+  sentence.append(static_cast<char>('0' + number));
   sentence.append(',');
-  appendTwoDigits(sentence, satellitesInView(channels));
+  appendTwoDigits(sentence, inView.count);
   const int first = (number - 1) * kSatellitesPerSentence;
-  int listed = 0;
-  for (const TrackedChannel& channel : channels) {
-    if (channel.satellite == 0) continue;
-    if (listed++ < first) continue;
-    if (listed > first + kSatellitesPerSentence) break;
+  const int last = std::min(first + kSatellitesPerSentence, inView.count);
+  for (int at = first; at < last; ++at) {
+    const TrackedChannel& satellite = inView.satellites[static_cast<std::size_t>(at)];
     sentence.append(',');
-    appendTwoDigits(sentence, channel.satellite);
+    appendTwoDigits(sentence, satellite.satellite);
     sentence.append(',');
-    const SatelliteDirection* direction = sky.find(channel.satellite);
+    const SatelliteDirection* direction = sky.find(satellite.satellite);
     if (direction != nullptr && direction->elevation >= 0) appendTwoDigits(sentence, direction->elevation);
     sentence.append(',');
-    if (direction != nullptr && direction->azimuth >= 0) sentence.appendFixed(direction->azimuth, 3, 0);
+    if (direction != nullptr && direction->azimuth >= 0) appendThreeDigits(sentence, direction->azimuth);
     sentence.append(',');
-    appendTwoDigits(sentence, std::min<int>(channel.carrierToNoise, kLargestSnr));
+    appendTwoDigits(sentence, std::min<int>(satellite.carrierToNoise, kLargestSnr));
   }
   closeSentence(sentence);
   return sentence.fits();

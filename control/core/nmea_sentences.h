@@ -42,14 +42,14 @@ bool writePositionSentence(SentenceText& sentence, std::string_view message);
 bool writeChannelSentence(SentenceText& sentence, std::string_view message,
                           const DilutionsOfPrecision& dilutions);
 
-// $GPGSV: the satellites on the receiver's channels, four to a sentence,
-// in channel order; elevation and azimuth where `sky` lists the satellite
-// (empty fields otherwise), the SNR its C/No (at most 99). No satellite on
-// any channel is one sentence that says so. The group has
+// $GPGSV: the satellites on the receiver's channels (channelSatellites),
+// four to a sentence; elevation and azimuth where `sky` lists the
+// satellite (empty fields otherwise), the SNR its C/No (at most 99). No
+// satellite on any channel is one sentence that says so. The group has
 // satelliteSentenceCount sentences; writeSatelliteSentence writes the one
 // numbered `number`, from 1, false if it would not fit.
-int satelliteSentenceCount(const ChannelReport& channels);
-bool writeSatelliteSentence(SentenceText& sentence, const ChannelReport& channels, const SkyView& sky, int number);
+int satelliteSentenceCount(const ChannelSatellites& inView);
+bool writeSatelliteSentence(SentenceText& sentence, const ChannelSatellites& inView, const SkyView& sky, int number);
 
 // The dilutions that message 1003 carries.
 std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view message);

@@ -186,9 +186,10 @@ void ReceiverLink::handleMessage(std::string_view message) {
 }
 
 void ReceiverLink::addSatelliteSentences() {
-  const int sentences = satelliteSentenceCount(channels_);
+  const ChannelSatellites inView = channelSatellites(channels_);
+  const int sentences = satelliteSentenceCount(inView);
   for (int number = 1; number <= sentences; ++number) {
-    if (writeSatelliteSentence(sentence_, channels_, skyView_, number)) addmsg(sentence_.view());
+    if (writeSatelliteSentence(sentence_, inView, skyView_, number)) addmsg(sentence_.view());
   }
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "satellite_reports.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "codecs.h"
@@ -37,6 +38,26 @@ bool readChannelReport(ChannelReport& report, std::string_view message) {
                                                  messageWord(message, at::carrierToNoise(channel))};
   }
   return true;
+}
+
+ChannelSatellites channelSatellites(const ChannelReport& report) {
+  ChannelSatellites list;
+  std::bitset<256> listed;
+  for (const TrackedChannel& channel : report) {
+    if (channel.satellite == 0) continue;
+    if (!listed.test(channel.satellite)) {
+      listed.set(channel.satellite);
+      list.satellites[static_cast<std::size_t>(list.count++)] = channel;
+      continue;
+    }
+    for (TrackedChannel& earlier : list.satellites) {
+      if (earlier.satellite == channel.satellite) {
+        earlier.carrierToNoise = std::max(earlier.carrierToNoise, channel.carrierToNoise);
+        break;
+      }
+    }
+  }
+  return list;
 }
 
 const SatelliteDirection* SkyView::find(int satellite) const {

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <array>
+#include <bitset>
 #include <cstdint>
 #include <string_view>
 
@@ -25,6 +26,15 @@ using ChannelReport = std::array<TrackedChannel, channel_words::kChannels>;
 // The twelve channels of message 1002. False, and `report` left as it
 // was, when the message ends before the last channel's C/No.
 bool readChannelReport(ChannelReport& report, std::string_view message);
+
+// The satellites on the channels, each once (a receiver may search for one
+// on several channels), in the order of the first channel each is on, with
+// the strongest C/No any of its channels has.
+struct ChannelSatellites {
+  std::array<TrackedChannel, channel_words::kChannels> satellites;
+  int count = 0;
+};
+ChannelSatellites channelSatellites(const ChannelReport& report);
 
 // A satellite in view, its angles in whole degrees; -1 where the receiver
 // gave none or one out of range (elevation 0 to 90, azimuth 0 to 359).

@@ -194,6 +194,7 @@ TEST_F(BinaryLinkTest, SatellitesInViewFollowTheChannelsWithTheLastSkyView) {
       {test::cutToDataWords(precisionMessage(sky), 12), {{7, 7, 45}, {6, 30, 21}}, {"GPGSV,1,1,02,07,29,229,45,30,,,21"}},  // list cut short
       {precisionMessage(tooMany, 48), {{7, 7, 45}}, {"GPGSV,1,1,01,07,,,45"}},
       {precisionMessage(1, 2, 3), {}, {"GPGSV,1,1,00"}},
+      {"", {{0, 16, 0}, {0, 16, 2}, {0, 16, 1}}, {"GPGSV,1,1,01,16,,,02"}},  // searched for on three channels
       {"", {{0, 1, 10}, {0, 2, 11}, {0, 0, 0}, {0, 3, 12}, {0, 4, 13}, {0, 5, 14}},
        {"GPGSV,2,1,05,01,,,10,02,,,11,03,,,12,04,,,13", "GPGSV,2,2,05,05,,,14"}},
   };

@@ -67,6 +67,14 @@ TEST(Vxdecode, AwakeStartsInBinaryMode) {
   EXPECT_GE(std::count(awake.out.begin(), awake.out.end(), '\n'), 40);
 }
 
+TEST(Vxdecode, SatellitesFollowEachChannelSentence) {
+  VX_LOAD_CAPTURE_OR_SKIP(recording, "fix-utrecht.bin");
+  const auto satellites = vxdecode({"-", "--awake", "--satellites"}, recording);
+  EXPECT_EQ(satellites.exitCode, 0);
+  EXPECT_NE(satellites.out.find("*0D\n$GPGSV,3,1,11,01,,,00,05,,,50,04,,,44,14,,,45*7A\n$GPGSV,3,2,11,"), std::string::npos)
+      << satellites.out.substr(0, 300);
+}
+
 TEST(Vxdecode, BadArgumentsPrintUsageAndExitTwo) {
   const std::vector<std::vector<std::string>> bad{
       {"--chunk", "0"}, {"--chunk", "x"},      {"--tz", "1.5"},

@@ -203,6 +203,17 @@ TEST_F(Vxinit, StopsAfterCountSentencesOnALinkedPort) {
   EXPECT_EQ(std::count(result.out.begin(), result.out.end(), '\n'), 2);
 }
 
+TEST_F(Vxinit, SatellitesPrintsTheSatellitesInViewAfterEachChannelSentence) {
+  auto vxinit = start({"--device", receiver.devicePath(), "--satellites", "--count", "2", "--timeout", "20", "--lat",
+                       "52.06", "--lon", "5.14"});
+  wakeUp();
+  receiver.write(channelMessage({{1, 5, 40}}) + std::string(1, '\xFF'));
+  const auto result = vxinit->wait(20);
+  EXPECT_EQ(result.exitCode, 0) << result.err;
+  EXPECT_TRUE(result.out.starts_with("$GPGSA,A,3,05,")) << result.out;
+  EXPECT_NE(result.out.find("\n$GPGSV,1,1,01,05,,,40*"), std::string::npos) << result.out;
+}
+
 TEST_F(Vxinit, TimeoutExitsThree) {
   auto vxinit = start({"--device", receiver.devicePath(), "--until-fix", "--timeout", "0.5", "--lat", "52.06", "--lon", "5.14"});
   const auto result = vxinit->wait(20);

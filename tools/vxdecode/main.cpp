@@ -36,6 +36,7 @@ const std::string kUsage = std::string() +
     "  --lat-hem N|S     its hemisphere (default " + vx::kDefaultLatHemisphere + ")\n"
     "  --lon DEGREES     longitude for the initialisation (default " + vx::kDefaultLongitude + ")\n"
     "  --lon-hem E|W     its hemisphere (default " + vx::kDefaultLongHemisphere + ")\n"
+    "  --satellites      print the satellites in view ($GPGSV) after each $GPGSA\n"
     "  -h, --help        show this help and exit\n"
     "      --version     show the version and exit\n"
     "\n"
@@ -75,6 +76,8 @@ Options parse(int argc, char** argv) {
       options.settings.longitude = vx::cli::number(args.value(arg), "--lon");
     } else if (arg == "--lon-hem") {
       options.settings.longHemisphere = vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem");
+    } else if (arg == "--satellites") {
+      options.settings.satellitesInView = true;
     } else if (vx::cli::isHelpOrVersion(arg)) {
       vx::cli::answerHelpOrVersion(arg, "vxdecode", kUsage);
     } else if ((arg == "-" || !arg.starts_with("-")) && !havePath) {

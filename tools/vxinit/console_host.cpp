@@ -33,6 +33,7 @@ void ConsoleHost::start() {
   } else if (const std::optional<int> offset = clock_().utcOffsetSeconds) {
     byName_.put("TimeZone", -*offset / 3600.0);
   }
+  byName_.put("SatellitesInView", options_.satellitesInView);
   byName_.put("CommPort", options_.port);
   byName_.put("DTREnable", true);
   byName_.put("RTSEnable", true);

@@ -26,6 +26,7 @@ struct ConsoleOptions {
   QString longHemisphere = kDefaultLongHemisphere;
   std::optional<double> timeZone;  // hours to add to local time; nothing: the clock's own difference
   bool untilFix = false;
+  bool satellitesInView = kDefaultSatellitesInView;  // $GPGSV after each $GPGSA
   long count = 0;  // 0: no limit
 };
 

@@ -67,6 +67,7 @@ const std::string kUsage = std::string() +
     "                    time included, which gives the receiver the exact UTC\n"
     "                    time in every zone, even when summer time begins or\n"
     "                    ends before the receiver wakes\n"
+    "  --satellites      also print the satellites in view ($GPGSV) after each $GPGSA\n"
     "  --until-fix       exit at the first valid fix\n"
     "  --count N         exit after N sentences\n"
     "  --timeout S       give up after S seconds\n"
@@ -159,6 +160,8 @@ Options parse(int argc, char** argv) {
       vx::TimeDifferenceChoice choice = vx::chooseTimeDifference(args.value(arg), vx::computerZone());
       options.console.timeZone = choice.hoursToUtc;
       options.timeZoneWarning = std::move(choice.warning);
+    } else if (arg == "--satellites") {
+      options.console.satellitesInView = true;
     } else if (arg == "--until-fix") {
       options.console.untilFix = true;
     } else if (arg == "--count") {
