@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "satellite_bar.h"
 
+#include <QAccessibleWidget>
 #include <QPainter>
 #include <algorithm>
 
@@ -13,9 +14,17 @@ constexpr int kBarWidth = 14;
 constexpr int kWidth = 24;
 constexpr int kNumberHeight = 14;
 
+// A bar is read as a text, as a label is: a plain widget would be a filler that screen readers pass over.
+QAccessibleInterface* accessibleBar(const QString& className, QObject* object) {
+  if (className != SatelliteBar::staticMetaObject.className()) return nullptr;
+  return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::StaticText);
+}
+
 }  // namespace
 
 SatelliteBar::SatelliteBar(QWidget* parent) : QWidget(parent) {
+  static const bool readAsText = (QAccessible::installFactory(accessibleBar), true);
+  Q_UNUSED(readAsText);
   setFixedSize(kWidth, kFullScale + 1 + kNumberHeight);
 }
 
