@@ -116,7 +116,6 @@ MonitorScreen::MonitorScreen(LocationScreen* location)
   silence_->setSingleShot(true);
   silence_->setInterval(kSilenceLimit);
   connect(silence_, &QTimer::timeout, this, &MonitorScreen::showSilenceHint);
-  // Their own place, under the rows: the last values stay readable above it.
   notes_->setObjectName("notes");
   // The notes' own place, under the rows and the bars: the last values stay readable above them.
   notes_->setWordWrap(true);

@@ -6,10 +6,10 @@
 // port; on each OnComm it takes the sentences waiting and shows time, date,
 // position, fix quality, the number of satellites used in the fix and
 // precision, and below the rows the satellites the receiver tracks with
-// their signals (it switches the control's SatellitesInView on for them). With "Auto exit on a
-// fix" ticked it counts 30 valid position sentences down and exits at the
-// thirty-first. Its exit routine remembers the last valid fix in the
-// settings file.
+// their signals (it switches the control's SatellitesInView on for them).
+// With "Auto exit on a fix" ticked it counts 30 valid position sentences
+// down and exits at the thirty-first. Its exit routine remembers the last
+// valid fix in the settings file.
 //
 // A receiver that goes silent gets a hint below the rows, and one whose
 // line goes is shown as lost, by the device that was open; either way the

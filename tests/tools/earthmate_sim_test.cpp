@@ -86,7 +86,6 @@ int heard(const std::vector<Channel>& channels) {
 TEST(Constellation, RealSatelliteNumbersMovingSlowlyAcrossTheSky) {
   std::mt19937 random(3);
   Constellation sky(random);
-  const auto start = sky.satellites();
   std::set<int> seen;
   for (double at = 1; at <= 4 * 3600; at += 1) {
     const auto before = sky.satellites();
@@ -95,8 +94,7 @@ TEST(Constellation, RealSatelliteNumbersMovingSlowlyAcrossTheSky) {
     for (std::size_t i = 0; i < before.size(); ++i) {
       const SkySatellite& now = sky.satellites()[i];
       numbers.insert(now.number);
-      ASSERT_GE(now.number, 1);
-      ASSERT_LE(now.number, Constellation::kHighestNumber);
+      ASSERT_TRUE(now.number >= 1 && now.number <= Constellation::kHighestNumber) << now.number;
       ASSERT_GE(now.elevation, Constellation::kMaskAngle);
       if (now.number == before[i].number) {
         ASSERT_LT(std::fabs(now.elevation - before[i].elevation), 0.02) << at;

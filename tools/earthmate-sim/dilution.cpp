@@ -5,11 +5,12 @@
 #include <cmath>
 #include <utility>
 
+#include "codecs.h"
+
 namespace vx::sim {
 namespace {
 
 using Matrix = std::array<std::array<double, 4>, 4>;
-constexpr double kDegree = 3.14159265358979323846 / 180;
 
 // The inverse by Gauss-Jordan elimination with partial pivoting; nothing when singular.
 std::optional<Matrix> inverse(Matrix a) {
@@ -40,7 +41,7 @@ std::optional<Dilutions> dilutionsOf(const std::vector<Direction>& satellites) {
   if (satellites.size() < 4) return std::nullopt;
   Matrix normal{};
   for (const Direction& d : satellites) {
-    const double el = d.elevation * kDegree, az = d.azimuth * kDegree;
+    const double el = codec::crad(d.elevation), az = codec::crad(d.azimuth);
     const std::array<double, 4> row{std::cos(el) * std::sin(az), std::cos(el) * std::cos(az), std::sin(el), 1};
     for (int i = 0; i < 4; ++i)
       for (int j = 0; j < 4; ++j) normal[i][j] += row[i] * row[j];

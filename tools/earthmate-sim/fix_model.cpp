@@ -26,14 +26,14 @@ constexpr double kFirstAcquisition = 5, kLastAcquisition = 15;
 constexpr int16_t kUnknownHorizontal = 2000, kUnknownVertical = 3000;
 
 int32_t tenNanoradians(double degrees) { return static_cast<int32_t>(std::llround(codec::crad(degrees) * 1e8)); }
-uint16_t tenThousandthRadians(double degrees) { return static_cast<uint16_t>(std::lround(degrees * kDegree * 1e4)); }
+uint16_t tenThousandthRadians(double degrees) { return static_cast<uint16_t>(std::lround(codec::crad(degrees) * 1e4)); }
 int16_t hundredths(double value) { return static_cast<int16_t>(std::lround(value * 100)); }
 
 // What a satellite's signal comes to at its elevation: from some 32 dB-Hz
 // low in the sky to some 51 overhead, a dB or two apart from one satellite
 // to the next.
 double fullSignal(const SkySatellite& satellite) {
-  return 28 + 23 * std::sin(satellite.elevation * kDegree) + satellite.number % 5 - 2;
+  return 28 + 23 * std::sin(codec::crad(satellite.elevation)) + satellite.number % 5 - 2;
 }
 
 // The message's 1003, from the dilutions (each rounded as the receiver sends them).
