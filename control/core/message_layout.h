@@ -80,7 +80,6 @@ inline constexpr int kMostVisible = 12;
 constexpr int visibleSatellite(int index) { return 15 + 3 * index; }
 constexpr int azimuth(int index) { return 16 + 3 * index; }
 constexpr int elevation(int index) { return 17 + 3 * index; }
-inline constexpr int kLastVisible = elevation(kMostVisible - 1);
 }  // namespace precision_words
 
 // Message 1200, the initialisation the host sends: 21 data words, UTC date

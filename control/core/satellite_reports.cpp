@@ -2,6 +2,7 @@
 #include "satellite_reports.h"
 
 #include <algorithm>
+#include <bitset>
 #include <cmath>
 
 #include "codecs.h"
