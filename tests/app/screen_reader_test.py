@@ -37,6 +37,11 @@ def texts(node, found):
     return found
 
 
+def kestrune_windows():
+    found = subprocess.run(["xdotool", "search", "--onlyvisible", "--name", "^Kestrune$"], capture_output=True, text=True)
+    return found.stdout.split()
+
+
 def kestrune_texts():
     return [t for a in pyatspi.Registry.getDesktop(0) if a and "kestrune" in (a.name or "").lower() for t in texts(a, [])]
 
@@ -48,9 +53,10 @@ try:
     with open(config + "/Kestrune.ini", "w") as settings:
         settings.write("[Settings]\nLat=52.06\nLong=5.14\nLatHem=N\nLongHem=E\nTZ=0\nComPort=1\nAutoExit=0\n")
     started.append(subprocess.Popen([kestrune], env=env))
-    for screen in ("welcome", "location"):  # Continue, Continue
-        time.sleep(1.5)
-        subprocess.run(["xdotool", "key", "Return"], check=True)
+    for windows in (1, 2):  # Continue on the welcome screen, then on the location entry screen above it
+        shown = until(lambda: (lambda ids: ids[-1] if len(ids) >= windows else None)(kestrune_windows()))
+        time.sleep(0.5)
+        subprocess.run(["xdotool", "windowfocus", "--sync", shown, "key", "Return"], check=True)
     line = until(lambda: next((t for t in kestrune_texts() if re.match(r"Tracked: [1-9]", t)), None))
     tracked = int(re.match(r"Tracked: (\d+)", line).group(1))
     bars = [t for t in kestrune_texts() if t.startswith("Satellite ")]
