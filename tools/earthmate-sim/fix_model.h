@@ -54,6 +54,9 @@ class FixModel {
   static constexpr double kLargestDistance = 300;     // km
 
   FixModel(const FixModelOptions& options, uint32_t seed);
+  // The sky draws on the model's own random numbers: a copy would share them.
+  FixModel(const FixModel&) = delete;
+  FixModel& operator=(const FixModel&) = delete;
 
   // An initialisation received at `elapsed` seconds after power-up, when
   // the true time was `trueUtc`.
