@@ -12,6 +12,7 @@ namespace kestrune {
 
 SatelliteBars::SatelliteBars(QWidget* parent) : QWidget(parent), summary(new QLabel(this)) {
   summary->setObjectName("satelliteSummary");
+  summary->setTextFormat(Qt::PlainText);
   auto* row = new QHBoxLayout;
   row->setSpacing(0);
   for (int i = 0; i < kMostBars; ++i) {
