@@ -40,7 +40,7 @@ expect() {  # expect VENDOR PRODUCT yes|no
   if [ "$3" = no ] && [ "$ours$mm" != nono ]; then failures=$((failures + 1)); fi
 }
 
-expect 067b 2303 yes   # Prolific PL2303, the adapter this receiver family came with
-expect 1163 0100 yes   # DeLorme Earthmate USB receiver
-expect 1a86 7523 no    # CH340: also Arduinos and modems, left alone
+expect 067b 2303 yes   # the USB serial adapter this receiver family came with
+expect 1163 0100 yes   # the receiver family's own USB receiver
+expect 1a86 7523 no    # another adapter, which also serves boards and modems: left alone
 exit $((failures > 0))
