@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "gpsd_loan_record.h"
 
-#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -21,7 +20,7 @@ namespace vx {
 namespace {
 
 constexpr const char* kRecordPrefix = "gpsd-loan-";
-constexpr std::size_t kRecordSizeLimit = 4096;
+constexpr off_t kRecordSizeLimit = 4096;
 
 std::string environment(const char* name) {
   const char* value = std::getenv(name);
@@ -46,22 +45,6 @@ bool isRunning(pid_t pid) { return pid > 0 && (::kill(pid, 0) == 0 || errno == E
 // A record's text: the owner's pid, the device, the control socket, a line each.
 std::string recordText(const std::string& device, const std::string& controlSocket) {
   return std::to_string(::getpid()) + '\n' + device + '\n' + controlSocket + '\n';
-}
-
-// The record at `path`, read only when it is a regular file of a record's size.
-std::optional<std::string> readRecord(const std::string& path) {
-  const int fd = ::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC);
-  if (fd < 0) return std::nullopt;
-  struct stat status {};
-  std::string text(kRecordSizeLimit, '\0');
-  ssize_t got = -1;
-  if (::fstat(fd, &status) == 0 && S_ISREG(status.st_mode) && status.st_size <= static_cast<off_t>(kRecordSizeLimit)) {
-    got = ::read(fd, text.data(), text.size());
-  }
-  ::close(fd);
-  if (got < 0) return std::nullopt;
-  text.resize(static_cast<std::size_t>(got));
-  return text;
 }
 
 struct Record {
@@ -104,7 +87,7 @@ std::vector<StrandedLoan> takeStrandedLoans() {
   for (const auto& entry : std::filesystem::directory_iterator(folder, error)) {
     const std::string name = entry.path().filename().string();
     if (!name.starts_with(kRecordPrefix) || name.find('.') != std::string::npos) continue;  // not a temporary one
-    const std::optional<std::string> text = readRecord(entry.path().string());
+    const std::optional<std::string> text = readRegularFile(entry.path().string(), kRecordSizeLimit, "").contents;
     const std::optional<Record> record = text ? parseRecord(*text) : std::nullopt;
     if (record && isRunning(record->owner)) continue;  // a loan still out, or given back as we looked
     if (record) stranded.push_back(record->loan);
