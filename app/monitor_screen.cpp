@@ -30,6 +30,7 @@
 #include "port_link.h"
 #include "number_text.h"
 #include "private_profile.h"
+#include "qt_translator.h"
 #include "rounding.h"
 #include "sentence_items.h"
 #include "settings_file.h"
@@ -157,9 +158,10 @@ void MonitorScreen::load() {
 
 void MonitorScreen::checkGpsd() {
   const QString device = QString::fromStdString(vx::portDevicePath(location_->enteredPort().toInt()));
-  vx::GpsdCheck gpsd = vx::checkGpsd(device.toStdString(), [](const std::string& text) {
+  const auto report = [](const std::string& text) {
     std::fprintf(stderr, "kestrune: %s\n", vx::printableText(text).c_str());
-  });
+  };
+  vx::GpsdCheck gpsd = vx::checkGpsd(device.toStdString(), report, -1, vx::qtTranslator());
   gpsdNotice_ = QString::fromStdString(gpsd.notice);
   gpsdLoan_ = std::move(gpsd.loan);
   if (gpsdLoan_) gpsdLoan_->closeFirst([this] { closePort(); });
