@@ -32,7 +32,7 @@
 #include "private_profile.h"
 #include "qt_translator.h"
 #include "rounding.h"
-#include "sentence_items.h"
+#include "satellite_bars.h"
 #include "settings_file.h"
 #include "settings_keys.h"
 #include "tick_box.h"
@@ -89,7 +89,11 @@ void attempt(Step step) {
 }  // namespace
 
 MonitorScreen::MonitorScreen(LocationScreen* location)
-    : Screen(location), location_(location), silence_(new QTimer(this)), notes_(new QLabel(this)),
+    : Screen(location),
+      satelliteBars(new SatelliteBars(this)),
+      location_(location),
+      silence_(new QTimer(this)),
+      notes_(new QLabel(this)),
       announcer_(new Announcer(this)) {
   // Each row: a caption label at the left, the value label beside it, empty until data arrives.
   struct Row {
@@ -127,12 +131,14 @@ MonitorScreen::MonitorScreen(LocationScreen* location)
   silence_->setSingleShot(true);
   silence_->setInterval(kSilenceLimit);
   connect(silence_, &QTimer::timeout, this, &MonitorScreen::showSilenceHint);
-  // Their own place, under the rows: the last values stay readable above it.
   notes_->setObjectName("notes");
+  // The notes' own place, under the rows and the bars: the last values stay readable above them.
   notes_->setWordWrap(true);
   notes_->setTextFormat(Qt::PlainText);
   notes_->setAlignment(Qt::AlignLeft | Qt::AlignTop);
   const QRect captionColumn = statusCaption->geometry();
+  satelliteBars->layout()->setContentsMargins(captionColumn.left(), 0, captionColumn.left(), captionColumn.top());
+  layout()->addWidget(satelliteBars);
   notes_->setContentsMargins(captionColumn.left(), 0, captionColumn.left(), captionColumn.top());
   notes_->hide();
   layout()->addWidget(notes_);
@@ -185,6 +191,7 @@ void MonitorScreen::connectToReceiver() {
   control.put("LongHemisphere", location_->enteredLongitudeHemisphere());
   control.put("CommPort", location_->enteredPort());
   control.put("TimeZone", location_->enteredTimeDifference());
+  control.put("SatellitesInView", true);  // the "$GPGSV" group behind each "$GPGSA", for the bars
 
   if (switchOnLinesAndPort(control)) setStatus(tr("Attempting to connect to the GPS..."));
   silence_->start();
@@ -211,29 +218,39 @@ void MonitorScreen::onSentenceWaiting() {
   if (isUnloaded() || !control_) return;
   const QPointer<MonitorScreen> alive(this);
   try {
-    const QString sentence = control_->get("Idata").toString();
-    // A lost line stays lost: a sentence the control still held when the
-    // line went is shown, but says nothing of the line.
-    if (!lost_ && !sentence.isEmpty()) {
-      hideSilenceHint();
-      silence_->start();
-    }
-    if (!lost_ && !silent_) setStatus(tr("Receiving data..."));
-    const QString quality = qualityValue->text();
-    if (const auto position = positionReport(sentence); position && showPosition(*position)) return;
-    if (qualityValue->text() != quality) announceQuality();
-    if (const auto precision = precisionReport(sentence)) showPrecision(*precision);
-
-    QCoreApplication::processEvents();
-    // Events that ran here may have closed the screen, or destroyed it.
-    if (alive.isNull() || isUnloaded()) return;
-    if (autoExitBox->value() == 0) {
-      autoExitCount_ = 0;
-      autoExitBox->setText(tr(kAutoExitAtRest));
+    // Every sentence waiting, not one per event: with the satellites in view
+    // a second of the receiver brings more sentences than events, and the
+    // screen would fall ever further behind.
+    QString sentence = control_->get("Idata").toString();
+    while (showSentence(sentence, alive) && !(sentence = control_->get("Idata").toString()).isEmpty()) {
     }
   } catch (const std::exception& error) {
     if (!alive.isNull()) showErrorReport(this, kSentenceModule, error);
   }
+}
+
+bool MonitorScreen::showSentence(const QString& sentence, const QPointer<MonitorScreen>& alive) {
+  // A lost line stays lost: a sentence the control still held when the
+  // line went is shown, but says nothing of the line.
+  if (!lost_ && !sentence.isEmpty()) {
+    hideSilenceHint();
+    silence_->start();
+  }
+  if (!lost_ && !silent_) setStatus(tr("Receiving data..."));
+  const QString quality = qualityValue->text();
+  if (const auto position = positionReport(sentence); position && showPosition(*position)) return false;
+  if (qualityValue->text() != quality) announceQuality();
+  if (const auto precision = precisionReport(sentence)) showPrecision(*precision);
+  if (const auto satellites = satellitesReport(sentence)) collectSatellites(*satellites);
+
+  QCoreApplication::processEvents();
+  // Events that ran here may have closed the screen, or destroyed it.
+  if (alive.isNull() || isUnloaded()) return false;
+  if (autoExitBox->value() == 0) {
+    autoExitCount_ = 0;
+    autoExitBox->setText(tr(kAutoExitAtRest));
+  }
+  return true;
 }
 
 bool MonitorScreen::showPosition(const PositionReport& report) {
@@ -269,7 +286,25 @@ bool MonitorScreen::showPosition(const PositionReport& report) {
 
 void MonitorScreen::showPrecision(const PrecisionReport& report) {
   precisionValue->setText(report.precision);
-  satellitesValue->setText(tr("%n in view", nullptr, report.satellitesInView));
+  // "$GPGSA" lists the satellites used in the fix, not all those in view.
+  satellitesValue->setText(tr("%n used in the fix", nullptr, int(report.used.size())));
+  satelliteBars->setUsed(report.used);
+}
+
+void MonitorScreen::collectSatellites(const SatellitesReport& report) {
+  if (report.sentence == 1) {
+    arrivingSatellites_.clear();
+    nextSatellitesSentence_ = 1;
+  }
+  if (report.sentence < 1 || report.sentence != nextSatellitesSentence_) {
+    nextSatellitesSentence_ = 0;  // wait for the next group's first
+    return;
+  }
+  arrivingSatellites_ += report.satellites;
+  ++nextSatellitesSentence_;
+  if (report.sentence < report.sentences) return;
+  satelliteBars->setSatellites(arrivingSatellites_);
+  nextSatellitesSentence_ = 0;
 }
 
 void MonitorScreen::stopCountdown() {
@@ -364,7 +399,10 @@ void MonitorScreen::showNotes() {
 }
 
 void MonitorScreen::setStatus(const QString& text) {
-  if (text != statusValue->text()) announce(text);
+  // Said again with every sentence: only a new text is announced and needs the row laid out anew.
+  const bool changed = text != statusValue->text();
+  if (!changed && !text.isEmpty()) return;
+  if (changed) announce(text);
   statusValue->setText(text);
   const int rowHeight = vx::fromTwips(0, 0, 0, kRowHeightTwips).height();
   statusValue->resize(statusValue->width(), std::max(rowHeight, statusValue->heightForWidth(statusValue->width())));

@@ -3,11 +3,13 @@
 // control by its programmatic identifier "vx.vxcomm" and drives it by name
 // through its late-binding interface: on load it hands it the position,
 // time difference and port of the location entry screen and opens the
-// port; on each OnComm it takes one sentence and shows time, date,
-// position, fix quality, satellites and precision. With "Auto exit on a
-// fix" ticked it counts 30 valid position sentences down and exits at the
-// thirty-first. Its exit routine remembers the last valid fix in the
-// settings file.
+// port; on each OnComm it takes the sentences waiting and shows time, date,
+// position, fix quality, the number of satellites used in the fix and
+// precision, and below the rows the satellites the receiver tracks with
+// their signals (it switches the control's SatellitesInView on for them).
+// With "Auto exit on a fix" ticked it counts 30 valid position sentences
+// down and exits at the thirty-first. Its exit routine remembers the last
+// valid fix in the settings file.
 //
 // A receiver that goes silent gets a hint below the rows, and one whose
 // line goes is shown as lost, by the device that was open; either way the
@@ -18,17 +20,19 @@
 // quality (the fix arriving, the receiver lost) as it happens, wherever
 // the focus is; the values that change every second are read on request.
 //
-// The sentence handler lets pending events run once per sentence, so it
+// The sentence handler lets pending events run after each sentence, so it
 // may be entered again, and the screen may close (and even be destroyed by
 // its owner) inside it: after each such point the handler touches nothing
 // of a closed screen.
 #pragma once
 
+#include <QPointer>
 #include <QString>
 #include <chrono>
 #include <memory>
 
 #include "screen.h"
+#include "sentence_items.h"
 
 class QLabel;
 class QTimer;
@@ -42,9 +46,8 @@ namespace kestrune {
 
 class Announcer;
 class LocationScreen;
+class SatelliteBars;
 class TickBox;
-struct PositionReport;
-struct PrecisionReport;
 
 class MonitorScreen : public Screen {
   Q_OBJECT
@@ -68,6 +71,7 @@ class MonitorScreen : public Screen {
   QLabel* satellitesValue;
   QLabel* precisionCaption;
   QLabel* precisionValue;
+  SatelliteBars* satelliteBars;  // below the rows
   TickBox* autoExitBox;
   QPushButton* exitButton;
   QWidget* gpsControl = nullptr;  // the control; nullptr when it could not be created
@@ -101,9 +105,16 @@ class MonitorScreen : public Screen {
   // Closes the port and lets go of its lines: before gpsd is given its device back.
   void closePort();
   void connectToReceiver();
+  // One sentence taken from the control, shown; false when the screen closed
+  // meanwhile (it may be destroyed: `alive` is then null) and nothing more
+  // may be touched.
+  bool showSentence(const QString& sentence, const QPointer<MonitorScreen>& alive);
   // Returns true when the automatic exit ran: the handler must end at once.
   bool showPosition(const PositionReport& report);
   void showPrecision(const PrecisionReport& report);
+  // Gathers the sentences of one "$GPGSV" group; the bars show it once it is
+  // whole. A group that misses a sentence is not shown.
+  void collectSatellites(const SatellitesReport& report);
   // The countdown of the automatic exit stops: nothing will come to count.
   void stopCountdown();
   void writeSettings();
@@ -128,6 +139,8 @@ class MonitorScreen : public Screen {
   QString lastLongHem_;
   QString lastStatus_;
   int32_t autoExitCount_ = 0;
+  QList<SatelliteSignal> arrivingSatellites_;  // the "$GPGSV" group being gathered
+  int nextSatellitesSentence_ = 0;             // its next sentence's number; 0 before a group's first
   QTimer* silence_;  // runs while the port is open and no sentence has come for a while
   QLabel* notes_;  // below the rows, shown while there is something to say
   Announcer* announcer_;

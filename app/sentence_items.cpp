@@ -48,9 +48,31 @@ std::optional<PrecisionReport> precisionReport(const QString& sentence) {
   next();  // fix mode: the control always writes 3, so it is not shown
   PrecisionReport report;
   for (int field = 0; field < kSatelliteFields; ++field) {
-    if (!next().isEmpty()) ++report.satellitesInView;
+    if (const QString satellite = next(); !satellite.isEmpty()) report.used << satellite.toInt();
   }
   report.precision = next();
+  return report;
+}
+
+std::optional<SatellitesReport> satellitesReport(const QString& sentence) {
+  if (!sentence.startsWith("$GPGSV")) return std::nullopt;
+  constexpr int kSatellitesPerSentence = 4;
+  // The last item ends at the checksum.
+  QString rest = sentence.section('*', 0, 0);
+  const auto next = [&rest] { return stripNextItem(rest, ","); };
+  next();  // "$GPGSV"
+  SatellitesReport report;
+  report.sentences = next().toInt();
+  report.sentence = next().toInt();
+  next();  // satellites in view, all sentences together
+  for (int field = 0; field < kSatellitesPerSentence; ++field) {
+    bool isNumber = false;
+    const int satellite = next().toInt(&isNumber);
+    next();  // elevation
+    next();  // azimuth
+    const int signal = next().toInt();
+    if (isNumber && satellite > 0) report.satellites << SatelliteSignal{satellite, signal};
+  }
   return report;
 }
 

@@ -1,9 +1,11 @@
 // SPDX-License-Identifier: MIT
 // What the monitor screen makes of the sentences the control hands it: each
-// "$GPRMC" and "$GPGSA" sentence is taken apart once, into a report that the
-// screen shows, and the items it shows are turned into the screen's forms.
+// "$GPRMC", "$GPGSA" and "$GPGSV" sentence is taken apart once, into a
+// report that the screen shows, and the items it shows are turned into the
+// screen's forms.
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <optional>
 
@@ -28,15 +30,32 @@ struct PositionReport {
 
 // What a "$GPGSA" sentence says of the satellites.
 struct PrecisionReport {
-  int satellitesInView = 0;  // the satellite number fields that are not empty
-  QString precision;         // the position dilution of precision, as received
+  QList<int> used;    // the satellite number fields that are not empty: the satellites used in the fix
+  QString precision;  // the position dilution of precision, as received
 };
 
-// The report of a sentence that begins exactly "$GPRMC" (or "$GPGSA");
-// nothing for any other. A sentence with fewer items than the report
-// reads gives empty items.
+// A satellite in view and its signal, C/No in dB-Hz (0 where the sentence
+// leaves it empty: not heard).
+struct SatelliteSignal {
+  int satellite = 0;
+  int signal = 0;
+  bool operator==(const SatelliteSignal&) const = default;
+};
+
+// One "$GPGSV" sentence: which of its group it is, and up to four satellites.
+struct SatellitesReport {
+  int sentences = 0;  // in the group
+  int sentence = 0;   // this one's place in it, from 1
+  QList<SatelliteSignal> satellites;
+};
+
+// The report of a sentence that begins exactly "$GPRMC" (or "$GPGSA",
+// "$GPGSV"); nothing for any other. A sentence with fewer items than the
+// report reads gives empty items; a "$GPGSV" satellite with an empty or
+// unreadable number is left out.
 std::optional<PositionReport> positionReport(const QString& sentence);
 std::optional<PrecisionReport> precisionReport(const QString& sentence);
+std::optional<SatellitesReport> satellitesReport(const QString& sentence);
 
 // A receiver coordinate, ddmm.mmmm or dddmm.mmmm, as decimal degrees with
 // six decimals: "3348.1234" gives "33.802057", "00007.6561" "0.127602".

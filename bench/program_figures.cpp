@@ -2,8 +2,10 @@
 // A measured run of the program's own figures, as a user meets them:
 //  - from process start to the welcome screen painted;
 //  - the CPU the program uses while a screen waits for input;
-//  - resident memory with the monitor screen open and receiving from
-//    earthmate-sim (linked as port 1 in a private configuration folder).
+//  - from the monitor screen's creation to its first paint;
+//  - the CPU the monitor uses per second while receiving, satellite bars
+//    included, and resident memory then, from earthmate-sim running at the
+//    receiver's own pace (linked as port 1 in a private configuration folder).
 // Run it on the display to measure (xvfb-run for a headless machine), in
 // the language LANG names, as the program loads it.
 #include <sys/resource.h>
@@ -27,6 +29,7 @@
 
 #include "location_screen.h"
 #include "monitor_screen.h"
+#include "satellite_bars.h"
 #include "welcome_screen.h"
 #include "message_boxes.h"
 #include "translations.h"
@@ -118,15 +121,30 @@ int main(int argc, char** argv) {
   QTemporaryDir config;
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
   QProcess simulator;
-  simulator.start(SIM_PATH, {"--link", "1", "--speed", "4"});
+  simulator.start(SIM_PATH, {"--link", "1"});
   while (!QFileInfo(config.path() + "/vx/com1").isSymLink()) runFor(50);
   kestrune::LocationScreen location(&welcome);
   location.latitudeEdit->setText("52.06");
   location.longitudeEdit->setText("5.14");
   location.timeDifferenceEdit->setText("0");
+  QElapsedTimer opening;
+  opening.start();
   kestrune::MonitorScreen monitor(&location);
+  const double created = static_cast<double>(opening.nsecsElapsed()) / 1e6;
+  FirstPaint monitorPainted;
+  monitor.installEventFilter(&monitorPainted);
   monitor.show();
-  runFor(8000);
+  while (monitorPainted.at == 0) QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
+  std::printf("monitor screen created to painted: %.1f ms (%.1f of them loading: control, port, gpsd check)\n",
+              static_cast<double>(opening.nsecsElapsed()) / 1e6, created);
+
+  runFor(12000);  // woken, initialised, satellites coming in
+  constexpr int kReceivingSeconds = 10;
+  const double receivingStart = cpuSeconds();
+  runFor(kReceivingSeconds * 1000);
+  std::printf("CPU while the monitor receives: %.2f ms per second (%s)\n",
+              (cpuSeconds() - receivingStart) * 1000 / kReceivingSeconds,
+              qPrintable(monitor.satelliteBars->summary->text()));
   std::printf("resident memory with the monitor open and receiving: %.1f MB (status \"%s\", quality \"%s\")\n",
               static_cast<double>(residentKilobytes()) / 1024, qPrintable(monitor.statusValue->text()),
               qPrintable(monitor.qualityValue->text()));

@@ -57,6 +57,10 @@ constexpr int satellite(int channel) { return 16 + 3 * channel; }
 constexpr int carrierToNoise(int channel) { return 17 + 3 * channel; }
 inline constexpr int kLast = satellite(kChannels - 1);
 inline constexpr int kLastSignal = carrierToNoise(kChannels - 1);
+// The receiver's clock as GPS time: the week, and the seconds into it in
+// two words, low first. Hosts that read them (gpsd) date the message so.
+inline constexpr int kGpsWeek = 10;
+inline constexpr int kGpsSeconds = 11;
 }  // namespace channel_words
 
 // Message 1003, the dilutions of precision (x100), then the satellites in

@@ -4,6 +4,7 @@
 // control's addmsg and OnComm, or as receiver messages on the line.
 #include "monitor_screen.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QComboBox>
 #include <QLabel>
@@ -14,12 +15,16 @@
 #include <filesystem>
 
 #include "app_fixture.h"
+#include "captures.h"
 #include "control_loader.h"
 #include "late_bound.h"
 #include "location_screen.h"
 #include "port_link.h"
 #include "pty_receiver.h"
+#include "receiver_bytes.h"
 #include "receiver_messages.h"
+#include "satellite_bar.h"
+#include "satellite_bars.h"
 #include "tick_box.h"
 
 namespace kestrune::test {
@@ -52,6 +57,16 @@ class MonitorScreenTest : public AppTest {
     QMetaObject::invokeMethod(monitor.gpsControl, "OnComm");
   }
 
+  // What the bars say to a screen reader, in their order: their names in the accessibility tree.
+  static QStringList barTexts(MonitorScreen& monitor) {
+    QStringList texts;
+    for (SatelliteBar* bar : monitor.satelliteBars->shownBars()) {
+      const QAccessibleInterface* read = QAccessible::queryAccessibleInterface(bar);
+      texts << (read->role() == QAccessible::StaticText ? read->text(QAccessible::Name) : "not read as a text");
+    }
+    return texts;
+  }
+
   vx::test::PtyReceiver receiver;
   LocationScreen location{nullptr};
 };
@@ -65,6 +80,7 @@ TEST_F(MonitorScreenTest, LoadHandsTheEntriesToTheControlAndOpensThePort) {
   EXPECT_EQ(get(*monitor, "LatHemisphere").toString(), "S");
   EXPECT_EQ(get(*monitor, "Longitude").toString(), "144");  // "144." as a number
   EXPECT_EQ(get(*monitor, "TimeZone").toInt(), -10);
+  EXPECT_TRUE(get(*monitor, "SatellitesInView").toBool());
   EXPECT_EQ(get(*monitor, "PortOpen").toInt(), -1);
   EXPECT_EQ(monitor->statusValue->text(), "Attempting to connect to the GPS...");
   EXPECT_EQ(monitor->autoExitBox->text(), "Auto exit on a fix");
@@ -175,6 +191,68 @@ TEST_F(MonitorScreenTest, ASilentReceiverGetsAHintThatLeavesTheLastValuesReadabl
   EXPECT_EQ(monitor->autoExitBox->text(), "Auto exiting in... 29 seconds.");  // counting anew
 }
 
+// The bars follow each second's "$GPGSV" group and "$GPGSA" sentence: one
+// per satellite in the receiver's order, filled where the fix uses it; the
+// row counts what "$GPGSA" lists, the satellites used.
+TEST_F(MonitorScreenTest, BarsShowTheTrackedSatellitesAndWhichTheFixUses) {
+  auto monitor = open();
+  for (const char* sentence : {"$GPGSA,A,3,14,05,,,,,,,,,,,2.10,1.50,1.47*00",
+                               "$GPGSV,2,1,05,14,,,45,05,,,50,18,,,33,02,,,*00", "$GPGSV,2,2,05,01,,,24*00"})
+    feed(*monitor, sentence);
+  EXPECT_EQ(monitor->satellitesValue->text(), "2 used in the fix");
+  EXPECT_EQ(monitor->satelliteBars->summary->text(), "Tracked: 5, used in the fix: 2");
+  const QStringList texts = {"Satellite 14: 45 dB-Hz, used in the fix", "Satellite 5: 50 dB-Hz, used in the fix",
+                             "Satellite 18: 33 dB-Hz, tracked", "Satellite 2: 0 dB-Hz, tracked",
+                             "Satellite 1: 24 dB-Hz, tracked"};
+  EXPECT_EQ(barTexts(*monitor), texts);
+  // Filled and hollow: the middle of a used bar has the bar's colour, that of a tracked one not.
+  const QList<SatelliteBar*> bars = monitor->satelliteBars->shownBars();
+  const QColor colour = bars[0]->palette().color(QPalette::Highlight);
+  const auto middle = [](SatelliteBar* bar) {
+    const QImage image = bar->grab().toImage();
+    return image.pixelColor(image.width() / 2, SatelliteBar::kFullScale - 5);
+  };
+  EXPECT_EQ(middle(bars[0]), colour);
+  EXPECT_NE(middle(bars[2]), colour);
+
+  feed(*monitor, "$GPGSV,2,2,05,09,,,50*00");  // a group without its first sentence is not shown
+  EXPECT_EQ(barTexts(*monitor), texts);
+  feed(*monitor, "$GPGSA,A,3,18,,,,,,,,,,,,2.10,1.50,1.47*00");
+  feed(*monitor, "$GPGSV,1,1,02,18,,,34,14,,,46*00");
+  EXPECT_EQ(barTexts(*monitor), QStringList({"Satellite 18: 34 dB-Hz, used in the fix", "Satellite 14: 46 dB-Hz, tracked"}));
+  EXPECT_EQ(monitor->satelliteBars->summary->text(), "Tracked: 2, used in the fix: 1");
+  EXPECT_EQ(monitor->clientArea()->size(), QSize(325, 205));
+}
+
+// A real receiver's seconds through the control: the bars show its
+// channels, satellites and used flags as it reported them.
+TEST_F(MonitorScreenTest, BarsShowARealReceiversChannels) {
+  VX_LOAD_CAPTURE_OR_SKIP(recording, "fix-utrecht.bin");
+  auto monitor = open();
+  receiver.write("EARTHA\r\n" + recording + vx::test::kSync);  // the next sync byte ends the last message
+  ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->timeValue->text() == "20:42:39"; }, std::chrono::seconds(10))) << monitor->timeValue->text().toStdString();
+  vx::test::processEventsFor(std::chrono::milliseconds(200));  // the last second's sentences behind its "$GPRMC"
+  struct Expected {
+    int satellite;
+    bool used;
+    int weakest, strongest;  // dB-Hz over the recording
+  };
+  const Expected channels[] = {{1, false, 0, 24},  {5, true, 50, 50},   {4, true, 44, 45},  {14, true, 44, 45},
+                               {2, false, 0, 0},   {7, true, 39, 40},   {30, true, 46, 47}, {18, false, 33, 35},
+                               {24, true, 35, 37}, {9, true, 50, 51},   {22, true, 41, 42}};
+  const QList<SatelliteBar*> bars = monitor->satelliteBars->shownBars();
+  ASSERT_EQ(bars.size(), std::size(channels)) << barTexts(*monitor).join("; ").toStdString();
+  for (std::size_t i = 0; i < std::size(channels); ++i) {
+    const SatelliteBar& bar = *bars[static_cast<qsizetype>(i)];
+    EXPECT_EQ(bar.reading().satellite, channels[i].satellite) << i;
+    EXPECT_EQ(bar.used(), channels[i].used) << i;
+    EXPECT_GE(bar.reading().signal, channels[i].weakest) << i;
+    EXPECT_LE(bar.reading().signal, channels[i].strongest) << i;
+  }
+  EXPECT_EQ(monitor->satelliteBars->summary->text(), "Tracked: 11, used in the fix: 8");
+  EXPECT_EQ(monitor->satellitesValue->text(), "8 used in the fix");
+}
+
 // The automatic exit ends the screen at once, even with its About box open.
 TEST_F(MonitorScreenTest, AutomaticExitClosesAnOpenAboutBox) {
   auto monitor = open("1");
@@ -246,7 +324,7 @@ TEST_F(MonitorScreenTest, SentencesFillTheLabels) {
   EXPECT_EQ(monitor->qualityValue->text(), "Acceptable");
   EXPECT_EQ(monitor->autoExitBox->text(), "Auto exit on a fix");  // unticked: "on fix", restored at the end
   feed(*monitor, kGsa);
-  EXPECT_EQ(monitor->satellitesValue->text(), "5 in view");
+  EXPECT_EQ(monitor->satellitesValue->text(), "5 used in the fix");
   EXPECT_EQ(monitor->precisionValue->text(), "1.80");
   feed(*monitor, rmc("V"));
   EXPECT_EQ(monitor->qualityValue->text(), "Warning, attempting to obtain a fix!");

@@ -80,7 +80,7 @@ TEST(SentenceItems, CoordinatesBecomeDecimalDegreesAndTimesReadable) {
 }
 
 // Each sentence is taken apart once; one that ends early gives empty
-// items, and only "$GPRMC" and "$GPGSA" exactly give a report.
+// items, and only "$GPRMC", "$GPGSA" and "$GPGSV" exactly give a report.
 TEST(SentenceItems, SentencesBecomeReports) {
   const auto position = positionReport("$GPRMC,123456,A,3348.1234,S,15112.3456,E,00.00,000.0,251299,,*00");
   ASSERT_TRUE(position);
@@ -95,13 +95,22 @@ TEST(SentenceItems, SentencesBecomeReports) {
 
   const auto precision = precisionReport("$GPGSA,A,3,01,02,03,04,05,,,,,,,,1.80,1.00,1.50*00");
   ASSERT_TRUE(precision);
-  EXPECT_EQ(precision->satellitesInView, 5);
+  EXPECT_EQ(precision->used, QList<int>({1, 2, 3, 4, 5}));
   EXPECT_EQ(precision->precision, "1.80");
-  EXPECT_EQ(precisionReport("$GPGSA,A,3")->satellitesInView, 0);
+  EXPECT_TRUE(precisionReport("$GPGSA,A,3")->used.isEmpty());
+
+  // The last satellite's signal ends at the checksum; an empty signal is none heard, an empty number no satellite.
+  const auto satellites = satellitesReport("$GPGSV,3,2,11,14,,,45,02,,,,,,,30,18,07,300,35*7A");
+  ASSERT_TRUE(satellites);
+  EXPECT_EQ(satellites->sentences, 3);
+  EXPECT_EQ(satellites->sentence, 2);
+  EXPECT_EQ(satellites->satellites, QList<SatelliteSignal>({{14, 45}, {2, 0}, {18, 35}}));
+  EXPECT_TRUE(satellitesReport("$GPGSV,1,1,00*79")->satellites.isEmpty());
 
   for (const char* other : {"$gprmc,123456,A", "$GPGGA,1,2", "", " $GPRMC,1"}) {
     EXPECT_FALSE(positionReport(other)) << other;
     EXPECT_FALSE(precisionReport(other)) << other;
+    EXPECT_FALSE(satellitesReport(other)) << other;
   }
 }
 

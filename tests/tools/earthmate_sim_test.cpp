@@ -2,10 +2,16 @@
 // The simulated receiver's model and its reading of what the host sends.
 #include <gtest/gtest.h>
 
+#include <cmath>
+#include <set>
+
 #include "fix_model.h"
 #include "host_reader.h"
 #include "init_message.h"
+#include "message_checksum.h"
+#include "message_layout.h"
 #include "nmea_sentences.h"
+#include "receiver_messages.h"
 
 namespace vx::sim {
 namespace {
@@ -54,8 +60,117 @@ TEST(FixModel, MessagesDecodeToWhatTheReceiverKnows) {
   const std::string gsa = *channelSentence(after.channels, *dops);
   int satellites = 0;
   for (std::size_t at = 10; at + 2 < gsa.size() && gsa[at] == ',' && gsa[at + 1] != ','; at += 3) ++satellites;
-  EXPECT_GE(satellites, 6) << gsa;
-  EXPECT_LE(satellites, 9) << gsa;
+  EXPECT_GE(satellites, 4) << gsa;
+  EXPECT_LE(satellites, Constellation::kInView) << gsa;
+}
+
+// One channel of a message 1002, read at the words the receivers use.
+struct Channel {
+  int status = 0, satellite = 0, signal = 0;
+};
+
+std::vector<Channel> channelsOf(const std::string& message) {
+  std::vector<Channel> channels;
+  for (int i = 0; i < channel_words::kChannels; ++i) {
+    channels.push_back({messageWord(message, channel_words::status(i)) & 0xFF,
+                        messageWord(message, channel_words::satellite(i)) & 0xFF,
+                        messageWord(message, channel_words::carrierToNoise(i))});
+  }
+  return channels;
+}
+
+int heard(const std::vector<Channel>& channels) {
+  return static_cast<int>(std::count_if(channels.begin(), channels.end(), [](const Channel& c) { return c.signal > 0; }));
+}
+
+TEST(Constellation, RealSatelliteNumbersMovingSlowlyAcrossTheSky) {
+  std::mt19937 random(3);
+  Constellation sky(random);
+  std::set<int> seen;
+  for (double at = 1; at <= 4 * 3600; at += 1) {
+    const auto before = sky.satellites();
+    sky.moveTo(at);
+    std::set<int> numbers;
+    for (std::size_t i = 0; i < before.size(); ++i) {
+      const SkySatellite& now = sky.satellites()[i];
+      numbers.insert(now.number);
+      ASSERT_TRUE(now.number >= 1 && now.number <= Constellation::kHighestNumber) << now.number;
+      ASSERT_GE(now.elevation, Constellation::kMaskAngle);
+      if (now.number == before[i].number) {
+        ASSERT_LT(std::fabs(now.elevation - before[i].elevation), 0.02) << at;
+      }
+    }
+    ASSERT_EQ(numbers.size(), static_cast<std::size_t>(Constellation::kInView)) << at;  // no satellite twice
+    seen.insert(numbers.begin(), numbers.end());
+  }
+  EXPECT_GT(seen.size(), static_cast<std::size_t>(Constellation::kInView));  // some set, others rose
+}
+
+// Told where it is, the receiver hears most satellites within a few
+// seconds; left alone, one by one over the cold time.
+TEST(FixModel, SatellitesAreAcquiredFastAfterARightInitialisationAndOneByOneWithout) {
+  FixModel told({}, 5), alone({}, 5);
+  told.initialise(initAt(52.06, 5.14, kTruth), kTruth, 3);
+  EXPECT_GE(heard(channelsOf(told.second(kTruth, 3 + 6).channels)), 8);
+  int before = 0;
+  for (int second = 1; second <= 45; ++second) {
+    const int now = heard(channelsOf(alone.second(kTruth, second).channels));
+    EXPECT_GE(now, before) << second;
+    EXPECT_LE(now, before + 1) << second;
+    before = now;
+  }
+  EXPECT_EQ(before, Constellation::kInView);
+}
+
+// Used only with a fix and a signal, taken in only with a strong one, and
+// stable from second to second; the signals vary by a dB or two.
+TEST(FixModel, UsedSatellitesHaveSignalAndStayUsed) {
+  FixModel model({}, 9);
+  std::vector<Channel> last;
+  int changes = 0, steps = 0;
+  for (int second = 1; second <= 300; ++second) {
+    const std::vector<Channel> now = channelsOf(model.second(kTruth, second).channels);
+    for (std::size_t i = 0; i < now.size(); ++i) {
+      const bool used = now[i].status & 1;
+      EXPECT_TRUE(!used || (model.hasFix(second) && now[i].signal > 0)) << second;
+      if (last.empty() || last[i].satellite != now[i].satellite || last[i].signal == 0) continue;
+      const bool takenIn = used && !(last[i].status & 1);
+      EXPECT_TRUE(!takenIn || now[i].signal >= FixModel::kUsableSignal - 1) << second;
+      EXPECT_TRUE(used || !(last[i].status & 1)) << "satellite " << now[i].satellite << " at " << second;
+      const int change = std::abs(now[i].signal - last[i].signal);
+      EXPECT_LE(change, 5) << second;  // the climb after acquisition and the noise
+      changes += change, ++steps;
+    }
+    last = now;
+  }
+  EXPECT_GT(changes, 0);
+  EXPECT_LT(static_cast<double>(changes) / steps, 1.5);
+}
+
+// The dilutions agree as a receiver's do, 1003 lists the satellites of
+// the channels, and 1002 carries today's GPS time.
+TEST(FixModel, DilutionsAgreeAndMessagesCarryTheSatellitesAndGpsTime) {
+  FixModel model({}, 2);
+  for (int second : {1, 30, 60, 200}) {
+    const SecondOfMessages messages = model.second(kTruth, second);
+    const auto word = [&](int at) { return messageWord(messages.precision, at) / 100.0; };
+    namespace at = precision_words;
+    const double g = word(at::kGeometric), p = word(at::kPosition), h = word(at::kHorizontal),
+                 v = word(at::kVertical), t = word(at::kTime);
+    EXPECT_NEAR(std::hypot(h, v), p, 0.01) << second;
+    EXPECT_NEAR(std::hypot(p, t), g, 0.01) << second;
+    EXPECT_TRUE(!model.hasFix(second) || p < 4) << second << ": " << p;
+    ASSERT_EQ(messageWord(messages.precision, at::kVisibleCount), Constellation::kInView);
+    const std::vector<Channel> channels = channelsOf(messages.channels);
+    for (int i = 0; i < Constellation::kInView; ++i)
+      EXPECT_EQ(messageWord(messages.precision, at::visibleSatellite(i)), channels[static_cast<std::size_t>(i)].satellite);
+    const GpsTime time = gpsTimeOf(kTruth);
+    EXPECT_EQ(messageWord(messages.channels, channel_words::kGpsWeek), time.week);
+    EXPECT_EQ(messageWord(messages.channels, channel_words::kGpsSeconds), time.seconds & 0xFFFF);
+  }
+  // GPS week 1930 began at the first second of 2017, UTC, when GPS time ran 18 s ahead.
+  EXPECT_EQ(gpsTimeOf({2017, 1, 1, 0, 0, 0}).week, 1930);
+  EXPECT_EQ(gpsTimeOf({2017, 1, 1, 0, 0, 0}).seconds, 18u);
 }
 
 TEST(Calendar, SecondsAddAcrossTheYear) {

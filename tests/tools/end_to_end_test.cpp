@@ -6,10 +6,15 @@
 #include <signal.h>
 #include <unistd.h>
 
+#include <QDateTime>
 #include <QFileInfo>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QStandardPaths>
 #include <QTemporaryDir>
 #include <algorithm>
+#include <cmath>
 #include <regex>
 #include <sstream>
 
@@ -68,6 +73,26 @@ class EndToEnd : public ::testing::Test {
   ProgramResult vxinit(std::vector<std::string> args) {
     args.insert(args.begin(), {"--port", "1"});
     return test::runProgram(VXINIT_PATH, args, {}, 90);
+  }
+
+  static QString gpsd() { return QStandardPaths::findExecutable("gpsd", {"/usr/sbin", "/usr/local/sbin", "/usr/bin"}); }
+  static QString gpspipe() { return QStandardPaths::findExecutable("gpspipe"); }
+  static bool gpsdInstalled() { return !gpsd().isEmpty() && !gpspipe().isEmpty(); }
+  static constexpr const char* kNoGpsd = "gpsd and gpspipe (Debian's gpsd, gpsd-clients) are not installed";
+
+  // A real gpsd reading the simulator's device, as gpspipe -w shows it: `reports` of them, a TPV among them.
+  ProgramResult watchThroughGpsd(int reports) {
+    const std::string device = QFileInfo(config.path() + "/vx/com1").symLinkTarget().toStdString();
+    const std::string port = std::to_string(20000 + ::getpid() % 20000);
+    RunningProgram daemon(gpsd().toStdString(), {"-N", "-n", "-S", port, device});
+    ProgramResult watched;
+    for (int attempt = 0; attempt < 20 && watched.out.find("\"class\":\"TPV\"") == std::string::npos; ++attempt) {
+      test::processEventsFor(std::chrono::milliseconds(250));  // until gpsd listens
+      watched = test::runProgram(gpspipe().toStdString(), {"-w", "-n", std::to_string(reports), "127.0.0.1:" + port}, {}, 30);
+    }
+    daemon.signal(SIGTERM);
+    daemon.wait(10);
+    return watched;
   }
 
   // Initialisation that the simulated receiver accepts: near its true position, the true UTC.
@@ -246,29 +271,53 @@ TEST_F(EndToEnd, ReceiverWokenEarlierIsReadAtOnceAndNotWokenAgain) {
 // The Linux GPS stack: vxinit initialises the receiver and leaves it
 // sending; gpsd then takes the device over and serves the fix.
 TEST_F(EndToEnd, GpsdServesTheFixOnceVxinitHasInitialisedTheReceiver) {
-  const QString gpsd = QStandardPaths::findExecutable("gpsd", {"/usr/sbin", "/usr/local/sbin", "/usr/bin"});
-  const QString gpspipe = QStandardPaths::findExecutable("gpspipe");
-  if (gpsd.isEmpty() || gpspipe.isEmpty()) GTEST_SKIP() << "gpsd and gpspipe (Debian's gpsd, gpsd-clients) are not installed";
+  if (!gpsdInstalled()) GTEST_SKIP() << kNoGpsd;
   auto simulator = startSimulator({"--speed", "10"});
-  const std::string device = QFileInfo(config.path() + "/vx/com1").symLinkTarget().toStdString();
   const ProgramResult init = vxinit(with({"--until-fix", "--timeout", "30"}, kGoodInit));
   ASSERT_EQ(init.exitCode, 0) << init.err;
-
-  const std::string port = std::to_string(20000 + ::getpid() % 20000);
-  RunningProgram daemon(gpsd.toStdString(), {"-N", "-n", "-S", port, device});
-  ProgramResult watched;
-  for (int attempt = 0; attempt < 20 && watched.out.find("\"class\":\"TPV\"") == std::string::npos; ++attempt) {
-    test::processEventsFor(std::chrono::milliseconds(250));  // until gpsd listens
-    watched = test::runProgram(gpspipe.toStdString(), {"-w", "-n", "12", "127.0.0.1:" + port}, {}, 20);
-  }
-  daemon.signal(SIGTERM);
-  daemon.wait(10);
+  const ProgramResult watched = watchThroughGpsd(12);
   const ProgramResult log = stop(simulator);
 
   // A 3D fix at the simulator's position, 52.0626 N 5.1385 E.
   const std::regex fix(R"("class":"TPV".*"mode":3.*"lat":52\.06\d*,"lon":5\.13\d*)");
   EXPECT_TRUE(std::regex_search(watched.out, fix)) << watched.out;
   EXPECT_EQ(count(log.err, "init #"), 1) << log.err;
+}
+
+// gpsd reading the stand-in as it reads a real receiver: today's date,
+// dilutions that agree, and the satellites in view with their signals.
+TEST_F(EndToEnd, GpsdSeesTheStandInsSatellitesTodaysDateAndDilutionsThatAgree) {
+  if (!gpsdInstalled()) GTEST_SKIP() << kNoGpsd;
+  auto simulator = startSimulator({"--speed", "4", "--awake", "--cold", "2"});
+  const ProgramResult watched = watchThroughGpsd(40);
+  stop(simulator);
+  const QString year = QString::number(QDateTime::currentDateTimeUtc().date().year());
+  int dated = 0, skies = 0, skiesWithSignals = 0;
+  for (const std::string& line : lines(watched.out)) {
+    const QJsonObject report = QJsonDocument::fromJson(QByteArray::fromStdString(line)).object();
+    if (report["class"] == "TPV" && report.contains("time")) {
+      EXPECT_TRUE(report["time"].toString().startsWith(year + "-")) << line;
+      ++dated;
+    }
+    if (report["class"] != "SKY" || !report.contains("satellites")) continue;
+    ++skies;
+    const auto dop = [&](const char* name) { return report[name].toDouble(); };
+    EXPECT_NEAR(std::hypot(dop("hdop"), dop("vdop")), dop("pdop"), 0.02) << line;
+    EXPECT_NEAR(std::hypot(dop("pdop"), dop("tdop")), dop("gdop"), 0.02) << line;
+    EXPECT_EQ(report["nSat"].toInt(), 11) << line;
+    // The report that the channels complete (it is dated) gives each satellite its signal too.
+    const bool withSignals = report.contains("time");
+    skiesWithSignals += withSignals;
+    for (const QJsonValue satellite : report["satellites"].toArray()) {
+      const int number = satellite["PRN"].toInt();
+      EXPECT_TRUE(number >= 1 && number <= 32) << line;
+      EXPECT_TRUE(satellite.toObject().contains("el")) << line;
+      EXPECT_TRUE(!withSignals || satellite.toObject().contains("ss")) << line;
+    }
+  }
+  EXPECT_GT(dated, 0) << watched.out;
+  EXPECT_GT(skies, 0) << watched.out;
+  EXPECT_GT(skiesWithSignals, 0) << watched.out;
 }
 
 TEST(EarthmateSimArguments, BadArgumentsPrintUsageAndExitTwo) {

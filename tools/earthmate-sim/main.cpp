@@ -43,7 +43,7 @@ const std::string kUsage =
     "  --hangup-after S  close the line after S seconds\n"
     "  --awake           woken earlier: binary from the start, no \"EARTHA\"\n"
     "  --duration S      end after S seconds\n"
-    "  --seed N          the seed of the random faults and noise\n"
+    "  --seed N          the seed of the sky, the noise and the random faults\n"
     "  --verbose         log every message sent\n"
     "  -h, --help        show this help and exit\n"
     "      --version     show the version and exit\n"

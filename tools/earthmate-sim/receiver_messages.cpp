@@ -18,9 +18,20 @@ std::string positionMessage(const ReceiverPosition& p, int dataWords) {
   return words.build(kPositionMessageId);
 }
 
+GpsTime gpsTimeOf(const DateTime& utc) {
+  constexpr long kSecondsPerWeek = 7 * 24 * 3600;
+  const auto seconds = static_cast<long>(secondsBetween({1980, 1, 6, 0, 0, 0}, utc)) + kGpsLeapSeconds;
+  return {static_cast<uint16_t>(seconds / kSecondsPerWeek), static_cast<uint32_t>(seconds % kSecondsPerWeek)};
+}
+
 std::string channelMessage(const std::vector<ReceiverChannel>& channels, int dataWords) {
+  return channelMessage(channels, GpsTime{}, dataWords);
+}
+
+std::string channelMessage(const std::vector<ReceiverChannel>& channels, const GpsTime& time, int dataWords) {
   namespace at = channel_words;
   MessageWords words(dataWords);
+  words.set(at::kGpsWeek, time.week).set32(at::kGpsSeconds, static_cast<int32_t>(time.seconds));
   for (std::size_t i = 0; i < channels.size(); ++i) {
     const int channel = static_cast<int>(i);
     words.setLowByte(at::status(channel), channels[i].status);

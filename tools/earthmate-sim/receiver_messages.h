@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "date_time.h"
 #include "message_builder.h"
 
 namespace vx {
@@ -32,8 +33,18 @@ struct ReceiverChannel {
   uint16_t carrierToNoise = 0;  // C/No, dB-Hz
 };
 
+// GPS time: whole weeks since 1980-01-06 and the seconds into the week,
+// which runs kGpsLeapSeconds ahead of UTC.
+struct GpsTime {
+  uint16_t week = 0;
+  uint32_t seconds = 0;
+};
+inline constexpr int kGpsLeapSeconds = 18;  // since 2017
+GpsTime gpsTimeOf(const DateTime& utc);
+
 // Message 1002; 45 data words; channels beyond those given are unused.
 std::string channelMessage(const std::vector<ReceiverChannel>& channels, int dataWords = 45);
+std::string channelMessage(const std::vector<ReceiverChannel>& channels, const GpsTime& time, int dataWords = 45);
 
 // A satellite in view as message 1003 lists it; angles in 1e-4 radian.
 struct VisibleSatellite {

@@ -90,8 +90,9 @@ void Simulator::sendSecond(double at) {
     std::fprintf(stderr, "earthmate-sim: fix after %s s\n", formatFixed(model_.fixAt(), 1, 1).c_str());
   }
   std::string burst;
-  for (const auto& [id, message] : {std::pair{1000, &second.position}, std::pair{1002, &second.channels},
-                                    std::pair{1003, &second.precision}}) {
+  // 1003 before 1002: a host that joins the two (gpsd) gives each satellite its signal and its place in the sky.
+  for (const auto& [id, message] : {std::pair{1000, &second.position}, std::pair{1003, &second.precision},
+                                    std::pair{1002, &second.channels}}) {
     std::string bytes = *message;
     const bool junk = std::bernoulli_distribution(options_.junk)(random_);
     if (junk) {
