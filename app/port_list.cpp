@@ -43,7 +43,8 @@ void PortList::showPopup() {
 void PortList::describeEntries() {
   const vx::SerialAdapters adapters = vx::usbSerialAdapters();
   for (int entry = 0; entry < count(); ++entry) {
-    const QString description = QString::fromStdString(vx::describePort(itemText(entry).toInt(), adapters, vx::qtTranslator()));
+    const QString description =
+        QString::fromStdString(vx::describePort(itemText(entry).toInt(), adapters, vx::qtTranslator()));
     setItemData(entry, description, Qt::ToolTipRole);
     setItemData(entry, description, Qt::AccessibleTextRole);
   }

@@ -53,13 +53,14 @@ std::string borrowedNotice(const GpsdDevice& device, const Translator& translate
   return filledIn(translatedText(notice, translated), {device.path, translatedText(woken, translated)});
 }
 
-// What became of giving `path` back to gpsd at `controlSocket`.
+// The report of giving a device back, by gpsd's answer: %1 the device, %2 its control socket.
 const char* addBackReport(GpsdControlAnswer answer) {
   switch (answer) {
     case GpsdControlAnswer::kOk: return QT_TRANSLATE_NOOP("vx", "%1 given back to gpsd (gpsdctl add %1)");
     case GpsdControlAnswer::kRefused:
       return QT_TRANSLATE_NOOP("vx",
-                               "gpsd did not take %1 back: it heard no GPS on it. Add it again with sudo gpsdctl add %1");
+                               "gpsd did not take %1 back: it heard no GPS on it. Add it again with sudo gpsdctl "
+                               "add %1");
     case GpsdControlAnswer::kUnreachable:
     case GpsdControlAnswer::kUnsafePath:
       break;

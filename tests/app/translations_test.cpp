@@ -36,7 +36,8 @@ TEST_F(TranslationsTest, ScreensQtsButtonsAndTheControlsTextsFollowTheLocale) {
        "Aanwezige USB-serieeladapters: /dev/ttyUSB0. Zo maakt u van /dev/ttyUSB0 poort 1: "},
       {"es_ES", "Se&guir >>", "&Sí", "No coinciden los tipos",
        "Adaptadores serie USB presentes: /dev/ttyUSB0. Para que /dev/ttyUSB0 sea el puerto 1: "},
-      {"C", "&Continue >>", "&Yes", "Type mismatch", "USB serial adapters here: /dev/ttyUSB0. To make /dev/ttyUSB0 port 1: "},
+      {"C", "&Continue >>", "&Yes", "Type mismatch",
+       "USB serial adapters here: /dev/ttyUSB0. To make /dev/ttyUSB0 port 1: "},
   };
   for (const Case& c : cases) {
     const Translations translations{QLocale(c.locale)};
