@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "number_text.h"
+#include "qt_translator.h"
 #include "setting_limits.h"
 
 namespace kestrune {
@@ -60,8 +61,7 @@ bool matchesOffset(const QString& text, int utcOffsetSeconds) {
 QString zoneQuestion(const vx::ComputerZone& zone, const QString& entered) {
   const QString shown =
       entered.trimmed().isEmpty() ? QCoreApplication::translate("kestrune::LocationRules", "empty") : entered.trimmed();
-  const std::string clock = vx::clockDescription(
-      zone, [](const char* text) { return QCoreApplication::translate("vx", text).toStdString(); });
+  const std::string clock = vx::clockDescription(zone, vx::qtTranslator());
   return QCoreApplication::translate("kestrune::LocationRules", "%1, but the time difference entered is %2. Use %3?")
       .arg(QString::fromStdString(clock), shown, timeDifferenceText(zone.utcOffsetSeconds));
 }

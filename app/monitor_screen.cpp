@@ -30,6 +30,7 @@
 #include "port_link.h"
 #include "number_text.h"
 #include "private_profile.h"
+#include "qt_translator.h"
 #include "rounding.h"
 #include "satellite_bars.h"
 #include "settings_file.h"
@@ -163,9 +164,10 @@ void MonitorScreen::load() {
 
 void MonitorScreen::checkGpsd() {
   const QString device = QString::fromStdString(vx::portDevicePath(location_->enteredPort().toInt()));
-  vx::GpsdCheck gpsd = vx::checkGpsd(device.toStdString(), [](const std::string& text) {
+  const auto report = [](const std::string& text) {
     std::fprintf(stderr, "kestrune: %s\n", vx::printableText(text).c_str());
-  });
+  };
+  vx::GpsdCheck gpsd = vx::checkGpsd(device.toStdString(), report, -1, vx::qtTranslator());
   gpsdNotice_ = QString::fromStdString(gpsd.notice);
   gpsdLoan_ = std::move(gpsd.loan);
   if (gpsdLoan_) gpsdLoan_->closeFirst([this] { closePort(); });
@@ -398,8 +400,9 @@ void MonitorScreen::showNotes() {
 
 void MonitorScreen::setStatus(const QString& text) {
   // Said again with every sentence: only a new text is announced and needs the row laid out anew.
-  if (statusValue->text() == text && !text.isEmpty()) return;
-  if (text != statusValue->text()) announce(text);
+  const bool changed = text != statusValue->text();
+  if (!changed && !text.isEmpty()) return;
+  if (changed) announce(text);
   statusValue->setText(text);
   const int rowHeight = vx::fromTwips(0, 0, 0, kRowHeightTwips).height();
   statusValue->resize(statusValue->width(), std::max(rowHeight, statusValue->heightForWidth(statusValue->width())));

@@ -4,6 +4,7 @@
 #include <QAbstractItemView>
 #include <QStyledItemDelegate>
 
+#include "qt_translator.h"
 #include "serial_devices.h"
 
 namespace kestrune {
@@ -42,7 +43,8 @@ void PortList::showPopup() {
 void PortList::describeEntries() {
   const vx::SerialAdapters adapters = vx::usbSerialAdapters();
   for (int entry = 0; entry < count(); ++entry) {
-    const QString description = QString::fromStdString(vx::describePort(itemText(entry).toInt(), adapters));
+    const QString description =
+        QString::fromStdString(vx::describePort(itemText(entry).toInt(), adapters, vx::qtTranslator()));
     setItemData(entry, description, Qt::ToolTipRole);
     setItemData(entry, description, Qt::AccessibleTextRole);
   }

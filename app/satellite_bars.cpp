@@ -12,7 +12,7 @@ namespace kestrune {
 
 SatelliteBars::SatelliteBars(QWidget* parent) : QWidget(parent), summary(new QLabel(this)) {
   summary->setObjectName("satelliteSummary");
-  summary->setTextFormat(Qt::PlainText);
+  summary->setTextFormat(Qt::PlainText);  // as every label of the monitor: never read as markup
   auto* row = new QHBoxLayout;
   row->setSpacing(0);
   for (int i = 0; i < kMostBars; ++i) {

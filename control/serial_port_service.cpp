@@ -11,6 +11,7 @@
 #include "comm_events.h"
 #include "line_format.h"
 #include "port_link.h"
+#include "qt_translator.h"
 #include "serial_devices.h"
 #include "vx_error.h"
 
@@ -111,7 +112,7 @@ void SerialPortService::failToOpen(const QString& device) {
   port_.clearError();
   std::string description =
       QCoreApplication::translate("vx", "cannot open %1: %2").arg(device, reason).toStdString();
-  const std::string advice = adapterAdvice(commPort_, device.toStdString(), usbSerialAdapters());
+  const std::string advice = adapterAdvice(commPort_, device.toStdString(), usbSerialAdapters(), qtTranslator());
   if (!advice.empty()) description += ". " + advice;
   throw Error(kPortCannotOpen, description, kSource);
 }

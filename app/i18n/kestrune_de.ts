@@ -127,6 +127,14 @@ Wenn das Problem bestehen bleibt, melden Sie alle Einzelheiten Ihrem Software-Su
         <source>Please enter a valid time difference from UTC: hours east of Greenwich, from %1 to %2.</source>
         <translation>Bitte geben Sie eine gültige Zeitdifferenz zu UTC ein: Stunden östlich von Greenwich, von %1 bis %2.</translation>
     </message>
+    <message>
+        <source>Latitude hemisphere</source>
+        <translation>Hemisphäre der Breite</translation>
+    </message>
+    <message>
+        <source>Longitude hemisphere</source>
+        <translation>Hemisphäre der Länge</translation>
+    </message>
 </context>
 <context>
     <name>kestrune::MonitorScreen</name>
@@ -213,13 +221,6 @@ Prüfen Sie das Kabel und die Schnittstellennummer. Stellen Sie auch sicher, das
         <source>Warning, attempting to obtain a fix!</source>
         <translation>Achtung, noch kein Fix, Suche läuft!</translation>
     </message>
-    <message numerus="yes">
-        <source>%n in view</source>
-        <translation>
-            <numerusform>%n sichtbar</numerusform>
-            <numerusform>%n sichtbar</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Receiver lost: %1 went away</source>
         <translation>Empfänger verloren: %1 ist verschwunden</translation>
@@ -227,6 +228,31 @@ Prüfen Sie das Kabel und die Schnittstellennummer. Stellen Sie auch sicher, das
     <message>
         <source>Receiver lost: %1</source>
         <translation>Empfänger verloren: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n used in the fix</source>
+        <translation>
+            <numerusform>%n für den Fix genutzt</numerusform>
+            <numerusform>%n für den Fix genutzt</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kestrune::SatelliteBar</name>
+    <message>
+        <source>Satellite %1: %2 dB-Hz, used in the fix</source>
+        <translation>Satellit %1: %2 dB-Hz, für den Fix genutzt</translation>
+    </message>
+    <message>
+        <source>Satellite %1: %2 dB-Hz, tracked</source>
+        <translation>Satellit %1: %2 dB-Hz, verfolgt</translation>
+    </message>
+</context>
+<context>
+    <name>kestrune::SatelliteBars</name>
+    <message>
+        <source>Tracked: %1, used in the fix: %2</source>
+        <translation>Verfolgt: %1, für den Fix genutzt: %2</translation>
     </message>
 </context>
 <context>
@@ -333,7 +359,7 @@ Prüfen Sie das Kabel und die Schnittstellennummer. Stellen Sie auch sicher, das
     </message>
     <message>
         <source>it has woken the receiver without the time and position, so the first fix comes late</source>
-        <extracomment>Follows &quot;gpsd is reading /dev/ttyUSB0: &quot;, of gpsd.</extracomment>
+        <extracomment>Follows &quot;gpsd is reading /dev/ttyUSB0: &quot;; &quot;it&quot; is gpsd.</extracomment>
         <translation>er hat den Empfänger ohne Uhrzeit und Position geweckt, deshalb kommt der erste Fix spät</translation>
     </message>
     <message>
@@ -416,6 +442,11 @@ Prüfen Sie das Kabel und die Schnittstellennummer. Stellen Sie auch sicher, das
     <message>
         <source>This computer&apos;s clock is %1 hours behind UTC</source>
         <translation>Die Uhr dieses Computers geht gegenüber UTC %1 Stunden nach</translation>
+    </message>
+    <message>
+        <source>A program that had borrowed a device ended without giving it back: %1</source>
+        <extracomment>%1 tells how giving the device back went: &quot;/dev/ttyUSB0 given back to gpsd ...&quot;.</extracomment>
+        <translation>Ein Programm, das sich ein Gerät von gpsd geliehen hatte, wurde beendet, ohne es zurückzugeben: %1</translation>
     </message>
 </context>
 </TS>

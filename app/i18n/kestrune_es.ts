@@ -127,6 +127,14 @@ Si el problema persiste, comunique todos los detalles a su servicio de asistenci
         <source>Please enter a valid time difference from UTC: hours east of Greenwich, from %1 to %2.</source>
         <translation>Introduzca una diferencia horaria con UTC válida: horas al este de Greenwich, de %1 a %2.</translation>
     </message>
+    <message>
+        <source>Latitude hemisphere</source>
+        <translation>Hemisferio de la latitud</translation>
+    </message>
+    <message>
+        <source>Longitude hemisphere</source>
+        <translation>Hemisferio de la longitud</translation>
+    </message>
 </context>
 <context>
     <name>kestrune::MonitorScreen</name>
@@ -213,13 +221,6 @@ Compruebe el cable y el número de puerto. Asegúrese también de que ningún ot
         <source>Warning, attempting to obtain a fix!</source>
         <translation>¡Atención, buscando la posición!</translation>
     </message>
-    <message numerus="yes">
-        <source>%n in view</source>
-        <translation>
-            <numerusform>%n visible</numerusform>
-            <numerusform>%n visibles</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Receiver lost: %1 went away</source>
         <translation>Receptor perdido: %1 ha desaparecido</translation>
@@ -227,6 +228,31 @@ Compruebe el cable y el número de puerto. Asegúrese también de que ningún ot
     <message>
         <source>Receiver lost: %1</source>
         <translation>Receptor perdido: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n used in the fix</source>
+        <translation>
+            <numerusform>%n usado para la posición</numerusform>
+            <numerusform>%n usados para la posición</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kestrune::SatelliteBar</name>
+    <message>
+        <source>Satellite %1: %2 dB-Hz, used in the fix</source>
+        <translation>Satélite %1: %2 dB-Hz, usado para la posición</translation>
+    </message>
+    <message>
+        <source>Satellite %1: %2 dB-Hz, tracked</source>
+        <translation>Satélite %1: %2 dB-Hz, en seguimiento</translation>
+    </message>
+</context>
+<context>
+    <name>kestrune::SatelliteBars</name>
+    <message>
+        <source>Tracked: %1, used in the fix: %2</source>
+        <translation>En seguimiento: %1, usados para la posición: %2</translation>
     </message>
 </context>
 <context>
@@ -333,7 +359,7 @@ Compruebe el cable y el número de puerto. Asegúrese también de que ningún ot
     </message>
     <message>
         <source>it has woken the receiver without the time and position, so the first fix comes late</source>
-        <extracomment>Follows &quot;gpsd is reading /dev/ttyUSB0: &quot;, of gpsd.</extracomment>
+        <extracomment>Follows &quot;gpsd is reading /dev/ttyUSB0: &quot;; &quot;it&quot; is gpsd.</extracomment>
         <translation>ha despertado al receptor sin la hora ni la posición, así que la primera posición tardará</translation>
     </message>
     <message>
@@ -416,6 +442,11 @@ Compruebe el cable y el número de puerto. Asegúrese también de que ningún ot
     <message>
         <source>This computer&apos;s clock is %1 hours behind UTC</source>
         <translation>El reloj de este ordenador va %1 horas por detrás de UTC</translation>
+    </message>
+    <message>
+        <source>A program that had borrowed a device ended without giving it back: %1</source>
+        <extracomment>%1 tells how giving the device back went: &quot;/dev/ttyUSB0 given back to gpsd ...&quot;.</extracomment>
+        <translation>Un programa que había tomado prestado un dispositivo de gpsd terminó sin devolverlo: %1</translation>
     </message>
 </context>
 </TS>

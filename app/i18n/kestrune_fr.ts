@@ -127,6 +127,14 @@ Si le problème persiste, transmettez tous ces détails à votre service d’ass
         <source>Please enter a valid time difference from UTC: hours east of Greenwich, from %1 to %2.</source>
         <translation>Veuillez saisir un décalage horaire valide par rapport à UTC : en heures à l’est de Greenwich, de %1 à %2.</translation>
     </message>
+    <message>
+        <source>Latitude hemisphere</source>
+        <translation>Hémisphère de la latitude</translation>
+    </message>
+    <message>
+        <source>Longitude hemisphere</source>
+        <translation>Hémisphère de la longitude</translation>
+    </message>
 </context>
 <context>
     <name>kestrune::MonitorScreen</name>
@@ -213,13 +221,6 @@ Vérifiez le câble et le numéro de port. Assurez-vous aussi qu’aucun autre p
         <source>Warning, attempting to obtain a fix!</source>
         <translation>Attention, recherche de la position en cours !</translation>
     </message>
-    <message numerus="yes">
-        <source>%n in view</source>
-        <translation>
-            <numerusform>%n visible</numerusform>
-            <numerusform>%n visibles</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Receiver lost: %1 went away</source>
         <translation>Récepteur perdu : %1 a disparu</translation>
@@ -227,6 +228,31 @@ Vérifiez le câble et le numéro de port. Assurez-vous aussi qu’aucun autre p
     <message>
         <source>Receiver lost: %1</source>
         <translation>Récepteur perdu : %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n used in the fix</source>
+        <translation>
+            <numerusform>%n utilisé pour la position</numerusform>
+            <numerusform>%n utilisés pour la position</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kestrune::SatelliteBar</name>
+    <message>
+        <source>Satellite %1: %2 dB-Hz, used in the fix</source>
+        <translation>Satellite %1 : %2 dB-Hz, utilisé pour la position</translation>
+    </message>
+    <message>
+        <source>Satellite %1: %2 dB-Hz, tracked</source>
+        <translation>Satellite %1 : %2 dB-Hz, suivi</translation>
+    </message>
+</context>
+<context>
+    <name>kestrune::SatelliteBars</name>
+    <message>
+        <source>Tracked: %1, used in the fix: %2</source>
+        <translation>Suivis : %1, utilisés pour la position : %2</translation>
     </message>
 </context>
 <context>
@@ -333,7 +359,7 @@ Vérifiez le câble et le numéro de port. Assurez-vous aussi qu’aucun autre p
     </message>
     <message>
         <source>it has woken the receiver without the time and position, so the first fix comes late</source>
-        <extracomment>Follows &quot;gpsd is reading /dev/ttyUSB0: &quot;, of gpsd.</extracomment>
+        <extracomment>Follows &quot;gpsd is reading /dev/ttyUSB0: &quot;; &quot;it&quot; is gpsd.</extracomment>
         <translation>il a réveillé le récepteur sans l’heure ni la position, la première position sera donc longue à venir</translation>
     </message>
     <message>
@@ -416,6 +442,11 @@ Vérifiez le câble et le numéro de port. Assurez-vous aussi qu’aucun autre p
     <message>
         <source>This computer&apos;s clock is %1 hours behind UTC</source>
         <translation>L’horloge de cet ordinateur a %1 heures de retard sur UTC</translation>
+    </message>
+    <message>
+        <source>A program that had borrowed a device ended without giving it back: %1</source>
+        <extracomment>%1 tells how giving the device back went: &quot;/dev/ttyUSB0 given back to gpsd ...&quot;.</extracomment>
+        <translation>Un programme qui avait emprunté un périphérique à gpsd s’est terminé sans le rendre : %1</translation>
     </message>
 </context>
 </TS>

@@ -127,6 +127,14 @@ Als het probleem blijft bestaan, meld dan alle details aan uw softwareondersteun
         <source>Please enter a valid time difference from UTC: hours east of Greenwich, from %1 to %2.</source>
         <translation>Voer een geldig tijdverschil met UTC in: uren ten oosten van Greenwich, van %1 tot %2.</translation>
     </message>
+    <message>
+        <source>Latitude hemisphere</source>
+        <translation>Halfrond van de breedte</translation>
+    </message>
+    <message>
+        <source>Longitude hemisphere</source>
+        <translation>Halfrond van de lengte</translation>
+    </message>
 </context>
 <context>
     <name>kestrune::MonitorScreen</name>
@@ -213,13 +221,6 @@ Controleer de kabel en het poortnummer. Zorg er ook voor dat geen ander programm
         <source>Warning, attempting to obtain a fix!</source>
         <translation>Let op, nog geen fix, bezig met zoeken!</translation>
     </message>
-    <message numerus="yes">
-        <source>%n in view</source>
-        <translation>
-            <numerusform>%n zichtbaar</numerusform>
-            <numerusform>%n zichtbaar</numerusform>
-        </translation>
-    </message>
     <message>
         <source>Receiver lost: %1 went away</source>
         <translation>Ontvanger kwijt: %1 is verdwenen</translation>
@@ -227,6 +228,31 @@ Controleer de kabel en het poortnummer. Zorg er ook voor dat geen ander programm
     <message>
         <source>Receiver lost: %1</source>
         <translation>Ontvanger kwijt: %1</translation>
+    </message>
+    <message numerus="yes">
+        <source>%n used in the fix</source>
+        <translation>
+            <numerusform>%n gebruikt voor de fix</numerusform>
+            <numerusform>%n gebruikt voor de fix</numerusform>
+        </translation>
+    </message>
+</context>
+<context>
+    <name>kestrune::SatelliteBar</name>
+    <message>
+        <source>Satellite %1: %2 dB-Hz, used in the fix</source>
+        <translation>Satelliet %1: %2 dB-Hz, gebruikt voor de fix</translation>
+    </message>
+    <message>
+        <source>Satellite %1: %2 dB-Hz, tracked</source>
+        <translation>Satelliet %1: %2 dB-Hz, gevolgd</translation>
+    </message>
+</context>
+<context>
+    <name>kestrune::SatelliteBars</name>
+    <message>
+        <source>Tracked: %1, used in the fix: %2</source>
+        <translation>Gevolgd: %1, gebruikt voor de fix: %2</translation>
     </message>
 </context>
 <context>
@@ -333,7 +359,7 @@ Controleer de kabel en het poortnummer. Zorg er ook voor dat geen ander programm
     </message>
     <message>
         <source>it has woken the receiver without the time and position, so the first fix comes late</source>
-        <extracomment>Follows &quot;gpsd is reading /dev/ttyUSB0: &quot;, of gpsd.</extracomment>
+        <extracomment>Follows &quot;gpsd is reading /dev/ttyUSB0: &quot;; &quot;it&quot; is gpsd.</extracomment>
         <translation>hij heeft de ontvanger zonder tijd en positie gewekt, dus de eerste fix laat op zich wachten</translation>
     </message>
     <message>
@@ -416,6 +442,11 @@ Controleer de kabel en het poortnummer. Zorg er ook voor dat geen ander programm
     <message>
         <source>This computer&apos;s clock is %1 hours behind UTC</source>
         <translation>De klok van deze computer loopt %1 uur achter op UTC</translation>
+    </message>
+    <message>
+        <source>A program that had borrowed a device ended without giving it back: %1</source>
+        <extracomment>%1 tells how giving the device back went: &quot;/dev/ttyUSB0 given back to gpsd ...&quot;.</extracomment>
+        <translation>Een programma dat een apparaat van gpsd had geleend, is beëindigd zonder het terug te geven: %1</translation>
     </message>
 </context>
 </TS>

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "gpsd_loan_record.h"
+#include "translated_text.h"
 
 namespace vx {
 
@@ -24,7 +25,8 @@ using GpsdReport = std::function<void(const std::string& text)>;
 // before it could give the device back.
 class GpsdLoan {
  public:
-  GpsdLoan(std::string gpsdPath, GpsdReport report);
+  // Reports in `translated`'s words (none: English).
+  GpsdLoan(std::string gpsdPath, GpsdReport report, Translator translated = nullptr);
   ~GpsdLoan();
   GpsdLoan(const GpsdLoan&) = delete;
   GpsdLoan& operator=(const GpsdLoan&) = delete;
@@ -44,6 +46,7 @@ class GpsdLoan {
  private:
   std::string gpsdPath_;
   GpsdReport report_;
+  Translator translated_;
   std::function<void()> closePort_;
   std::unique_ptr<GpsdLoanRecord> record_;
   bool givenBack_ = false;
@@ -60,7 +63,9 @@ struct GpsdCheck {
 // where the control socket takes commands, the device is borrowed and the
 // notice says that instead. `report` tells the loan's later news (the
 // device given back, or why not). `wakeFd` (-1: none) readable cuts the
-// question to gpsd short: a signal to end.
-GpsdCheck checkGpsd(const std::string& device, GpsdReport report, int wakeFd = -1);
+// question to gpsd short: a signal to end. The notice and the reports are
+// in `translated`'s words (none: English).
+GpsdCheck checkGpsd(const std::string& device, GpsdReport report, int wakeFd = -1,
+                    const Translator& translated = nullptr);
 
 }  // namespace vx

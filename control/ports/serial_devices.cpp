@@ -7,6 +7,7 @@
 
 #include "device_kind.h"
 #include "port_link.h"
+#include "translatable.h"
 
 namespace vx {
 namespace {
@@ -20,14 +21,14 @@ std::string resolved(const std::string& path) {
   return error ? path : target.string();
 }
 
-std::string kindText(DeviceKind kind) {
+const char* kindText(DeviceKind kind) {
   switch (kind) {
-    case DeviceKind::kMissing: return "no device";
-    case DeviceKind::kSerialLine: return "serial device";
-    case DeviceKind::kPseudoTerminal: return "pseudo-terminal";
+    case DeviceKind::kMissing: return QT_TRANSLATE_NOOP("vx", "no device");
+    case DeviceKind::kSerialLine: return QT_TRANSLATE_NOOP("vx", "serial device");
+    case DeviceKind::kPseudoTerminal: return QT_TRANSLATE_NOOP("vx", "pseudo-terminal");
     case DeviceKind::kOther: break;
   }
-  return "not a serial device";
+  return QT_TRANSLATE_NOOP("vx", "not a serial device");
 }
 
 std::string firstLine(const fs::path& file) {
@@ -64,13 +65,13 @@ SerialAdapters usbSerialAdapters() {
   return adapters;
 }
 
-std::string describePort(int port, const SerialAdapters& adapters) {
+std::string describePort(int port, const SerialAdapters& adapters, const Translator& translated) {
   const std::string device = portDevicePath(port);
-  std::string what = kindText(deviceKind(device));
+  const char* what = kindText(deviceKind(device));
   for (const SerialAdapter& adapter : adapters) {
-    if (resolved(adapter.device) == resolved(device)) what = "USB serial adapter";
+    if (resolved(adapter.device) == resolved(device)) what = QT_TRANSLATE_NOOP("vx", "USB serial adapter");
   }
-  return std::to_string(port) + ": " + device + " (" + what + ")";
+  return std::to_string(port) + ": " + device + " (" + translatedText(what, translated) + ")";
 }
 
 std::string linkCommand(int port, const std::string& device) {
@@ -80,7 +81,8 @@ std::string linkCommand(int port, const std::string& device) {
   return fs::is_directory(folder, error) ? command : "mkdir -p " + folder + " && " + command;
 }
 
-std::string adapterAdvice(int port, const std::string& deviceTried, const SerialAdapters& adapters) {
+std::string adapterAdvice(int port, const std::string& deviceTried, const SerialAdapters& adapters,
+                          const Translator& translated) {
   std::string others, first;
   for (const SerialAdapter& adapter : adapters) {
     if (resolved(adapter.device) == resolved(deviceTried)) continue;
@@ -89,8 +91,8 @@ std::string adapterAdvice(int port, const std::string& deviceTried, const Serial
     others += adapter.description.empty() ? adapter.device : adapter.device + " (" + adapter.description + ")";
   }
   if (others.empty()) return {};
-  return "USB serial adapters here: " + others + ". To make " + first + " port " + std::to_string(port) + ": " +
-         linkCommand(port, first);
+  const char* advice = QT_TRANSLATE_NOOP("vx", "USB serial adapters here: %1. To make %2 port %3: %4");
+  return filledIn(translatedText(advice, translated), {others, first, std::to_string(port), linkCommand(port, first)});
 }
 
 }  // namespace vx

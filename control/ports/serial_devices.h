@@ -10,6 +10,8 @@
 #include <string>
 #include <vector>
 
+#include "translated_text.h"
+
 namespace vx {
 
 // The ports a user chooses from: 1 to 4.
@@ -24,8 +26,9 @@ using SerialAdapters = std::vector<SerialAdapter>;
 // The USB serial adapters present now (ttyUSB, ttyACM and the like), by name.
 SerialAdapters usbSerialAdapters();
 
-// "1: /dev/ttyUSB0 (USB serial adapter)", "2: /dev/ttyS1 (no device)".
-std::string describePort(int port, const SerialAdapters& adapters);
+// "1: /dev/ttyUSB0 (USB serial adapter)", "2: /dev/ttyS1 (no device)";
+// what the device is in `translated`'s words (none: English).
+std::string describePort(int port, const SerialAdapters& adapters, const Translator& translated = nullptr);
 
 // The one command that makes `device` port `port`, with the user's real
 // folder: "ln -sf /dev/ttyUSB0 /home/you/.config/vx/com1", behind
@@ -34,7 +37,9 @@ std::string linkCommand(int port, const std::string& device);
 
 // For a port that failed to open: the adapters present other than the
 // device tried, and the one command that makes the first of them port
-// `port`. Empty when there is no other adapter.
-std::string adapterAdvice(int port, const std::string& deviceTried, const SerialAdapters& adapters);
+// `port`. Empty when there is no other adapter. In `translated`'s words
+// (none: English).
+std::string adapterAdvice(int port, const std::string& deviceTried, const SerialAdapters& adapters,
+                          const Translator& translated = nullptr);
 
 }  // namespace vx

@@ -9,6 +9,7 @@
 #include "rounding.h"
 #include "system_clock.h"
 #include "translatable.h"
+#include "translated_text.h"
 
 namespace vx {
 namespace {
@@ -70,12 +71,10 @@ const char* clockSentence(int utcOffsetSeconds, bool oneHour) {
 
 }  // namespace
 
-std::string clockDescription(const ComputerZone& zone,
-                             const std::function<std::string(const char*)>& translated) {
+std::string clockDescription(const ComputerZone& zone, const Translator& translated) {
   const std::string hours = hoursAheadText(std::abs(zone.utcOffsetSeconds));
   const char* sentence = clockSentence(zone.utcOffsetSeconds, hours == "1");
-  std::string text = translated ? translated(sentence) : sentence;
-  if (const std::size_t at = text.find("%1"); at != std::string::npos) text.replace(at, 2, hours);
+  std::string text = filledIn(translatedText(sentence, translated), {hours});
   if (!zone.name.empty()) text += " (" + zone.name + ")";
   return text;
 }

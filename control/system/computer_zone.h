@@ -5,8 +5,9 @@
 // (system_clock.h), so the control, the program and vxinit agree on it.
 #pragma once
 
-#include <functional>
 #include <string>
+
+#include "translated_text.h"
 
 namespace vx {
 
@@ -36,7 +37,6 @@ bool isOffsetAsShown(double hoursAhead, int utcOffsetSeconds);
 // is 1 hour behind UTC", "... is on UTC"; the name in brackets where the
 // zone has one. `translated` gives a program's own words for the texts it
 // is built from (marked for translation in the context "vx").
-std::string clockDescription(const ComputerZone& zone,
-                             const std::function<std::string(const char*)>& translated = nullptr);
+std::string clockDescription(const ComputerZone& zone, const Translator& translated = nullptr);
 
 }  // namespace vx

@@ -8,7 +8,9 @@
 
 #include "app_fixture.h"
 #include "error_report.h"
+#include "qt_translator.h"
 #include "run_program.h"
+#include "serial_devices.h"
 #include "vx_error.h"
 #include "welcome_screen.h"
 
@@ -23,13 +25,19 @@ TEST_F(TranslationsTest, ScreensQtsButtonsAndTheControlsTextsFollowTheLocale) {
     const char* continueText;
     const char* yesText;  // Qt's own
     const char* typeMismatch;
+    const char* adapterAdvice;  // a text of the parts free of Qt, filled in
   };
   const Case cases[] = {
-      {"de_DE", "&Weiter >>", "&Ja", "Typen unverträglich"},
-      {"fr_FR", "&Suivant >>", "&Oui", "Incompatibilité de type"},
-      {"nl_NL", "&Verder >>", "&Ja", "Typen komen niet overeen"},
-      {"es_ES", "Se&guir >>", "&Sí", "No coinciden los tipos"},
-      {"C", "&Continue >>", "&Yes", "Type mismatch"},
+      {"de_DE", "&Weiter >>", "&Ja", "Typen unverträglich",
+       "Vorhandene USB-Seriell-Adapter: /dev/ttyUSB0. So wird /dev/ttyUSB0 zur Schnittstelle 1: "},
+      {"fr_FR", "&Suivant >>", "&Oui", "Incompatibilité de type",
+       "Adaptateurs série USB présents : /dev/ttyUSB0. Pour faire de /dev/ttyUSB0 le port 1 : "},
+      {"nl_NL", "&Verder >>", "&Ja", "Typen komen niet overeen",
+       "Aanwezige USB-serieeladapters: /dev/ttyUSB0. Zo maakt u van /dev/ttyUSB0 poort 1: "},
+      {"es_ES", "Se&guir >>", "&Sí", "No coinciden los tipos",
+       "Adaptadores serie USB presentes: /dev/ttyUSB0. Para que /dev/ttyUSB0 sea el puerto 1: "},
+      {"C", "&Continue >>", "&Yes", "Type mismatch",
+       "USB serial adapters here: /dev/ttyUSB0. To make /dev/ttyUSB0 port 1: "},
   };
   for (const Case& c : cases) {
     const Translations translations{QLocale(c.locale)};
@@ -38,6 +46,8 @@ TEST_F(TranslationsTest, ScreensQtsButtonsAndTheControlsTextsFollowTheLocale) {
     const QMessageBox box(QMessageBox::Question, "", "", QMessageBox::Yes | QMessageBox::No);
     EXPECT_EQ(box.button(QMessageBox::Yes)->text(), QString::fromUtf8(c.yesText)) << c.locale;
     EXPECT_EQ(reportOf(vx::Error::standard(vx::kTypeMismatch)).description, QString::fromUtf8(c.typeMismatch));
+    const std::string advice = vx::adapterAdvice(1, "/dev/ttyS0", {{"/dev/ttyUSB0", ""}}, vx::qtTranslator());
+    EXPECT_TRUE(advice.starts_with(c.adapterAdvice)) << advice;
   }
   EXPECT_EQ(WelcomeScreen().continueButton->text(), "&Continue >>");  // the catalogues went with their object
 }

@@ -33,6 +33,24 @@ TEST(SerialDevices, AFailedPortIsToldWhichAdaptersArePresentAndHowToUseOne) {
   qunsetenv("XDG_CONFIG_HOME");
 }
 
+// A program's translator gets the whole sentence and may put what is filled
+// in where its language wants it; the port description's kind too.
+TEST(SerialDevices, TextsComeInTheTranslatorsWordsWithTheirPartsWhereItPutsThem) {
+  QTemporaryDir home;
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.path()));
+  QDir().mkpath(home.path() + "/vx");
+  const Translator reordered = [](const char* source) -> std::string {
+    if (std::string(source) == "USB serial adapters here: %1. To make %2 port %3: %4") return "%4 (%3 <- %2) [%1] 100%";
+    if (std::string(source) == "no device") return "kein Gerät";
+    return "?";
+  };
+  EXPECT_EQ(adapterAdvice(3, "/dev/ttyS0", {{"/dev/ttyACM%1", ""}}, reordered),
+            "ln -sf /dev/ttyACM%1 " + home.path().toStdString() + "/vx/com3 (3 <- /dev/ttyACM%1) [/dev/ttyACM%1] 100%");
+  linkPort(4, "/nonexistent/ttyUSB9");
+  EXPECT_EQ(describePort(4, {}, reordered), "4: /nonexistent/ttyUSB9 (kein Gerät)");
+  qunsetenv("XDG_CONFIG_HOME");
+}
+
 // A port is described as a USB adapter however many links lead from it to
 // the adapter's device: users link ports through /dev/serial/by-id, whose
 // names are links themselves, and an adapter may be listed by a link.
