@@ -46,6 +46,9 @@ GpsdDaemon::GpsdDaemon(const std::string& device, bool openAtOnce) {
   daemon_ = std::make_unique<RunningProgram>(program(), args);
   qputenv("KESTRUNE_GPSD", QByteArray("127.0.0.1:") + port.c_str());
   qputenv("GPSD_SOCKET", QFile::encodeName(QString::fromStdString(controlSocket())));
+  // Listening before the test goes on: a program asking at once must find it,
+  // however slowly a loaded machine starts it.
+  vx::test::waitUntil([] { return askGpsdForDevices(std::chrono::seconds(1)).has_value(); }, std::chrono::seconds(20));
 }
 
 GpsdDaemon::~GpsdDaemon() {
