@@ -69,7 +69,7 @@ class Session:
             settings.write("[Settings]\nLat=52.06\nLong=5.14\nLatHem=N\nLongHem=E\nComPort=1\nAutoExit=0\n")
         # Its requests to a Wayland compositor go to the log too.
         self.program = self.start([os.path.join(build, "app", "kestrune")], WAYLAND_DEBUG="client")
-        self.app = wait_for("Kestrune on the accessibility bus", lambda: application(self.program.pid))
+        self.app = wait_for("Kestrune on the accessibility bus", lambda: application(self.program.pid), 60)
 
     def config(self, name):
         return os.path.join(self.env["XDG_CONFIG_HOME"], name)
