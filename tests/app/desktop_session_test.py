@@ -1,10 +1,12 @@
 #!/usr/bin/python3
 # SPDX-License-Identifier: MIT
 # Kestrune as a screen reader meets it, over AT-SPI: under Xvfb with openbox
-# ("x11": names, reading order, hints on focus, announcements) and natively
+# ("x11": names, reading order, hints on focus, announcements, the satellite
+# bars) and natively
 # under weston's headless backend ("wayland": the walk to the fix, each
 # screen standing over the one before). Usage: desktop_session_test.py MODE BUILD_DIR
 import os
+import re
 import sys
 
 sys.path.insert(0, os.path.join(os.path.dirname(os.path.abspath(__file__)), "..", "..", "scripts"))
@@ -65,6 +67,14 @@ def read_as_a_screen_reader(session):
     names = [name for _, name in reading_order(monitor)]
     expect("the monitor's status and last control", (names[0], names[1].startswith("Status: "), names[-1]), ("Status: ", True, "Exit"))
     announced("Quality: Acceptable, Co-ord: 52.06")
+    # Every satellite bar read as a text of its own, as many as the line above them counts.
+    texts = [node.name for node in descendants(monitor) if node.getRole() == pyatspi.ROLE_LABEL and node.name]
+    tracked = int(next(re.match(r"Tracked: (\d+)", text).group(1) for text in texts if text.startswith("Tracked: ")))
+    bars = [text for text in texts if text.startswith("Satellite ")]
+    expect("a bar per tracked satellite", len(bars), tracked)
+    for bar in bars:
+        match = re.fullmatch(r"Satellite (\d+): (\d+) dB-Hz, (used in the fix|tracked)", bar)
+        expect("a bar's text " + bar, bool(match) and 1 <= int(match.group(1)) <= 32, True)
     session.receiver.terminate()
     announced("Receiver lost: %s went away" % device.split(" ")[1])
     return monitor
