@@ -71,6 +71,7 @@ def read_as_a_screen_reader(session):
     texts = [node.name for node in descendants(monitor) if node.getRole() == pyatspi.ROLE_LABEL and node.name]
     tracked = int(next(re.match(r"Tracked: (\d+)", text).group(1) for text in texts if text.startswith("Tracked: ")))
     bars = [text for text in texts if text.startswith("Satellite ")]
+    expect("satellites tracked at the fix", tracked > 0, True)
     expect("a bar per tracked satellite", len(bars), tracked)
     for bar in bars:
         match = re.fullmatch(r"Satellite (\d+): (\d+) dB-Hz, (used in the fix|tracked)", bar)
