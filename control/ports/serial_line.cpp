@@ -25,7 +25,8 @@ termios receiverLine(termios line) {
   ::cfsetspeed(&line, B9600);
   line.c_cflag = (line.c_cflag & ~(CSIZE | CSTOPB | PARENB | CRTSCTS)) | CS8 | CLOCAL | CREAD;
   line.c_iflag &= ~(IXON | IXOFF | IXANY);
-  line.c_cc[VMIN] = 0;
+  // With O_NONBLOCK: an empty line reads EAGAIN, and only a hang-up reads 0.
+  line.c_cc[VMIN] = 1;
   line.c_cc[VTIME] = 0;
   return line;
 }
@@ -81,14 +82,25 @@ void SerialLine::write(std::string_view bytes) {
     const ssize_t put = ::write(fd_, bytes.data(), bytes.size());
     if (put < 0 && errno == EINTR) continue;
     if (put < 0 && errno == EAGAIN) {
+      // A line that takes nothing for this long is stuck: said, not waited on.
       pollfd room{fd_, POLLOUT, 0};
-      ::poll(&room, 1, 1000);
+      if (::poll(&room, 1, kStallLimitMs) == 0) fail("cannot write to", path_, ETIMEDOUT);
       continue;
     }
     if (put < 0) fail("cannot write to", path_, errno);
     bytes.remove_prefix(static_cast<std::size_t>(put));
   }
-  ::tcdrain(fd_);
+  waitUntilSent();
+}
+
+void SerialLine::waitUntilSent() {
+  // As tcdrain(), but bounded: the bytes have left once the output queue is
+  // empty; a stuck line ends the wait at the limit.
+  for (int waited = 0; waited < kStallLimitMs; waited += kSentPollMs) {
+    int queued = 0;
+    if (::ioctl(fd_, TIOCOUTQ, &queued) != 0 || queued == 0) return;
+    ::usleep(kSentPollMs * 1000);
+  }
 }
 
 void SerialLine::restoreFoundSettings() {

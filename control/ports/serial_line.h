@@ -34,7 +34,8 @@ class SerialLine {
   // pseudo-terminal closed).
   std::string readAvailable();
   // Writes every byte and waits until they are on the wire; throws
-  // std::runtime_error naming the device and the reason.
+  // std::runtime_error naming the device and the reason, also when the line
+  // takes nothing for kStallLimitMs.
   void write(std::string_view bytes);
 
   // Sets the line back as it was found (a device left alone).
@@ -42,7 +43,12 @@ class SerialLine {
   // Closes the device now, so that another program may open it.
   void close();
 
+  static constexpr int kStallLimitMs = 3000;
+
  private:
+  static constexpr int kSentPollMs = 10;
+  void waitUntilSent();
+
   std::string path_;
   int fd_ = -1;
   std::optional<termios> found_;

@@ -231,7 +231,10 @@ TEST_F(MonitorScreenTest, BarsShowARealReceiversChannels) {
   auto monitor = open();
   receiver.write("EARTHA\r\n" + recording + vx::test::kSync);  // the next sync byte ends the last message
   ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->timeValue->text() == "20:42:39"; }, std::chrono::seconds(10))) << monitor->timeValue->text().toStdString();
-  vx::test::processEventsFor(std::chrono::milliseconds(200));  // the last second's sentences behind its "$GPRMC"
+  // The last second's "$GPGSA" and "$GPGSV" come behind its "$GPRMC".
+  const QString summary = "Tracked: 11, used in the fix: 8";
+  ASSERT_TRUE(vx::test::waitUntil([&] { return monitor->satelliteBars->summary->text() == summary; }))
+      << monitor->satelliteBars->summary->text().toStdString();
   struct Expected {
     int satellite;
     bool used;
@@ -249,7 +252,6 @@ TEST_F(MonitorScreenTest, BarsShowARealReceiversChannels) {
     EXPECT_GE(bar.reading().signal, channels[i].weakest) << i;
     EXPECT_LE(bar.reading().signal, channels[i].strongest) << i;
   }
-  EXPECT_EQ(monitor->satelliteBars->summary->text(), "Tracked: 11, used in the fix: 8");
   EXPECT_EQ(monitor->satellitesValue->text(), "8 used in the fix");
 }
 

@@ -57,7 +57,7 @@ TEST_P(HostileGpsd, GivesOnlyTheWatchedDevicesFixAndNeverWaitsPastTheDeadline) {
   ScriptedServer server(scripts);
   const auto started = Clock::now();
   const auto fix = watchGpsdForFix(server.address(), kDevice, started + 1500ms, -1);
-  EXPECT_LT(Clock::now() - started, 1700ms);
+  EXPECT_LT(Clock::now() - started, 1500ms + 1s);  // the deadline, and room for a loaded machine
   EXPECT_NE(server.received().find(R"(?WATCH={"enable":true,"json":true,"device":"/dev/ttyUSB0"};)"),
             std::string::npos);
   EXPECT_EQ(fix ? std::optional(std::make_pair(fix->latitude, fix->longitude)) : std::nullopt, GetParam().fix);
@@ -137,7 +137,7 @@ TEST_F(GpsdWatchBesideGpsd, EndsWhenGpsdDropsTheDevice) {
   test::GpsdDaemon gpsd(device, true);
   ASSERT_TRUE(gpsd.waitUntil(device, true)) << gpsd.log();
   std::thread drop([&] {
-    std::this_thread::sleep_for(500ms);
+    std::this_thread::sleep_for(1500ms);  // the watch is asked for long before, even on a loaded machine
     tellGpsd('-', device, 2s);
   });
   const auto started = Clock::now();

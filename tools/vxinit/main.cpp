@@ -274,6 +274,8 @@ int run(int argc, char** argv) {
   // first, and borrowed where its control socket lets us; the loan ends
   // with main(), the line closed first. What gpsd names is printed
   // escaped; a signal cuts the question short.
+  // Declared before the loan, so that it outlives it: the loan closes it first.
+  std::optional<vx::SerialLine> line;
   const auto say = [](const std::string& text) {
     std::fprintf(stderr, "vxinit: %s\n", vx::printableText(text).c_str());
   };
@@ -284,7 +286,6 @@ int run(int argc, char** argv) {
   const std::string deadlineNotice = std::string("no ") + (options.session.untilFix ? "fix" : "end") + " within " +
                                      vx::generalNumber(options.timeout) + " seconds";
   const bool havePosition = takeKnownPosition(options);
-  std::optional<vx::SerialLine> line;
   try {
     line.emplace(device);
   } catch (const std::runtime_error& error) {

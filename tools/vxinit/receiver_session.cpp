@@ -69,6 +69,7 @@ ReceiverSession::ReceiverSession(SerialLine& line, int signalFd, std::optional<M
     : line_(line), signalFd_(signalFd), deadline_(deadline), deadlineNotice_(std::move(deadlineNotice)) {}
 
 std::variant<bool, int> ReceiverSession::nextBytes(std::optional<Moment> limit, std::string& bytes) {
+  bytes.clear();  // nothing new is never the last bytes again
   for (;;) {
     switch (waitFor(line_.fd(), signalFd_, earlier(limit, deadline_))) {
       case Woken::kSignal:
