@@ -23,6 +23,16 @@ import time
 SESSION_MARK = "KESTRUNE_DESKTOP_SESSION"
 
 
+def dies_with_its_parent():
+    """Run in each started program before it starts: it is killed when the
+    session's process ends, also where that ends too abruptly to clean up
+    (libatspi aborts it when it finds no bus)."""
+    import ctypes
+    import signal
+    pr_set_pdeathsig = 1
+    ctypes.CDLL(None, use_errno=True).prctl(pr_set_pdeathsig, signal.SIGKILL)
+
+
 def tools_missing(mode):
     tools = ["dbus-run-session", "/usr/libexec/at-spi-bus-launcher"]
     tools += ["Xvfb", "openbox"] if mode == "x11" else ["weston", "weston-screenshooter"]
@@ -75,7 +85,8 @@ class Session:
         return os.path.join(self.env["XDG_CONFIG_HOME"], name)
 
     def start(self, command, **env):
-        process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=self.log, env=dict(self.env, **env))
+        process = subprocess.Popen(command, stdout=subprocess.DEVNULL, stderr=self.log, env=dict(self.env, **env),
+                                   preexec_fn=dies_with_its_parent)
         self.processes.append(process)
         return process
 
