@@ -108,8 +108,9 @@ std::optional<GeoPoint> parseStateFile(std::string_view text) {
 }
 
 StateFileRead readStateFile(const std::string& path) {
-  const FileRead file = readRegularFile(
-      path, kLargestStateFile, "it is larger than " + std::to_string(kLargestStateFile >> 10) + " KiB, far more than a fix takes");
+  const std::string tooLarge =
+      "it is larger than " + std::to_string(kLargestStateFile >> 10) + " KiB, far more than a fix takes";
+  const FileRead file = readRegularFile(path, kLargestStateFile, tooLarge);
   if (file.error == ENOENT) return {};
   if (!file.contents) return {{}, file.problem};
   if (const auto point = parseStateFile(*file.contents)) return {point, {}};
