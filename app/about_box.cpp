@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "about_box.h"
+#include "app/about_box.h"
 
 #include <QCoreApplication>
 
-#include "message_boxes.h"
-#include "version.h"
+#include "app/message_boxes.h"
+#include "app/version.h"
 
 namespace kestrune {
 namespace {

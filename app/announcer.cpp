@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "announcer.h"
+#include "app/announcer.h"
 
 #include <QAccessibleWidget>
 
-#include "accessible_as.h"
+#include "app/accessible_as.h"
 
 namespace kestrune {
 namespace {

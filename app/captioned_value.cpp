@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "captioned_value.h"
+#include "app/captioned_value.h"
 
 #include <QAccessibleWidget>
 
-#include "accessible_as.h"
+#include "app/accessible_as.h"
 
 namespace kestrune {
 namespace {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "client_area.h"
+#include "app/client_area.h"
 
 #include <QAccessibleWidget>
 #include <QChildEvent>
 
-#include "accessible_as.h"
+#include "app/accessible_as.h"
 
 namespace kestrune {
 namespace {

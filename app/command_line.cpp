@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "command_line.h"
+#include "app/command_line.h"
 
 #include <unistd.h>
 
@@ -10,10 +10,10 @@
 #include <iostream>
 #include <string>
 
-#include "port_link.h"
-#include "profile_file.h"
-#include "settings_file.h"
-#include "version.h"
+#include "app/version.h"
+#include "serial/port_link.h"
+#include "settings/profile_file.h"
+#include "settings/settings_file.h"
 
 namespace kestrune {
 namespace {

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "error_report.h"
+#include "app/error_report.h"
 
 #include <QCoreApplication>
 
-#include "message_boxes.h"
-#include "vx_error.h"
+#include "app/message_boxes.h"
+#include "control/error/vx_error.h"
 
 namespace kestrune {
 namespace {

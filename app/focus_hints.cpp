@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "focus_hints.h"
+#include "app/focus_hints.h"
 
 #include <QComboBox>
 #include <QEvent>

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "location_rules.h"
+#include "app/location_rules.h"
 
 #include <QCoreApplication>
 #include <QLocale>
 #include <cmath>
 
-#include "number_text.h"
-#include "qt_translator.h"
-#include "setting_limits.h"
+#include "common/number_text.h"
+#include "common/setting_limits.h"
+#include "control/host/qt_translator.h"
 
 namespace kestrune {
 namespace {

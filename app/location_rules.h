@@ -8,7 +8,7 @@
 
 #include <QString>
 
-#include "computer_zone.h"
+#include "position/computer_zone.h"
 
 namespace kestrune {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "location_screen.h"
+#include "app/location_screen.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -12,18 +12,18 @@
 #include <functional>
 #include <utility>
 
-#include "about_box.h"
-#include "computer_zone.h"
-#include "focus_hints.h"
-#include "location_rules.h"
-#include "message_boxes.h"
-#include "monitor_screen.h"
-#include "port_list.h"
-#include "settings_file.h"
-#include "settings_keys.h"
-#include "setting_limits.h"
-#include "start_position.h"
-#include "typed_character.h"
+#include "app/about_box.h"
+#include "app/focus_hints.h"
+#include "app/location_rules.h"
+#include "app/message_boxes.h"
+#include "app/monitor_screen.h"
+#include "app/port_list.h"
+#include "app/start_position.h"
+#include "app/typed_character.h"
+#include "common/setting_limits.h"
+#include "position/computer_zone.h"
+#include "settings/settings_file.h"
+#include "settings/settings_keys.h"
 
 namespace kestrune {
 namespace {

@@ -6,8 +6,8 @@
 // loaded, hidden, while the monitor runs: the monitor reads its boxes.
 #pragma once
 
-#include "port_list.h"
-#include "screen.h"
+#include "app/port_list.h"
+#include "app/screen.h"
 
 class QComboBox;
 class QLabel;

@@ -7,13 +7,13 @@
 #include <QSocketNotifier>
 #include <iostream>
 
-#include "command_line.h"
-#include "gpsd_loan.h"
-#include "program_icon.h"
-#include "termination_signals.h"
-#include "translations.h"
-#include "version.h"
-#include "welcome_screen.h"
+#include "app/command_line.h"
+#include "app/termination_signals.h"
+#include "app/translations.h"
+#include "app/version.h"
+#include "app/welcome_screen.h"
+#include "gpsd/gpsd_loan.h"
+#include "icon/program_icon.h"
 
 int main(int argc, char** argv) {
   if (kestrune::answeredOnTheTerminal(argc, argv)) return std::cout.flush() ? 0 : 1;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "message_boxes.h"
+#include "app/message_boxes.h"
 
 #include <QMessageBox>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "monitor_screen.h"
+#include "app/monitor_screen.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -15,28 +15,28 @@
 #include <cmath>
 #include <cstdio>
 
-#include "about_box.h"
-#include "announcer.h"
-#include "captioned_value.h"
-#include "comm_events.h"
-#include "control_loader.h"
-#include "error_report.h"
-#include "gpsd_loan.h"
-#include "printable_text.h"
-#include "late_bound.h"
-#include "location_rules.h"
-#include "location_screen.h"
-#include "message_boxes.h"
-#include "port_link.h"
-#include "number_text.h"
-#include "private_profile.h"
-#include "qt_translator.h"
-#include "rounding.h"
-#include "satellite_bars.h"
-#include "settings_file.h"
-#include "settings_keys.h"
-#include "tick_box.h"
-#include "vx_error.h"
+#include "app/about_box.h"
+#include "app/announcer.h"
+#include "app/captioned_value.h"
+#include "app/error_report.h"
+#include "app/location_rules.h"
+#include "app/location_screen.h"
+#include "app/message_boxes.h"
+#include "app/satellite_bars.h"
+#include "app/tick_box.h"
+#include "common/number_text.h"
+#include "common/printable_text.h"
+#include "common/rounding.h"
+#include "control/error/vx_error.h"
+#include "control/host/comm_events.h"
+#include "control/host/control_loader.h"
+#include "control/host/late_bound.h"
+#include "control/host/qt_translator.h"
+#include "gpsd/gpsd_loan.h"
+#include "serial/port_link.h"
+#include "settings/private_profile.h"
+#include "settings/settings_file.h"
+#include "settings/settings_keys.h"
 
 namespace kestrune {
 namespace {

@@ -31,8 +31,8 @@
 #include <chrono>
 #include <memory>
 
-#include "screen.h"
-#include "sentence_items.h"
+#include "app/screen.h"
+#include "app/sentence_items.h"
 
 class QLabel;
 class QTimer;

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "port_list.h"
+#include "app/port_list.h"
 
 #include <QAbstractItemView>
 #include <QStyledItemDelegate>
 
-#include "qt_translator.h"
-#include "serial_devices.h"
+#include "control/host/qt_translator.h"
+#include "serial/serial_devices.h"
 
 namespace kestrune {
 namespace {

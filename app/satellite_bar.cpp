@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "satellite_bar.h"
+#include "app/satellite_bar.h"
 
 #include <QAccessibleWidget>
 #include <QPainter>

@@ -8,7 +8,7 @@
 
 #include <QWidget>
 
-#include "sentence_items.h"
+#include "app/sentence_items.h"
 
 namespace kestrune {
 

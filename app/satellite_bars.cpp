@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "satellite_bars.h"
+#include "app/satellite_bars.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
 #include <algorithm>
 
-#include "satellite_bar.h"
+#include "app/satellite_bar.h"
 
 namespace kestrune {
 

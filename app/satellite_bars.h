@@ -10,7 +10,7 @@
 #include <QList>
 #include <QWidget>
 
-#include "sentence_items.h"
+#include "app/sentence_items.h"
 
 class QLabel;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "screen.h"
+#include "app/screen.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -10,9 +10,9 @@
 #include <QShowEvent>
 #include <QVBoxLayout>
 
-#include "client_area.h"
-#include "message_boxes.h"
-#include "program_icon.h"
+#include "app/client_area.h"
+#include "app/message_boxes.h"
+#include "icon/program_icon.h"
 
 namespace kestrune {
 namespace {

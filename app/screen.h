@@ -20,7 +20,7 @@
 
 #include <QDialog>
 
-#include "twips.h"
+#include "common/twips.h"
 
 class QAction;
 class QPushButton;

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "sentence_items.h"
+#include "app/sentence_items.h"
 
 #include <QRegularExpression>
 
-#include "error_report.h"
-#include "vx_error.h"
+#include "app/error_report.h"
+#include "control/error/vx_error.h"
 
 namespace kestrune {
 

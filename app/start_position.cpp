@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "start_position.h"
+#include "app/start_position.h"
 
 #include <QCoreApplication>
 
-#include "known_position.h"
+#include "position/known_position.h"
 
 namespace kestrune {
 

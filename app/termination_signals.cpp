@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "termination_signals.h"
+#include "app/termination_signals.h"
 
 #include <pthread.h>
 #include <signal.h>

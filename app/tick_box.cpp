@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "tick_box.h"
+#include "app/tick_box.h"
 
 namespace kestrune {
 

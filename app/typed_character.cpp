@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "typed_character.h"
+#include "app/typed_character.h"
 
 #include <QKeyEvent>
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "welcome_screen.h"
+#include "app/welcome_screen.h"
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "about_box.h"
-#include "location_screen.h"
+#include "app/about_box.h"
+#include "app/location_screen.h"
 
 namespace kestrune {
 

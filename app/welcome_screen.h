@@ -4,7 +4,7 @@
 // after it closed, the welcome screen unloads and the program ends.
 #pragma once
 
-#include "screen.h"
+#include "app/screen.h"
 
 class QLabel;
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "allocation_counter.h"
+#include "bench/allocation_counter.h"
 
 #include <atomic>
 #include <cstdlib>

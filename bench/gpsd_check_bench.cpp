@@ -14,9 +14,9 @@
 #include <cstdlib>
 #include <string>
 
-#include "gpsd_link.h"
-#include "gpsd_loan.h"
-#include "scripted_server.h"
+#include "gpsd/gpsd_link.h"
+#include "gpsd/gpsd_loan.h"
+#include "tests/support/scripted_server.h"
 
 namespace {
 

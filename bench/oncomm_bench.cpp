@@ -13,9 +13,9 @@
 #include <chrono>
 #include <vector>
 
-#include "receiver_messages.h"
-#include "pty_receiver.h"
-#include "vxcomm.h"
+#include "control/vxcomm.h"
+#include "tests/support/pty_receiver.h"
+#include "tools/messages/receiver_messages.h"
 
 namespace {
 

@@ -20,7 +20,7 @@
 # device is handed to gpsd's own user through the dialout group).
 set -Eeuo pipefail
 build=$(cd "${1:?usage: $0 BUILD-DIR}" && pwd)
-unit=$build/system/kestrune-init@.service
+unit=$build/hotplug/kestrune-init@.service
 simulator=$build/tools/earthmate-sim
 vxinit=$build/tools/vxinit
 listener=$build/bench/notify_listener

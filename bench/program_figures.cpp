@@ -27,12 +27,12 @@
 #include <sstream>
 #include <string>
 
-#include "location_screen.h"
-#include "monitor_screen.h"
-#include "satellite_bars.h"
-#include "welcome_screen.h"
-#include "message_boxes.h"
-#include "translations.h"
+#include "app/location_screen.h"
+#include "app/message_boxes.h"
+#include "app/monitor_screen.h"
+#include "app/satellite_bars.h"
+#include "app/translations.h"
+#include "app/welcome_screen.h"
 
 namespace {
 

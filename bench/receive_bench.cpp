@@ -11,8 +11,8 @@
 #include <sstream>
 #include <string>
 
-#include "allocation_counter.h"
-#include "receiver_link.h"
+#include "bench/allocation_counter.h"
+#include "control/core/receiver_link.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "dispatch.h"
+#include "control/dispatch.h"
 
 #include <QMetaMethod>
 #include <QMetaProperty>
 
-#include "type_library.h"
-#include "variant_conversions.h"
-#include "vx_error.h"
+#include "control/error/vx_error.h"
+#include "control/type_library.h"
+#include "control/variant_conversions.h"
 
 namespace vx {
 namespace {

@@ -15,7 +15,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "late_binding.h"
+#include "control/host/late_binding.h"
 
 namespace vx {
 

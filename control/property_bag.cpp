@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "property_bag.h"
+#include "control/property_bag.h"
 
 namespace vx {
 namespace {

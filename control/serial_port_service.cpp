@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "serial_port_service.h"
+#include "control/serial_port_service.h"
 
 #include <poll.h>
 #include <unistd.h>
@@ -8,12 +8,12 @@
 #include <QFile>
 #include <QPointer>
 
-#include "comm_events.h"
-#include "line_format.h"
-#include "port_link.h"
-#include "qt_translator.h"
-#include "serial_devices.h"
-#include "vx_error.h"
+#include "control/core/line_format.h"
+#include "control/error/vx_error.h"
+#include "control/host/comm_events.h"
+#include "control/host/qt_translator.h"
+#include "serial/port_link.h"
+#include "serial/serial_devices.h"
 
 namespace vx {
 namespace {

@@ -14,7 +14,7 @@
 #include <QSerialPort>
 #include <QString>
 
-#include "comm_events.h"
+#include "control/host/comm_events.h"
 
 namespace vx {
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "type_library.h"
+#include "control/type_library.h"
 
-#include "ascii_text.h"
+#include "common/ascii_text.h"
 
 #include <array>
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "variant_conversions.h"
+#include "control/variant_conversions.h"
 
 #include <cmath>
 #include <limits>
 
-#include "number_text.h"
-#include "rounding.h"
-#include "vx_error.h"
+#include "common/number_text.h"
+#include "common/rounding.h"
+#include "control/error/vx_error.h"
 
 namespace vx {
 namespace {

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "vx_plugin.h"
+#include "control/vx_plugin.h"
 
-#include "type_library.h"
-#include "vxcomm.h"
-#include "vxpp.h"
+#include "control/type_library.h"
+#include "control/vxcomm.h"
+#include "control/vxpp.h"
 
 namespace vx {
 

@@ -11,13 +11,13 @@
 
 #include <QObject>
 
-#include "control_factory.h"
+#include "control/host/control_factory.h"
 
 namespace vx {
 
 class VxPlugin : public QObject, public ControlFactory {
   Q_OBJECT
-  Q_PLUGIN_METADATA(IID VX_CONTROL_FACTORY_IID FILE "vx.json")
+  Q_PLUGIN_METADATA(IID VX_CONTROL_FACTORY_IID FILE "control/vx.json")
   Q_INTERFACES(vx::ControlFactory)
 
  public:

@@ -1,20 +1,20 @@
 // SPDX-License-Identifier: MIT
-#include "vxcomm.h"
+#include "control/vxcomm.h"
 
 #include <QPainter>
 #include <QPointer>
 #include <atomic>
 #include <exception>
 
-#include "codecs.h"
-#include "comm_events.h"
-#include "dispatch.h"
-#include "number_text.h"
-#include "property_bag.h"
-#include "serial_port_service.h"
-#include "system_clock.h"
-#include "variant_conversions.h"
-#include "vx_error.h"
+#include "common/number_text.h"
+#include "control/core/codecs.h"
+#include "control/dispatch.h"
+#include "control/error/vx_error.h"
+#include "control/host/comm_events.h"
+#include "control/property_bag.h"
+#include "control/serial_port_service.h"
+#include "control/variant_conversions.h"
+#include "position/system_clock.h"
 
 namespace {
 

@@ -21,10 +21,10 @@
 
 #include <QWidget>
 
-#include "date_time.h"
-#include "late_binding.h"
-#include "receiver_link.h"
-#include "vxcomm_interface.h"
+#include "control/core/date_time.h"
+#include "control/core/receiver_link.h"
+#include "control/host/late_binding.h"
+#include "control/vxcomm_interface.h"
 
 namespace vx {
 class PropertyBag;

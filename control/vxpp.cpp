@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "vxpp.h"
+#include "control/vxpp.h"
 
 #include <QCheckBox>
 #include <QLabel>
@@ -7,11 +7,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "late_bound.h"
-#include "type_library.h"
-#include "twips.h"
-#include "variant_conversions.h"
-#include "vx_error.h"
+#include "common/twips.h"
+#include "control/error/vx_error.h"
+#include "control/host/late_bound.h"
+#include "control/type_library.h"
+#include "control/variant_conversions.h"
 
 vxpp::vxpp(QWidget* parent) : QWidget(parent) {
   setWindowTitle("vxpp");

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "codecs.h"
+#include "control/core/codecs.h"
 
 #include <cmath>
 #include <cstdint>
 
-#include "vx_error.h"
+#include "control/error/vx_error.h"
 
 namespace vx::codec {
 namespace {

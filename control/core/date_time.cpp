@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "date_time.h"
+#include "control/core/date_time.h"
 
 #include <chrono>
 #include <cmath>
 #include <stdexcept>
 
-#include "rounding.h"
+#include "common/rounding.h"
 
 namespace vx {
 namespace {

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "init_message.h"
+#include "control/core/init_message.h"
 
 #include <cmath>
 
-#include "codecs.h"
-#include "message_builder.h"
-#include "message_layout.h"
-#include "number_text.h"
-#include "rounding.h"
+#include "common/number_text.h"
+#include "common/rounding.h"
+#include "control/core/codecs.h"
+#include "control/core/message_builder.h"
+#include "control/core/message_layout.h"
 
 namespace vx {
 namespace {

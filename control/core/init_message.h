@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "date_time.h"
-#include "message_layout.h"
+#include "control/core/date_time.h"
+#include "control/core/message_layout.h"
 
 namespace vx {
 

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "date_time.h"
-#include "number_text.h"
+#include "common/number_text.h"
+#include "control/core/date_time.h"
 
 namespace vx {
 

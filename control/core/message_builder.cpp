@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "message_builder.h"
+#include "control/core/message_builder.h"
 
 #include <array>
 
-#include "message_layout.h"
+#include "control/core/message_layout.h"
 
 namespace vx {
 namespace {

@@ -14,8 +14,8 @@
 #include <string_view>
 #include <vector>
 
-#include "message_checksum.h"
-#include "message_layout.h"
+#include "control/core/message_checksum.h"
+#include "control/core/message_layout.h"
 
 namespace vx {
 

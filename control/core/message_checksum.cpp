@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "message_checksum.h"
+#include "control/core/message_checksum.h"
 
 #include <bit>
 #include <cstring>
 
-#include "message_layout.h"
+#include "control/core/message_layout.h"
 
 namespace vx {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "nmea_sentences.h"
+#include "control/core/nmea_sentences.h"
 
 #include <algorithm>
 #include <array>
@@ -7,10 +7,10 @@
 #include <cstdint>
 #include <cstring>
 
-#include "codecs.h"
-#include "message_checksum.h"
-#include "message_layout.h"
-#include "number_text.h"
+#include "common/number_text.h"
+#include "control/core/codecs.h"
+#include "control/core/message_checksum.h"
+#include "control/core/message_layout.h"
 
 namespace vx {
 namespace {

@@ -10,8 +10,8 @@
 #include <string>
 #include <string_view>
 
-#include "satellite_reports.h"
-#include "sentence_text.h"
+#include "control/core/satellite_reports.h"
+#include "control/core/sentence_text.h"
 
 namespace vx {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "receive_buffer.h"
+#include "control/core/receive_buffer.h"
 
 #include <algorithm>
 

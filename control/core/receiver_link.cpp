@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "receiver_link.h"
+#include "control/core/receiver_link.h"
 
 #include <cstring>
 #include <utility>
 
-#include "message_checksum.h"
-#include "message_layout.h"
-#include "sync_scan.h"
+#include "control/core/message_checksum.h"
+#include "control/core/message_layout.h"
+#include "control/core/sync_scan.h"
 
 namespace vx {
 namespace {

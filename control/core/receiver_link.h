@@ -22,13 +22,13 @@
 #include <string_view>
 #include <type_traits>
 
-#include "date_time.h"
-#include "link_settings.h"
-#include "nmea_sentences.h"
-#include "receive_buffer.h"
-#include "sentence_queue.h"
-#include "sync_scan.h"
-#include "wake_up.h"
+#include "control/core/date_time.h"
+#include "control/core/link_settings.h"
+#include "control/core/nmea_sentences.h"
+#include "control/core/receive_buffer.h"
+#include "control/core/sentence_queue.h"
+#include "control/core/sync_scan.h"
+#include "control/core/wake_up.h"
 
 namespace vx {
 

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "satellite_reports.h"
+#include "control/core/satellite_reports.h"
 
 #include <algorithm>
 #include <bitset>
 #include <cmath>
 
-#include "codecs.h"
-#include "message_checksum.h"
+#include "control/core/codecs.h"
+#include "control/core/message_checksum.h"
 
 namespace vx {
 namespace {

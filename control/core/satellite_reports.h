@@ -9,7 +9,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "message_layout.h"
+#include "control/core/message_layout.h"
 
 namespace vx {
 

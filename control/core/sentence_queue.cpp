@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "sentence_queue.h"
+#include "control/core/sentence_queue.h"
 
 namespace vx {
 

@@ -12,7 +12,7 @@
 #include <cstring>
 #include <string_view>
 
-#include "number_text.h"
+#include "common/number_text.h"
 
 namespace vx {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "sync_scan.h"
+#include "control/core/sync_scan.h"
 
 #include <algorithm>
 #include <cstring>
 
-#include "message_checksum.h"
-#include "message_layout.h"
+#include "control/core/message_checksum.h"
+#include "control/core/message_layout.h"
 
 namespace vx {
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "wake_up.h"
+#include "control/core/wake_up.h"
 
 #include <limits>
 
-#include "number_text.h"
+#include "common/number_text.h"
 
 namespace vx {
 

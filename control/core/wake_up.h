@@ -12,9 +12,9 @@
 #include <functional>
 #include <string_view>
 
-#include "date_time.h"
-#include "init_message.h"
-#include "link_settings.h"
+#include "control/core/date_time.h"
+#include "control/core/init_message.h"
+#include "control/core/link_settings.h"
 
 namespace vx {
 

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "vxcomm_designer_plugin.h"
+#include "control/designer/vxcomm_designer_plugin.h"
 
 #include <QExtensionManager>
 #include <QIcon>
 #include <QtDesigner/QDesignerFormEditorInterface>
 
-#include "program_icon.h"
-#include "vxcomm.h"
-#include "vxcomm_task_menu.h"
+#include "control/designer/vxcomm_task_menu.h"
+#include "control/vxcomm.h"
+#include "icon/program_icon.h"
 
 QString VxcommDesignerPlugin::whatsThis() const {
   return "Owns a serial port, wakes and initialises an Earthmate GPS receiver with the UTC time and the position "

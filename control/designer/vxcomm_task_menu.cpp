@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "vxcomm_task_menu.h"
+#include "control/designer/vxcomm_task_menu.h"
 
 #include <QAction>
 #include <QDialogButtonBox>
@@ -10,9 +10,9 @@
 #include <QtDesigner/QDesignerFormWindowCursorInterface>
 #include <QtDesigner/QDesignerFormWindowInterface>
 
-#include "vx_error.h"
-#include "vxcomm.h"
-#include "vxpp.h"
+#include "control/error/vx_error.h"
+#include "control/vxcomm.h"
+#include "control/vxpp.h"
 
 namespace {
 

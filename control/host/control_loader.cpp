@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "control_loader.h"
+#include "control/host/control_loader.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -7,8 +7,8 @@
 #include <QJsonObject>
 #include <QPluginLoader>
 
-#include "control_factory.h"
-#include "vx_error.h"
+#include "control/error/vx_error.h"
+#include "control/host/control_factory.h"
 
 namespace vx {
 namespace {

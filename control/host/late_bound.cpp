@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "late_bound.h"
+#include "control/host/late_bound.h"
 
-#include "vx_error.h"
+#include "control/error/vx_error.h"
 
 namespace vx {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "app_fixture.h"
+#include "tests/app/app_fixture.h"
 
 #include <QWidget>
 

@@ -17,8 +17,8 @@
 #include <string>
 #include <vector>
 
-#include "message_boxes.h"
-#include "qt_printers.h"
+#include "app/message_boxes.h"
+#include "tests/support/qt_printers.h"
 
 namespace kestrune::test {
 

@@ -7,7 +7,7 @@ file(MAKE_DIRECTORY "${OUT}")
 foreach(catalogue IN LISTS CATALOGUES)
   get_filename_component(name "${catalogue}" NAME)
   file(COPY "${catalogue}" DESTINATION "${OUT}")
-  execute_process(COMMAND "${LUPDATE}" -silent -no-obsolete -locations none ${SOURCES} -ts "${OUT}/${name}"
+  execute_process(COMMAND "${LUPDATE}" -silent -no-obsolete -locations none -I "${INCLUDE_ROOT}" ${SOURCES} -ts "${OUT}/${name}"
                   RESULT_VARIABLE failed)
   if(failed)
     message(FATAL_ERROR "lupdate failed on ${name}")

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "forked_child.h"
+#include "tests/app/forked_child.h"
 
 #include <grp.h>
 #include <pwd.h>

@@ -10,14 +10,14 @@
 #include <QLabel>
 #include <QLineEdit>
 
-#include "app_fixture.h"
-#include "gpsd_daemon.h"
-#include "gpsd_loan.h"
-#include "late_bound.h"
-#include "location_screen.h"
-#include "monitor_screen.h"
-#include "pty_receiver.h"
-#include "run_program.h"
+#include "app/location_screen.h"
+#include "app/monitor_screen.h"
+#include "control/host/late_bound.h"
+#include "gpsd/gpsd_loan.h"
+#include "tests/app/app_fixture.h"
+#include "tests/support/gpsd_daemon.h"
+#include "tests/support/pty_receiver.h"
+#include "tests/support/run_program.h"
 
 namespace kestrune::test {
 namespace {

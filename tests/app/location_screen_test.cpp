@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The location entry screen: what it loads, what it lets the user type,
 // and what Continue checks and hands on.
-#include "location_screen.h"
+#include "app/location_screen.h"
 
 #include <QAbstractItemView>
 #include <QClipboard>
@@ -12,10 +12,10 @@
 #include <QTest>
 #include <QToolTip>
 
-#include "app_fixture.h"
-#include "location_rules.h"
-#include "monitor_screen.h"
-#include "port_link.h"
+#include "app/location_rules.h"
+#include "app/monitor_screen.h"
+#include "serial/port_link.h"
+#include "tests/app/app_fixture.h"
 
 namespace kestrune::test {
 namespace {

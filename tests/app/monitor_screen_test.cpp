@@ -2,7 +2,7 @@
 // The connection and fix monitor screen, with the real control on a
 // pseudo-terminal linked as port 1; sentences are fed through the
 // control's addmsg and OnComm, or as receiver messages on the line.
-#include "monitor_screen.h"
+#include "app/monitor_screen.h"
 
 #include <QAccessible>
 #include <QAction>
@@ -14,18 +14,18 @@
 #include <cmath>
 #include <filesystem>
 
-#include "app_fixture.h"
-#include "captures.h"
-#include "control_loader.h"
-#include "late_bound.h"
-#include "location_screen.h"
-#include "port_link.h"
-#include "pty_receiver.h"
-#include "receiver_bytes.h"
-#include "receiver_messages.h"
-#include "satellite_bar.h"
-#include "satellite_bars.h"
-#include "tick_box.h"
+#include "app/location_screen.h"
+#include "app/satellite_bar.h"
+#include "app/satellite_bars.h"
+#include "app/tick_box.h"
+#include "control/host/control_loader.h"
+#include "control/host/late_bound.h"
+#include "serial/port_link.h"
+#include "tests/app/app_fixture.h"
+#include "tests/support/captures.h"
+#include "tests/support/pty_receiver.h"
+#include "tests/support/receiver_bytes.h"
+#include "tools/messages/receiver_messages.h"
 
 namespace kestrune::test {
 namespace {

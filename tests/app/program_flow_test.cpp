@@ -14,14 +14,14 @@
 #include <functional>
 #include <regex>
 
-#include "app_fixture.h"
-#include "location_screen.h"
-#include "monitor_screen.h"
-#include "port_link.h"
-#include "pty_receiver.h"
-#include "run_program.h"
-#include "tick_box.h"
-#include "welcome_screen.h"
+#include "app/location_screen.h"
+#include "app/monitor_screen.h"
+#include "app/tick_box.h"
+#include "app/welcome_screen.h"
+#include "serial/port_link.h"
+#include "tests/app/app_fixture.h"
+#include "tests/support/pty_receiver.h"
+#include "tests/support/run_program.h"
 
 namespace kestrune::test {
 namespace {

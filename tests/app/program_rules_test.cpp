@@ -5,13 +5,13 @@
 
 #include <QStringList>
 
-#include "about_box.h"
-#include "error_expectations.h"
-#include "error_report.h"
-#include "location_rules.h"
-#include "qt_printers.h"
-#include "number_text.h"
-#include "sentence_items.h"
+#include "app/about_box.h"
+#include "app/error_report.h"
+#include "app/location_rules.h"
+#include "app/sentence_items.h"
+#include "common/number_text.h"
+#include "tests/support/error_expectations.h"
+#include "tests/support/qt_printers.h"
 
 namespace kestrune {
 namespace {

@@ -16,16 +16,16 @@
 #include <iostream>
 #include <thread>
 
-#include "app_fixture.h"
-#include "forked_child.h"
-#include "late_bound.h"
-#include "location_screen.h"
-#include "monitor_screen.h"
-#include "port_link.h"
-#include "private_profile.h"
-#include "pty_receiver.h"
-#include "settings_file.h"
-#include "termination_signals.h"
+#include "app/location_screen.h"
+#include "app/monitor_screen.h"
+#include "app/termination_signals.h"
+#include "control/host/late_bound.h"
+#include "serial/port_link.h"
+#include "settings/private_profile.h"
+#include "settings/settings_file.h"
+#include "tests/app/app_fixture.h"
+#include "tests/app/forked_child.h"
+#include "tests/support/pty_receiver.h"
 
 namespace kestrune::test {
 namespace {

@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
 // The program in the user's language: its own catalogue and Qt's, chosen by
 // the locale, for the program's texts and the control's; English under C.
-#include "translations.h"
+#include "app/translations.h"
 
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "app_fixture.h"
-#include "error_report.h"
-#include "qt_translator.h"
-#include "run_program.h"
-#include "serial_devices.h"
-#include "vx_error.h"
-#include "welcome_screen.h"
+#include "app/error_report.h"
+#include "app/welcome_screen.h"
+#include "control/error/vx_error.h"
+#include "control/host/qt_translator.h"
+#include "serial/serial_devices.h"
+#include "tests/app/app_fixture.h"
+#include "tests/support/run_program.h"
 
 namespace kestrune::test {
 namespace {

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Text from outside made fit for a terminal: nothing in it can move the
 // cursor, clear the screen or start a line of its own.
-#include "printable_text.h"
+#include "common/printable_text.h"
 
 #include <gtest/gtest.h>
 

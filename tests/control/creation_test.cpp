@@ -10,12 +10,12 @@
 #include <QPluginLoader>
 #include <memory>
 
-#include "control_factory.h"
-#include "control_loader.h"
-#include "late_bound.h"
-#include "error_expectations.h"
-#include "type_library.h"
-#include "vxcomm_interface.h"
+#include "control/host/control_factory.h"
+#include "control/host/control_loader.h"
+#include "control/host/late_bound.h"
+#include "control/type_library.h"
+#include "control/vxcomm_interface.h"
+#include "tests/support/error_expectations.h"
 
 namespace vx {
 namespace {

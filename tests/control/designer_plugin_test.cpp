@@ -14,10 +14,10 @@
 #include <QtUiPlugin/QDesignerCustomWidgetInterface>
 #include <memory>
 
-#include "qt_printers.h"
-#include "vxcomm.h"
-#include "vxcomm_task_menu.h"
-#include "vxpp.h"
+#include "control/designer/vxcomm_task_menu.h"
+#include "control/vxcomm.h"
+#include "control/vxpp.h"
+#include "tests/support/qt_printers.h"
 
 namespace vx {
 namespace {

@@ -2,7 +2,7 @@
 // gpsd's replies to "?DEVICES;", as gpsd 3.22 wrote them reading the
 // simulator's pseudo-terminal (gpsd -N [-n] -S PORT /dev/pts/0), and which
 // device of them is the one a port opens.
-#include "gpsd_devices.h"
+#include "gpsd/gpsd_devices.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // its control socket: the question bounded in time and size and cut short
 // by a signal, paths that are not one command line never sent, and a loan
 // that a killed program could not return given back by the next run.
-#include "gpsd_link.h"
+#include "gpsd/gpsd_link.h"
 
 #include <gtest/gtest.h>
 #include <signal.h>
@@ -13,9 +13,9 @@
 
 #include <thread>
 
-#include "gpsd_daemon.h"
-#include "gpsd_loan.h"
-#include "scripted_server.h"
+#include "gpsd/gpsd_loan.h"
+#include "tests/support/gpsd_daemon.h"
+#include "tests/support/scripted_server.h"
 
 namespace vx {
 namespace {

@@ -3,16 +3,16 @@
 // simulator's pseudo-terminal, and from local servers that play gpsd badly
 // or are not gpsd at all. Never past the deadline, never another device's
 // fix or a fix without a position.
-#include "gpsd_watch.h"
+#include "gpsd/gpsd_watch.h"
 
 #include <gtest/gtest.h>
 #include <unistd.h>
 
 #include <thread>
 
-#include "gpsd_daemon.h"
-#include "gpsd_link.h"
-#include "scripted_server.h"
+#include "gpsd/gpsd_link.h"
+#include "tests/support/gpsd_daemon.h"
+#include "tests/support/scripted_server.h"
 
 namespace vx {
 namespace {

@@ -4,9 +4,9 @@
 
 #include <QTemporaryDir>
 
-#include "error_expectations.h"
-#include "property_bag.h"
-#include "vxcomm.h"
+#include "control/property_bag.h"
+#include "control/vxcomm.h"
+#include "tests/support/error_expectations.h"
 
 namespace vx {
 namespace {

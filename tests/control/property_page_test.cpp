@@ -9,12 +9,12 @@
 #include <QSignalSpy>
 #include <memory>
 
-#include "control_loader.h"
-#include "error_expectations.h"
-#include "qt_printers.h"
-#include "type_library.h"
-#include "vxcomm.h"
-#include "vxpp.h"
+#include "control/host/control_loader.h"
+#include "control/type_library.h"
+#include "control/vxcomm.h"
+#include "control/vxpp.h"
+#include "tests/support/error_expectations.h"
+#include "tests/support/qt_printers.h"
 
 namespace vx {
 namespace {

@@ -8,10 +8,10 @@
 #include <string>
 #include <vector>
 
-#include "port_link.h"
-#include "pty_receiver.h"
-#include "qt_printers.h"
-#include "serial_devices.h"
+#include "serial/port_link.h"
+#include "serial/serial_devices.h"
+#include "tests/support/pty_receiver.h"
+#include "tests/support/qt_printers.h"
 
 namespace vx {
 namespace {

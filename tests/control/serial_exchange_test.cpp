@@ -11,16 +11,16 @@
 #include <atomic>
 #include <thread>
 
-#include "comm_events.h"
-#include "port_link.h"
-#include "error_expectations.h"
-#include "qt_printers.h"
-#include "receiver_bytes.h"
-#include "receiver_messages.h"
-#include "pty_receiver.h"
-#include "serial_port_service.h"
-#include "transcript.h"
-#include "vxcomm.h"
+#include "control/host/comm_events.h"
+#include "control/serial_port_service.h"
+#include "control/vxcomm.h"
+#include "serial/port_link.h"
+#include "tests/support/error_expectations.h"
+#include "tests/support/pty_receiver.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/receiver_bytes.h"
+#include "tests/support/transcript.h"
+#include "tools/messages/receiver_messages.h"
 
 namespace vx {
 namespace {

@@ -4,13 +4,13 @@
 // clock injected: the whole exchange on a pseudo-terminal.
 #include <gtest/gtest.h>
 
-#include "init_message.h"
-#include "late_bound.h"
-#include "pty_receiver.h"
-#include "qt_printers.h"
-#include "receiver_bytes.h"
-#include "receiver_messages.h"
-#include "vxcomm.h"
+#include "control/core/init_message.h"
+#include "control/host/late_bound.h"
+#include "control/vxcomm.h"
+#include "tests/support/pty_receiver.h"
+#include "tests/support/qt_printers.h"
+#include "tests/support/receiver_bytes.h"
+#include "tools/messages/receiver_messages.h"
 
 namespace vx {
 namespace {

@@ -7,11 +7,11 @@
 #include <functional>
 #include <utility>
 
-#include "dispatch.h"
-#include "error_expectations.h"
-#include "qt_printers.h"
-#include "type_library.h"
-#include "vxcomm.h"
+#include "control/dispatch.h"
+#include "control/type_library.h"
+#include "control/vxcomm.h"
+#include "tests/support/error_expectations.h"
+#include "tests/support/qt_printers.h"
 
 namespace vx {
 namespace {

@@ -6,9 +6,9 @@
 #include <map>
 #include <regex>
 
-#include "captures.h"
-#include "codecs.h"
-#include "transcript.h"
+#include "control/core/codecs.h"
+#include "tests/support/captures.h"
+#include "tests/support/transcript.h"
 
 namespace vx {
 namespace {

@@ -1,12 +1,12 @@
 // SPDX-License-Identifier: MIT
-#include "codecs.h"
+#include "control/core/codecs.h"
 
 #include <gtest/gtest.h>
 
 #include <limits>
 #include <string>
 
-#include "error_expectations.h"
+#include "tests/support/error_expectations.h"
 
 namespace vx::codec {
 namespace {

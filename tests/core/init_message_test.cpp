@@ -1,15 +1,15 @@
 // SPDX-License-Identifier: MIT
-#include "init_message.h"
+#include "control/core/init_message.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <stdexcept>
 
-#include "date_time.h"
-#include "receiver_bytes.h"
-#include "receiver_link.h"
-#include "transcript.h"
+#include "control/core/date_time.h"
+#include "control/core/receiver_link.h"
+#include "tests/support/receiver_bytes.h"
+#include "tests/support/transcript.h"
 
 namespace vx {
 namespace {

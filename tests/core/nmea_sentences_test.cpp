@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "nmea_sentences.h"
+#include "control/core/nmea_sentences.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "message_builder.h"
-#include "receiver_bytes.h"
-#include "receiver_messages.h"
+#include "control/core/message_builder.h"
+#include "tests/support/receiver_bytes.h"
+#include "tools/messages/receiver_messages.h"
 
 namespace vx {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "number_text.h"
+#include "common/number_text.h"
 
 #include <gtest/gtest.h>
 

@@ -5,9 +5,9 @@
 
 #include <random>
 
-#include "captures.h"
-#include "message_builder.h"
-#include "transcript.h"
+#include "control/core/message_builder.h"
+#include "tests/support/captures.h"
+#include "tests/support/transcript.h"
 
 namespace vx {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <random>
 
-#include "captures.h"
-#include "receiver_link.h"
+#include "control/core/receiver_link.h"
+#include "tests/support/captures.h"
 
 namespace vx {
 namespace {

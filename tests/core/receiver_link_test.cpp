@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "receiver_link.h"
+#include "control/core/receiver_link.h"
 
 #include <gtest/gtest.h>
 
@@ -7,9 +7,9 @@
 #include <string>
 #include <vector>
 
-#include "receiver_bytes.h"
-#include "receiver_messages.h"
-#include "transcript.h"
+#include "tests/support/receiver_bytes.h"
+#include "tests/support/transcript.h"
+#include "tools/messages/receiver_messages.h"
 
 namespace vx {
 namespace {

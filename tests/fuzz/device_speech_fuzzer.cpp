@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "device_speech.h"
+#include "tools/vxinit/device_speech.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

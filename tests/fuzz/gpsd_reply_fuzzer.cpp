@@ -7,9 +7,9 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "gpsd_connection.h"
-#include "gpsd_devices.h"
-#include "gpsd_watch.h"
+#include "gpsd/gpsd_connection.h"
+#include "gpsd/gpsd_devices.h"
+#include "gpsd/gpsd_watch.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);

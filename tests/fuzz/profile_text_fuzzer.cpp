@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "profile_text.h"
+#include "settings/profile_text.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);

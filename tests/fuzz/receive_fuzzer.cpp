@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "receiver_link.h"
+#include "control/core/receiver_link.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   if (size == 0) return 0;

@@ -6,7 +6,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "last_fix.h"
+#include "tools/vxinit/last_fix.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const auto point = vx::parseStateFile(std::string_view(reinterpret_cast<const char*>(data), size));

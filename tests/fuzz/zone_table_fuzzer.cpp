@@ -7,7 +7,7 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "zone_table.h"
+#include "position/zone_table.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "captures.h"
+#include "tests/support/captures.h"
 
 #include <cstdlib>
 #include <fstream>

@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "vx_error.h"
+#include "control/error/vx_error.h"
 
 namespace vx::test {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "gpsd_daemon.h"
+#include "tests/support/gpsd_daemon.h"
 
 #include <netinet/in.h>
 #include <signal.h>
@@ -10,8 +10,8 @@
 #include <QFileInfo>
 #include <QStandardPaths>
 
-#include "gpsd_link.h"
-#include "pty_receiver.h"
+#include "gpsd/gpsd_link.h"
+#include "tests/support/pty_receiver.h"
 
 namespace vx::test {
 namespace {

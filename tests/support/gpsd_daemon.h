@@ -12,8 +12,8 @@
 #include <string>
 #include <vector>
 
-#include "gpsd_devices.h"
-#include "run_program.h"
+#include "gpsd/gpsd_devices.h"
+#include "tests/support/run_program.h"
 
 namespace vx::test {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "pty_receiver.h"
+#include "tests/support/pty_receiver.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -11,7 +11,7 @@
 #include <QTemporaryDir>
 #include <stdexcept>
 
-#include "port_link.h"
+#include "serial/port_link.h"
 
 namespace vx::test {
 

@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "message_builder.h"
-#include "wake_up.h"
+#include "control/core/message_builder.h"
+#include "control/core/wake_up.h"
 
 namespace vx::test {
 

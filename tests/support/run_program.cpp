@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "run_program.h"
+#include "tests/support/run_program.h"
 
 #include <fcntl.h>
 #include <signal.h>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "scripted_server.h"
+#include "tests/support/scripted_server.h"
 
 #include <netinet/in.h>
 #include <poll.h>

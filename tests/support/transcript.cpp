@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "transcript.h"
+#include "tests/support/transcript.h"
 
 namespace vx::test {
 

@@ -8,8 +8,8 @@
 #include <string_view>
 #include <vector>
 
-#include "number_text.h"
-#include "receiver_link.h"
+#include "common/number_text.h"
+#include "control/core/receiver_link.h"
 
 namespace vx::test {
 

@@ -5,13 +5,13 @@
 #include <cmath>
 #include <set>
 
-#include "fix_model.h"
-#include "host_reader.h"
-#include "init_message.h"
-#include "message_checksum.h"
-#include "message_layout.h"
-#include "nmea_sentences.h"
-#include "receiver_messages.h"
+#include "control/core/init_message.h"
+#include "control/core/message_checksum.h"
+#include "control/core/message_layout.h"
+#include "control/core/nmea_sentences.h"
+#include "tools/earthmate-sim/fix_model.h"
+#include "tools/earthmate-sim/host_reader.h"
+#include "tools/messages/receiver_messages.h"
 
 namespace vx::sim {
 namespace {

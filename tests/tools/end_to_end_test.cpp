@@ -18,8 +18,8 @@
 #include <regex>
 #include <sstream>
 
-#include "pty_receiver.h"
-#include "run_program.h"
+#include "tests/support/pty_receiver.h"
+#include "tests/support/run_program.h"
 
 namespace vx {
 namespace {

@@ -11,9 +11,9 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
-#include "gpsd_daemon.h"
-#include "pty_receiver.h"
-#include "run_program.h"
+#include "tests/support/gpsd_daemon.h"
+#include "tests/support/pty_receiver.h"
+#include "tests/support/run_program.h"
 
 namespace vx {
 namespace {

@@ -6,8 +6,8 @@
 
 #include <unistd.h>
 
-#include "receiver_messages.h"
-#include "run_program.h"
+#include "tests/support/run_program.h"
+#include "tools/messages/receiver_messages.h"
 
 namespace vx {
 namespace {

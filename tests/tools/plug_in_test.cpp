@@ -19,9 +19,9 @@
 #include <regex>
 #include <sstream>
 
-#include "gpsd_daemon.h"
-#include "pty_receiver.h"
-#include "run_program.h"
+#include "tests/support/gpsd_daemon.h"
+#include "tests/support/pty_receiver.h"
+#include "tests/support/run_program.h"
 
 namespace vx {
 namespace {

@@ -6,9 +6,9 @@
 
 #include <algorithm>
 
-#include "captures.h"
-#include "receiver_messages.h"
-#include "run_program.h"
+#include "tests/support/captures.h"
+#include "tests/support/run_program.h"
+#include "tools/messages/receiver_messages.h"
 
 namespace vx {
 namespace {

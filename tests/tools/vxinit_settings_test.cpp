@@ -4,13 +4,13 @@
 // to summer time, and what --tz accepts.
 #include <gtest/gtest.h>
 
-#include "cli.h"
-#include "init_message.h"
-#include "receiver_bytes.h"
-#include "receiver_link.h"
-#include "receiver_messages.h"
-#include "receiver_session.h"
-#include "time_difference_option.h"
+#include "control/core/init_message.h"
+#include "control/core/receiver_link.h"
+#include "tests/support/receiver_bytes.h"
+#include "tools/cli/cli.h"
+#include "tools/messages/receiver_messages.h"
+#include "tools/vxinit/receiver_session.h"
+#include "tools/vxinit/time_difference_option.h"
 
 namespace vx {
 namespace {

@@ -9,11 +9,11 @@
 #include <fstream>
 #include <functional>
 
-#include "device_speech.h"
-#include "init_message.h"
-#include "last_fix.h"
-#include "receiver_bytes.h"
-#include "receiver_messages.h"
+#include "control/core/init_message.h"
+#include "tests/support/receiver_bytes.h"
+#include "tools/messages/receiver_messages.h"
+#include "tools/vxinit/device_speech.h"
+#include "tools/vxinit/last_fix.h"
 
 namespace vx {
 namespace {

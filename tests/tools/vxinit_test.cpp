@@ -16,13 +16,13 @@
 #include <QFile>
 #include <QTemporaryDir>
 
-#include "date_time.h"
-#include "system_clock.h"
-#include "init_message.h"
-#include "receiver_bytes.h"
-#include "receiver_messages.h"
-#include "pty_receiver.h"
-#include "run_program.h"
+#include "control/core/date_time.h"
+#include "control/core/init_message.h"
+#include "position/system_clock.h"
+#include "tests/support/pty_receiver.h"
+#include "tests/support/receiver_bytes.h"
+#include "tests/support/run_program.h"
+#include "tools/messages/receiver_messages.h"
 
 namespace vx {
 namespace {

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "constellation.h"
+#include "tools/earthmate-sim/constellation.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "dilution.h"
+#include "tools/earthmate-sim/dilution.h"
 
 #include <array>
 #include <cmath>
 #include <utility>
 
-#include "codecs.h"
+#include "control/core/codecs.h"
 
 namespace vx::sim {
 namespace {

@@ -1,13 +1,13 @@
 // SPDX-License-Identifier: MIT
-#include "fix_model.h"
+#include "tools/earthmate-sim/fix_model.h"
 
 #include <algorithm>
 #include <cmath>
 
-#include "codecs.h"
-#include "dilution.h"
-#include "number_text.h"
-#include "receiver_messages.h"
+#include "common/number_text.h"
+#include "control/core/codecs.h"
+#include "tools/earthmate-sim/dilution.h"
+#include "tools/messages/receiver_messages.h"
 
 namespace vx::sim {
 namespace {

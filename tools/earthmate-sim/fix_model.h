@@ -23,9 +23,9 @@
 #include <string>
 #include <vector>
 
-#include "constellation.h"
-#include "date_time.h"
-#include "init_message.h"
+#include "control/core/date_time.h"
+#include "control/core/init_message.h"
+#include "tools/earthmate-sim/constellation.h"
 
 namespace vx::sim {
 

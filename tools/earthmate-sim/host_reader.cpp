@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "host_reader.h"
+#include "tools/earthmate-sim/host_reader.h"
 
-#include "message_builder.h"
-#include "wake_up.h"
+#include "control/core/message_builder.h"
+#include "control/core/wake_up.h"
 
 namespace vx::sim {
 namespace {

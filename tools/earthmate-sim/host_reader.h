@@ -10,7 +10,7 @@
 #include <string_view>
 #include <vector>
 
-#include "init_message.h"
+#include "control/core/init_message.h"
 
 namespace vx::sim {
 

@@ -13,9 +13,9 @@
 #include <iostream>
 #include <random>
 
-#include "cli.h"
-#include "port_link.h"
-#include "simulator.h"
+#include "serial/port_link.h"
+#include "tools/cli/cli.h"
+#include "tools/earthmate-sim/simulator.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "simulator.h"
+#include "tools/earthmate-sim/simulator.h"
 
 #include <poll.h>
 #include <unistd.h>
@@ -10,9 +10,9 @@
 #include <cstring>
 #include <ctime>
 
-#include "number_text.h"
-#include "system_clock.h"
-#include "wake_up.h"
+#include "common/number_text.h"
+#include "control/core/wake_up.h"
+#include "position/system_clock.h"
 
 namespace vx::sim {
 namespace {

@@ -10,8 +10,8 @@
 #include <random>
 #include <string>
 
-#include "fix_model.h"
-#include "host_reader.h"
+#include "tools/earthmate-sim/fix_model.h"
+#include "tools/earthmate-sim/host_reader.h"
 
 namespace vx::sim {
 

@@ -11,11 +11,11 @@
 #include <iostream>
 #include <string>
 
-#include "cli.h"
-#include "link_settings.h"
-#include "number_text.h"
-#include "receiver_link.h"
-#include "system_clock.h"
+#include "common/number_text.h"
+#include "control/core/link_settings.h"
+#include "control/core/receiver_link.h"
+#include "position/system_clock.h"
+#include "tools/cli/cli.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
-#include "device_speech.h"
+#include "tools/vxinit/device_speech.h"
 
-#include "sync_scan.h"
-#include "wake_up.h"
+#include "control/core/sync_scan.h"
+#include "control/core/wake_up.h"
 
 namespace vx {
 namespace {

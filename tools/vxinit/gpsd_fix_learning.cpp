@@ -1,18 +1,18 @@
 // SPDX-License-Identifier: MIT
-#include "gpsd_fix_learning.h"
+#include "tools/vxinit/gpsd_fix_learning.h"
 
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 
-#include "cli.h"
-#include "geo_point.h"
-#include "gpsd_connection.h"
-#include "gpsd_link.h"
-#include "gpsd_watch.h"
-#include "last_fix.h"
-#include "printable_text.h"
-#include "service_notice.h"
+#include "common/printable_text.h"
+#include "gpsd/gpsd_connection.h"
+#include "gpsd/gpsd_link.h"
+#include "gpsd/gpsd_watch.h"
+#include "position/geo_point.h"
+#include "tools/cli/cli.h"
+#include "tools/vxinit/last_fix.h"
+#include "tools/vxinit/service_notice.h"
 
 namespace vx {
 namespace {

@@ -8,8 +8,8 @@
 #include <optional>
 #include <string>
 
-#include "geo_point.h"
-#include "line_wait.h"
+#include "position/geo_point.h"
+#include "tools/vxinit/line_wait.h"
 
 namespace vx {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "last_fix.h"
+#include "tools/vxinit/last_fix.h"
 
 #include <sys/types.h>
 
@@ -12,11 +12,11 @@
 #include <stdexcept>
 #include <vector>
 
-#include "config_folder.h"
-#include "number_text.h"
-#include "setting_value.h"
-#include "settings_keys.h"
-#include "whole_file.h"
+#include "common/config_folder.h"
+#include "common/number_text.h"
+#include "common/whole_file.h"
+#include "settings/setting_value.h"
+#include "settings/settings_keys.h"
 
 namespace vx {
 namespace {

@@ -15,7 +15,7 @@
 #include <string>
 #include <string_view>
 
-#include "geo_point.h"
+#include "position/geo_point.h"
 
 namespace vx {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "line_wait.h"
+#include "tools/vxinit/line_wait.h"
 
 #include <poll.h>
 #include <signal.h>

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
-#include "listen_first.h"
+#include "tools/vxinit/listen_first.h"
 
 #include <cstdio>
 
-#include "number_text.h"
+#include "common/number_text.h"
 
 namespace vx {
 namespace {

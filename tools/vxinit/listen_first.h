@@ -11,7 +11,7 @@
 #include <optional>
 #include <string>
 
-#include "receiver_session.h"
+#include "tools/vxinit/receiver_session.h"
 
 namespace vx {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
-#include "position_choice.h"
+#include "tools/vxinit/position_choice.h"
 
 #include <cstdio>
 
-#include "computer_zone.h"
-#include "last_fix.h"
+#include "position/computer_zone.h"
+#include "tools/vxinit/last_fix.h"
 
 namespace vx {
 namespace {

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "known_position.h"
+#include "position/known_position.h"
 
 namespace vx {
 

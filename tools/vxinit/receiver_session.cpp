@@ -1,16 +1,16 @@
 // SPDX-License-Identifier: MIT
-#include "receiver_session.h"
+#include "tools/vxinit/receiver_session.h"
 
 #include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <stdexcept>
 
-#include "cli.h"
-#include "init_message.h"
-#include "receiver_link.h"
-#include "rounding.h"
-#include "wake_up.h"
+#include "common/rounding.h"
+#include "control/core/init_message.h"
+#include "control/core/receiver_link.h"
+#include "control/core/wake_up.h"
+#include "tools/cli/cli.h"
 
 namespace vx {
 namespace {

@@ -12,11 +12,11 @@
 #include <string>
 #include <variant>
 
-#include "date_time.h"
-#include "device_speech.h"
-#include "line_wait.h"
-#include "link_settings.h"
-#include "serial_line.h"
+#include "control/core/date_time.h"
+#include "control/core/link_settings.h"
+#include "serial/serial_line.h"
+#include "tools/vxinit/device_speech.h"
+#include "tools/vxinit/line_wait.h"
 
 namespace vx {
 

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "service_notice.h"
+#include "tools/vxinit/service_notice.h"
 
 #include <systemd/sd-daemon.h>
 
 #include <cstdlib>
 
-#include "printable_text.h"
+#include "common/printable_text.h"
 
 namespace vx {
 namespace {

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
-#include "time_difference_option.h"
+#include "tools/vxinit/time_difference_option.h"
 
 #include <cmath>
 
-#include "cli.h"
-#include "number_text.h"
-#include "setting_limits.h"
+#include "common/number_text.h"
+#include "common/setting_limits.h"
+#include "tools/cli/cli.h"
 
 namespace vx {
 

@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "computer_zone.h"
+#include "position/computer_zone.h"
 
 namespace vx {
 

@@ -1,0 +1,23 @@
+// SPDX-License-Identifier: MIT
+#include "settings/setting_value.h"
+
+#include "settings/private_profile.h"
+
+namespace kestrune {
+namespace {
+
+constexpr int kSettingBufferSize = 512;
+
+}  // namespace
+
+std::string settingValue(const std::string& fileName, const std::string& section, const std::string& key) {
+  if (fileName.empty() || section.empty() || key.empty()) return {};
+  // The private-profile read trims the value itself and says how many
+  // characters it copied: those are the value.
+  std::string buffer(kSettingBufferSize, '\0');
+  buffer.resize(GetPrivateProfileStringA(section.c_str(), key.c_str(), "", buffer.data(), kSettingBufferSize,
+                                         fileName.c_str()));
+  return buffer;
+}
+
+}  // namespace kestrune
