@@ -34,7 +34,7 @@
 #include "control/host/qt_translator.h"
 #include "gpsd/gpsd_loan.h"
 #include "serial/port_link.h"
-#include "settings/private_profile.h"
+#include "settings/ini_strings.h"
 #include "settings/settings_file.h"
 #include "settings/settings_keys.h"
 
@@ -326,7 +326,7 @@ void MonitorScreen::writeSettings() {
   // without a word would look saved.
   int failure = 0;
   const auto write = [&failure](const char* key, const QString& value) {
-    if (WritePrivateProfileStringA(kSettingsSection, key, value.toLatin1().constData(), kSettingsFile) == 0 &&
+    if (writeIniString(kSettingsSection, key, value.toLatin1().constData(), kSettingsFile) == 0 &&
         failure == 0)
       failure = errno;
   };

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The file work of the private-profile functions: where a profile file
+// The file work of the INI operations: where a profile file
 // lives, reading it safely, and replacing it whole. What the file says is
 // profile_text.h's business.
 //
@@ -26,7 +26,7 @@ namespace kestrune {
 inline constexpr off_t kLargestProfileFileMiB = 1;
 inline constexpr off_t kLargestProfileFile = kLargestProfileFileMiB << 20;
 
-// The path a private-profile file name stands for: a name without a folder
+// The path an INI file name stands for: a name without a folder
 // resolves in $XDG_CONFIG_HOME (by default ~/.config).
 std::string profilePath(const std::string& fileName);
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The text of a private-profile (INI) file, looked up and edited the way a
+// The text of an INI file, looked up and edited the way a
 // person edits it by hand: a change touches one line or adds one, and every
 // other section, key, comment and blank line stays byte for byte.
 //

@@ -5,7 +5,7 @@
 #include <cstring>
 #include <string>
 
-#include "settings/private_profile.h"
+#include "settings/ini_strings.h"
 #include "settings/profile_file.h"
 
 namespace kestrune {

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The program's settings file (setting_value.h) as the program reads it,
 // in Qt's strings, and what it tells the user of it. The keys are in
-// settings_keys.h; the file work itself is the private-profile functions'
-// (private_profile.h).
+// settings_keys.h; the file work itself is the INI operations'
+// (ini_strings.h).
 #pragma once
 
 #include <QString>

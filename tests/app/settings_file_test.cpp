@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-// The settings file: the private-profile read and write, and readSetting.
+// The settings file: the INI read and write, and readSetting.
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -21,7 +21,7 @@
 #include "app/termination_signals.h"
 #include "control/host/late_bound.h"
 #include "serial/port_link.h"
-#include "settings/private_profile.h"
+#include "settings/ini_strings.h"
 #include "settings/settings_file.h"
 #include "tests/app/app_fixture.h"
 #include "tests/app/forked_child.h"
@@ -67,18 +67,18 @@ TEST_F(SettingsFile, ReadCutsAt511CharactersAndKeepsTheBufferBehindTheNul) {
   EXPECT_EQ(readSetting("Kestrune.ini", "Settings", "Lat"), QString(511, 'x'));
 
   char buffer[] = "ZZZZZZZZZZ";
-  EXPECT_EQ(GetPrivateProfileStringA("Settings", "Long", "", buffer, 4, "Kestrune.ini"), 3u);
+  EXPECT_EQ(readIniString("Settings", "Long", "", buffer, 4, "Kestrune.ini"), 3u);
   EXPECT_EQ(std::string(buffer, 10), std::string("abc\0ZZZZZZ", 10));
-  EXPECT_EQ(GetPrivateProfileStringA("Settings", "None", "dflt", buffer, 10, "Kestrune.ini"), 4u);
+  EXPECT_EQ(readIniString("Settings", "None", "dflt", buffer, 10, "Kestrune.ini"), 4u);
   EXPECT_STREQ(buffer, "dflt");
 }
 
 TEST_F(SettingsFile, WritesKeysInOrderIntoANewFileAndFolder) {
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path() + "/not/yet"));
   for (const char* key : {"Lat", "Long", "LatHem"}) {
-    EXPECT_NE(WritePrivateProfileStringA("Settings", key, "v", "Kestrune.ini"), 0);
+    EXPECT_NE(writeIniString("Settings", key, "v", "Kestrune.ini"), 0);
   }
-  EXPECT_NE(WritePrivateProfileStringA("Settings", "Lat", "w", "Kestrune.ini"), 0);
+  EXPECT_NE(writeIniString("Settings", "Lat", "w", "Kestrune.ini"), 0);
   QFile file(config.path() + "/not/yet/Kestrune.ini");
   ASSERT_TRUE(file.open(QIODevice::ReadOnly));
   EXPECT_EQ(file.readAll(), "[Settings]\nLat=w\nLong=v\nLatHem=v\n");
@@ -106,7 +106,7 @@ TEST_F(SettingsFile, WriteKeepsEverythingElseByteForByte) {
   };
   for (const WriteCase& c : cases) {
     writeSettings(c.before);
-    EXPECT_NE(WritePrivateProfileStringA("Settings", c.key, "9", "Kestrune.ini"), 0);
+    EXPECT_NE(writeIniString("Settings", c.key, "9", "Kestrune.ini"), 0);
     EXPECT_EQ(settings(), c.after) << c.before;
   }
 }
@@ -114,7 +114,7 @@ TEST_F(SettingsFile, WriteKeepsEverythingElseByteForByte) {
 TEST_F(SettingsFile, WriteIsAtomicKeepsPermissionsAndRefusesWhatWouldBreakLines) {
   writeSettings("[Settings]\nLat=1\n");
   ::chmod(settingsPath().c_str(), 0640);
-  EXPECT_NE(WritePrivateProfileStringA("Settings", "Lat", "2", "Kestrune.ini"), 0);
+  EXPECT_NE(writeIniString("Settings", "Lat", "2", "Kestrune.ini"), 0);
   struct stat status {};
   ASSERT_EQ(::stat(settingsPath().c_str(), &status), 0);
   EXPECT_EQ(status.st_mode & 0777, 0640u);
@@ -122,11 +122,11 @@ TEST_F(SettingsFile, WriteIsAtomicKeepsPermissionsAndRefusesWhatWouldBreakLines)
 
   for (const auto& [key, value] : {std::pair{"Lat", "2\nAutoExit=1"}, std::pair{"Lat\r", "2"}, std::pair{"[Lat]", "2"},
                                    std::pair{"L=at", "2"}, std::pair{"", "2"}}) {
-    EXPECT_EQ(WritePrivateProfileStringA("Settings", key, value, "Kestrune.ini"), 0) << key;
+    EXPECT_EQ(writeIniString("Settings", key, value, "Kestrune.ini"), 0) << key;
   }
   EXPECT_EQ(settings(), "[Settings]\nLat=2\n");
   // A folder that cannot hold the file: the write fails and says so.
-  EXPECT_EQ(WritePrivateProfileStringA("Settings", "Lat", "3", "/proc/Kestrune.ini"), 0);
+  EXPECT_EQ(writeIniString("Settings", "Lat", "3", "/proc/Kestrune.ini"), 0);
 }
 
 // Only a missing file reads as empty. A file that is there but cannot be
@@ -163,7 +163,7 @@ TEST_F(SettingsFile, AFileThatCannotBeUsedIsLeftAloneAndTheUserIsTold) {
     c.make();
     const QString linkTarget = QFileInfo(path).symLinkTarget();
     EXPECT_EQ(readSetting("Kestrune.ini", "Settings", "Lat"), c.read ? "52.1" : "") << c.what;
-    EXPECT_EQ(WritePrivateProfileStringA("Settings", "Lat", "1", "Kestrune.ini"), 0) << c.what;
+    EXPECT_EQ(writeIniString("Settings", "Lat", "1", "Kestrune.ini"), 0) << c.what;
     EXPECT_EQ(QFileInfo(path).symLinkTarget(), linkTarget) << c.what;
     EXPECT_EQ(
         QDir(config.path()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::System | QDir::Hidden).size(), 1)
@@ -221,7 +221,7 @@ TEST_F(SettingsFile, ALinkIsWrittenThroughToItsTarget) {
     const QString target = config.path() + "/" + c.target;
     if (c.before != nullptr) std::ofstream(target.toStdString()) << c.before;
     QFile::link(c.linkTo, path);
-    EXPECT_NE(WritePrivateProfileStringA("Settings", "Lat", "2", "Kestrune.ini"), 0) << c.linkTo;
+    EXPECT_NE(writeIniString("Settings", "Lat", "2", "Kestrune.ini"), 0) << c.linkTo;
     EXPECT_EQ(QFileInfo(path).symLinkTarget(), QFileInfo(config.path() + "/" + c.linkTo).absoluteFilePath());
     QFile written(target);
     ASSERT_TRUE(written.open(QIODevice::ReadOnly)) << c.target;
@@ -243,7 +243,7 @@ TEST_F(SettingsFile, ASaveOnAFullDiskFailsWithTheSystemsReason) {
     const std::string block(4096, 'x');
     while (filler.write(block.data(), block.size())) filler.flush();
     errno = 0;
-    EXPECT_EQ(WritePrivateProfileStringA("Settings", "Lat", std::string(8000, '2').c_str(), "Kestrune.ini"), 0);
+    EXPECT_EQ(writeIniString("Settings", "Lat", std::string(8000, '2').c_str(), "Kestrune.ini"), 0);
     EXPECT_EQ(errno, ENOSPC);
     EXPECT_EQ(settings(), "[Settings]\nLat=1\n");
     EXPECT_EQ(QDir(config.path()).entryList(QDir::Files, QDir::Name), QStringList({"Kestrune.ini", "filler"}));
@@ -328,7 +328,7 @@ TEST_F(SettingsFile, ASignalDuringASaveTakesEffectWhenTheSaveIsWhole) {
       for (int thread = 0; thread < 2; ++thread) std::thread([] { for (;;) ::pause(); }).detach();
       const TerminationSignals taken;
       for (int round = 1;; ++round) {
-        WritePrivateProfileStringA("Settings", "Lat", std::to_string(round).c_str(), "Kestrune.ini");
+        writeIniString("Settings", "Lat", std::to_string(round).c_str(), "Kestrune.ini");
         taken.endIfArrived([] {});
         if (round <= 2 && ::write(saved[1], "s", 1) != 1) ::_exit(1);
       }

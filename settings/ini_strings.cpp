@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "settings/private_profile.h"
+#include "settings/ini_strings.h"
 
 #include <algorithm>
 #include <cerrno>
@@ -15,12 +15,8 @@ SettingsFileProblem settingsFileProblem(const std::string& fileName) {
   return {file.problem, file.contents.has_value()};
 }
 
-}  // namespace kestrune
-
-using namespace kestrune;
-
-uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultText, char* buffer,
-                                  uint32_t size, const char* fileName) {
+uint32_t readIniString(const char* section, const char* key, const char* defaultText, char* buffer, uint32_t size,
+                       const char* fileName) {
   if (buffer == nullptr || size == 0) return 0;
   std::string result = defaultText != nullptr ? defaultText : "";
   if (section != nullptr && key != nullptr && fileName != nullptr) {
@@ -34,7 +30,7 @@ uint32_t GetPrivateProfileStringA(const char* section, const char* key, const ch
   return static_cast<uint32_t>(count);
 }
 
-int WritePrivateProfileStringA(const char* section, const char* key, const char* value, const char* fileName) {
+int writeIniString(const char* section, const char* key, const char* value, const char* fileName) {
   if (section == nullptr || key == nullptr || value == nullptr || fileName == nullptr ||
       !ProfileText::fitsOneLine(section, key, value)) {
     errno = EINVAL;
@@ -53,3 +49,5 @@ int WritePrivateProfileStringA(const char* section, const char* key, const char*
   }
   return 1;
 }
+
+}  // namespace kestrune

@@ -1,10 +1,9 @@
 // SPDX-License-Identifier: MIT
-// The private-profile (INI) file operations Kestrune keeps its settings
-// with, under the names and with the arguments of the platform functions it
-// was written against. They join the file work (profile_file.h: where the
-// file lives, which files are read and written, the whole-file replace) and
-// the editing of its text (profile_text.h: names without case, lines kept
-// byte for byte).
+// The INI file operations Kestrune keeps its settings with: one value read
+// into a caller's buffer, one value written. They join the file work
+// (profile_file.h: where the file lives, which files are read and written,
+// the whole-file replace) and the editing of its text (profile_text.h: names
+// without case, lines kept byte for byte).
 //
 // Not QSettings: a write here changes one line or adds one, leaving every
 // other section, key, comment and blank line byte for byte as it was, and a
@@ -14,13 +13,15 @@
 #include <cstdint>
 #include <string>
 
+namespace kestrune {
+
 // Copies the value of `key` in `section` of `fileName` into `buffer`: at
 // most `size` - 1 characters, then one NUL; the characters after the NUL
 // are left as they were. Where the file, section or key does not exist, or
 // the file cannot be read, copies `defaultText` instead. Returns the count
 // copied, NUL not counted.
-uint32_t GetPrivateProfileStringA(const char* section, const char* key, const char* defaultText, char* buffer,
-                                  uint32_t size, const char* fileName);
+uint32_t readIniString(const char* section, const char* key, const char* defaultText, char* buffer, uint32_t size,
+                       const char* fileName);
 
 // Sets `key` in `section` of `fileName` to `value`, creating the file (and
 // its folder), the section and the key as needed, and replacing the file
@@ -28,9 +29,7 @@ uint32_t GetPrivateProfileStringA(const char* section, const char* key, const ch
 // cannot be written (ENOSPC on a full disk, EACCES for a read-only folder
 // or file), or when a name or the value would break the file's lines
 // (EINVAL).
-int WritePrivateProfileStringA(const char* section, const char* key, const char* value, const char* fileName);
-
-namespace kestrune {
+int writeIniString(const char* section, const char* key, const char* value, const char* fileName);
 
 // Why the existing file `fileName` must be left as it is ("Permission
 // denied", "it is a folder, not a file", "it is read-only"), and whether it
