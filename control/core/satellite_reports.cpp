@@ -12,12 +12,12 @@ namespace vx {
 namespace {
 
 // Whole degrees of an angle in 1e-4 radian.
-int wholeDegrees(double tenThousandthsOfRadian) {
+int wholeDegrees(int tenThousandthsOfRadian) {
   return static_cast<int>(std::lround(codec::cdeg(tenThousandthsOfRadian / 10000.0)));
 }
 
-int16_t elevationDegrees(uint16_t word) {
-  const int degrees = wholeDegrees(static_cast<int16_t>(word));
+int16_t elevationDegrees(int16_t word) {
+  const int degrees = wholeDegrees(word);
   return static_cast<int16_t>(degrees >= 0 && degrees <= 90 ? degrees : -1);
 }
 
@@ -77,7 +77,7 @@ SkyView skyViewFromMessage(std::string_view message) {
   while (view.count < listed && holdsDataWord(message, at::elevation(view.count))) {
     const int index = view.count++;
     view.satellites[static_cast<std::size_t>(index)] = {messageWord(message, at::visibleSatellite(index)),
-                                                        elevationDegrees(messageWord(message, at::elevation(index))),
+                                                        elevationDegrees(signedMessageWord(message, at::elevation(index))),
                                                         azimuthDegrees(messageWord(message, at::azimuth(index)))};
   }
   return view;
