@@ -69,6 +69,10 @@ HeaderSearch::Result ReceiverLink::findRunningReceiver() {
     dropBytes(search.at);
     linkMode_ = kBinaryMode;
     framePhase_ = kHeaderExpected;
+  } else if (search.result == HeaderSearch::kIncomplete && pending.size() > kLineLimit) {
+    // Text with no line end, bounded as lineStep bounds it, though each
+    // read ends in what may start a header.
+    dropBytes(search.at);
   }
   return search.result;
 }

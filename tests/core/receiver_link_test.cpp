@@ -237,6 +237,13 @@ TEST_F(ReceiverLinkTest, TextWithoutLineEndIsDroppedBeyond4096Bytes) {
   EXPECT_EQ(counts().lines, 1u);
 }
 
+// However it ends: each read of it may end in a sync pair still short of a header.
+TEST_F(ReceiverLinkTest, TextEndingEachReadInASyncPairIsDroppedBeyond4096Bytes) {
+  for (int read = 0; read < 300; ++read) receive(std::string(18, 'a') + "\xFF\x81");
+  EXPECT_LE(link().bufferedBytes(), 4096u);
+  EXPECT_GT(counts().droppedBytes, 0u);
+}
+
 TEST_F(ReceiverLinkTest, FFArrivingAfterTheLineSendsTheInitAsIfItHadComeWithIt) {
   recorder.receive(kLine + kLine + kLine);
   recorder.receive("after the reply\r\n");
