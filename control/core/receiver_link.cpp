@@ -123,7 +123,7 @@ void ReceiverLink::headerStep() {
   const uint16_t id = messageWord(header_, header_words::kId);
   const uint16_t wordCount = messageWord(header_, header_words::kDataWordCount);
   if (id > kLargestMessageId || wordCount > kLargestWordCount) {
-    ++counts_.damagedMessages;  // consumed and nothing more
+    ++counts_.damagedMessages;  // the header goes, and nothing more
     return;
   }
   messageId_ = id;
