@@ -47,12 +47,13 @@ struct ReceiveCounts {
 };
 
 class ReceiverLink {
- public:
   // A message's id and its data length (the data words and the checksum,
   // in bytes) are kept as signed 16-bit numbers; a header whose id or
   // length does not fit is damaged.
   static constexpr uint16_t kLargestMessageId = std::numeric_limits<int16_t>::max();
   static constexpr uint16_t kLargestWordCount = std::numeric_limits<int16_t>::max() / 2 - 1;
+
+ public:
   // The most bytes a link holds once a receive has returned: the data of
   // the longest message it takes. Text and junk are cut off far sooner.
   static constexpr std::size_t kLargestBuffer = 2 * (std::size_t{kLargestWordCount} + 1);
