@@ -76,8 +76,9 @@ SkyView skyViewFromMessage(std::string_view message) {
   if (listed > at::kMostVisible) return view;
   while (view.count < listed && holdsDataWord(message, at::elevation(view.count))) {
     const int index = view.count++;
+    const int16_t elevation = signedMessageWord(message, at::elevation(index));
     view.satellites[static_cast<std::size_t>(index)] = {messageWord(message, at::visibleSatellite(index)),
-                                                        elevationDegrees(signedMessageWord(message, at::elevation(index))),
+                                                        elevationDegrees(elevation),
                                                         azimuthDegrees(messageWord(message, at::azimuth(index)))};
   }
   return view;

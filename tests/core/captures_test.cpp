@@ -107,7 +107,9 @@ TEST(FixRecording, SatellitesInViewCarryTheRecordedChannelsAndLeaveTheRestAsItWa
   ASSERT_NE(lastGsa, sentences.rend());
   std::vector<int> listed;
   static const std::regex kUsed(R"(,(\d\d)(?=,))");
-  for (std::sregex_iterator it(lastGsa->begin(), lastGsa->end(), kUsed), end; it != end; ++it) listed.push_back(std::stoi((*it)[1]));
+  for (std::sregex_iterator it(lastGsa->begin(), lastGsa->end(), kUsed), end; it != end; ++it) {
+    listed.push_back(std::stoi((*it)[1]));
+  }
   EXPECT_EQ(listed, used);
   // Without them the stream is as it was; with them, the same with each group behind its $GPGSA.
   const test::Transcript off = test::transcriptOf(recording, 0, true);

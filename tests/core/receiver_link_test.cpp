@@ -390,7 +390,8 @@ TEST_F(ReceiverLinkTest, ResetReturnsToTheStartButKeepsTheDilutions) {
   // Found talking binary again, it reports with the dilutions it sent before.
   recorder.receive(channelMessage({{1, 7}}) + kSync);
   ASSERT_EQ(recorder.sentences().size(), 2u);
-  EXPECT_NE(recorder.sentences()[1].find(",07,,,,,,,,,,,,2.50,0.00,0.00*"), std::string::npos) << recorder.sentences()[1];
+  EXPECT_NE(recorder.sentences()[1].find(",07,,,,,,,,,,,,2.50,0.00,0.00*"), std::string::npos)
+      << recorder.sentences()[1];
 }
 
 // --- The draining receive event ------------------------------------------
