@@ -7,8 +7,9 @@ candidate's speed as a share of the base's.
 
     bench/paired_receive.py BASE_BENCH CANDIDATE_BENCH [ROUNDS] [FILTER]
 
-A benchmark of the candidate is paired with the base's of the same name
-before its first "/satellites:" part (the base may not know that option).
+A benchmark of the candidate is paired with the base's of the same name, or
+else of the same name before its first "/satellites:" part (a base that
+does not know that option).
 """
 import json
 import statistics
@@ -35,10 +36,13 @@ def main():
     for (label, name), t in sorted(times.items()):
         if label != "candidate":
             continue
-        paired = base_times.get(name.split("/satellites:")[0])
+        paired = base_times.get(name) or base_times.get(name.split("/satellites:")[0])
         median = statistics.median(t)
-        share = f"{paired / median:.3f} of the base's speed" if paired else "no base"
-        print(f"{name}: median {median:.2f} ms CPU over {rounds} rounds; base {paired:.2f} ms; {share}")
+        if paired:
+            print(f"{name}: median {median:.2f} ms CPU over {rounds} rounds; base {paired:.2f} ms; "
+                  f"{paired / median:.3f} of the base's speed")
+        else:
+            print(f"{name}: median {median:.2f} ms CPU over {rounds} rounds; no base")
 
 
 if __name__ == "__main__":

@@ -16,6 +16,19 @@ inline uint16_t messageWord(std::string_view message, int word) {
   return static_cast<uint16_t>(low | high << 8);
 }
 
+// Word `word` read as the signed 16-bit number it carries.
+inline int16_t signedMessageWord(std::string_view message, int word) {
+  return static_cast<int16_t>(messageWord(message, word));
+}
+
+// Words `word` and `word` + 1 as one 32-bit number, the first the low half.
+inline uint32_t messageLongWord(std::string_view message, int word) {
+  return messageWord(message, word) | uint32_t{messageWord(message, word + 1)} << 16;
+}
+inline int32_t signedMessageLongWord(std::string_view message, int word) {
+  return static_cast<int32_t>(messageLongWord(message, word));
+}
+
 // The low byte of a word the message holds.
 inline unsigned char lowByte(std::string_view message, int word) {
   return static_cast<unsigned char>(message[static_cast<std::size_t>(2 * word - 2)]);

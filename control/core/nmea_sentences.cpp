@@ -23,13 +23,6 @@ constexpr double kKnotsPerMetreSecond = 1.943844;
 constexpr int kSatellitesPerSentence = 4;
 constexpr int kLargestSnr = 99;  // the field's two digits
 
-// `count` words of the message starting at word `first` (counting from 1).
-std::string_view words(std::string_view message, int first, int count = 1) {
-  return message.substr(static_cast<std::size_t>(2 * first - 2), static_cast<std::size_t>(2 * count));
-}
-
-double unsignedWord(std::string_view message, int word) { return codec::cvui(words(message, word)); }
-
 // Degrees and minutes, "ddmm.mmmm" (or "dddmm.mmmm"), from the absolute
 // angle; minutes that round up to 60 carry into the degrees.
 void appendAngle(SentenceText& body, double angle, int degreeDigits) {
@@ -52,17 +45,17 @@ void appendSignedAngle(SentenceText& body, double angle, int degreeDigits, std::
 }
 
 // A whole number with at least two digits: hours, days, satellites.
-void appendTwoDigits(SentenceText& body, double value) {
+void appendTwoDigits(SentenceText& body, int value) {
   // Nearly every one is below 100: its two digits come from the table.
-  if (value >= 0 && value < 100 && value == static_cast<int>(value)) {  // the cast, not floor(): no call
-    body.append(std::string_view(&kDigitPairs[static_cast<std::size_t>(2 * static_cast<int>(value))], 2));
+  if (value >= 0 && value < 100) {
+    body.append(std::string_view(&kDigitPairs[static_cast<std::size_t>(2 * value)], 2));
     return;
   }
   body.appendFixed(value, 2, 0);
 }
 
 // The last two of at least four digits: "07" for the year 2007.
-void appendLastTwoDigits(SentenceText& body, double value) {
+void appendLastTwoDigits(SentenceText& body, int value) {
   char text[kFixedTextRoom];
   const std::string_view digits(text, writeFixed(text, sizeof text, value, 4, 0));
   body.append(digits.substr(2, 2));
@@ -99,22 +92,22 @@ bool writePositionSentence(SentenceText& sentence, std::string_view message) {
   if (!holdsDataWord(message, at::kLast)) return false;
   sentence.clear();
   sentence.append("$GPRMC,");
-  appendTwoDigits(sentence, unsignedWord(message, at::kHours));
-  appendTwoDigits(sentence, unsignedWord(message, at::kMinutes));
-  appendTwoDigits(sentence, unsignedWord(message, at::kSeconds));
+  appendTwoDigits(sentence, messageWord(message, at::kHours));
+  appendTwoDigits(sentence, messageWord(message, at::kMinutes));
+  appendTwoDigits(sentence, messageWord(message, at::kSeconds));
   sentence.append(',');
   sentence.append(lowByte(message, at::kStatus) == 0 ? "A," : "V,");
-  appendSignedAngle(sentence, cdeg(codec::cvdi(words(message, at::kLatitude, 2)) / 100000000.0), 2, ",N,", ",S,");
-  appendSignedAngle(sentence, cdeg(codec::cvdi(words(message, at::kLongitude, 2)) / 100000000.0), 3, ",E,", ",W,");
-  sentence.appendFixed(codec::cvudi(words(message, at::kSpeed, 2)) * kKnotsPerMetreSecond / 100.0, 2, 2);
+  appendSignedAngle(sentence, cdeg(signedMessageLongWord(message, at::kLatitude) / 100000000.0), 2, ",N,", ",S,");
+  appendSignedAngle(sentence, cdeg(signedMessageLongWord(message, at::kLongitude) / 100000000.0), 3, ",E,", ",W,");
+  sentence.appendFixed(messageLongWord(message, at::kSpeed) * kKnotsPerMetreSecond / 100.0, 2, 2);
   sentence.append(',');
-  sentence.appendFixed(cdeg(unsignedWord(message, at::kCourse) / 1000.0), 3, 1);
+  sentence.appendFixed(cdeg(messageWord(message, at::kCourse) / 1000.0), 3, 1);
   sentence.append(',');
-  appendTwoDigits(sentence, unsignedWord(message, at::kDay));
-  appendTwoDigits(sentence, unsignedWord(message, at::kMonth));
-  appendLastTwoDigits(sentence, unsignedWord(message, at::kYear));
+  appendTwoDigits(sentence, messageWord(message, at::kDay));
+  appendTwoDigits(sentence, messageWord(message, at::kMonth));
+  appendLastTwoDigits(sentence, messageWord(message, at::kYear));
   sentence.append(',');
-  const double variation = cdeg(codec::cvi(words(message, at::kVariation)) / 10000.0);
+  const double variation = cdeg(signedMessageWord(message, at::kVariation) / 10000.0);
   sentence.appendFixed(std::fabs(variation), 2, 1);
   sentence.append(variation >= 0 ? ",E" : ",W");
   closeSentence(sentence);
@@ -193,9 +186,9 @@ std::optional<std::string> channelSentence(std::string_view message, const Dilut
 std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view message) {
   namespace at = precision_words;
   if (!holdsDataWord(message, at::kLast)) return std::nullopt;
-  return DilutionsOfPrecision{codec::cvi(words(message, at::kPosition)) / 100.0,
-                              codec::cvi(words(message, at::kHorizontal)) / 100.0,
-                              codec::cvi(words(message, at::kVertical)) / 100.0};
+  return DilutionsOfPrecision{signedMessageWord(message, at::kPosition) / 100.0,
+                              signedMessageWord(message, at::kHorizontal) / 100.0,
+                              signedMessageWord(message, at::kVertical) / 100.0};
 }
 
 void closeSentence(std::string& sentence) {

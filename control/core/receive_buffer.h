@@ -35,8 +35,6 @@ class ReceiveBuffer {
     if (head_ == end_) head_ = end_ = 0;
   }
 
-  void clear() { consume(size()); }
-
   std::string_view view() const { return {storage_.get() + head_, size()}; }
   std::size_t size() const { return end_ - head_; }
   bool empty() const { return size() == 0; }

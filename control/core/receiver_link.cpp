@@ -1,7 +1,6 @@
 // SPDX-License-Identifier: MIT
 #include "control/core/receiver_link.h"
 
-#include <cstring>
 #include <utility>
 
 #include "control/core/message_checksum.h"
@@ -12,11 +11,6 @@ namespace vx {
 namespace {
 
 constexpr char kLineFeed = '\n';
-
-// Headers whose id or length would not fit the signed 16-bit fields they
-// are kept in are consumed and nothing more.
-constexpr double kLargestMessageId = 32767;
-constexpr double kLargestWordCount = 16382;
 
 }  // namespace
 
@@ -32,16 +26,15 @@ bool ReceiverLink::receiveInSteps(std::string_view input, SentencesWaiting waiti
   }
 }
 
-void ReceiverLink::procinput(std::string_view input) {
-  if (!input.empty()) {
-    if (lineJustEnded_ && linkMode_ == kTextMode && buffer_.empty() &&
-        static_cast<unsigned char>(input.front()) == kSyncFirstByte) {
-      linkMode_ = kBinaryMode;
-      wakeUp_.onBinaryAfterLine();
-    }
-    lineJustEnded_ = false;
-  }
+bool ReceiverLink::step(std::string_view input) {
+  const uint64_t consumedBefore = buffer_.consumedTotal();
+  if (!input.empty()) noteBinaryAfterLine(input);
   buffer_.append(input);
+  takeNext();
+  return buffer_.consumedTotal() != consumedBefore;
+}
+
+void ReceiverLink::takeNext() {
   if (linkMode_ == kTextMode) {
     switch (findRunningReceiver()) {
       case HeaderSearch::kNone: lineStep(); return;
@@ -55,6 +48,15 @@ void ReceiverLink::procinput(std::string_view input) {
   if (framePhase_ == kDataExpected && buffer_.size() > dataLength_) dataStep();
 }
 
+void ReceiverLink::noteBinaryAfterLine(std::string_view input) {
+  if (lineJustEnded_ && linkMode_ == kTextMode && buffer_.empty() &&
+      static_cast<unsigned char>(input.front()) == kSyncFirstByte) {
+    linkMode_ = kBinaryMode;
+    wakeUp_.onBinaryAfterLine();
+  }
+  lineJustEnded_ = false;
+}
+
 // A receiver woken earlier (before this host started, say) sends binary
 // without a line before it. A sync pair before the first line feed (or
 // anywhere, without one) whose ten bytes form a header with a sound
@@ -64,9 +66,13 @@ HeaderSearch::Result ReceiverLink::findRunningReceiver() {
   const std::string_view pending = buffer_.view();
   const HeaderSearch search = findSoundHeader(pending, pending.find(kLineFeed));
   if (search.result == HeaderSearch::kFound) {
-    buffer_.consume(search.at);
+    dropBytes(search.at);
     linkMode_ = kBinaryMode;
     framePhase_ = kHeaderExpected;
+  } else if (search.result == HeaderSearch::kIncomplete && pending.size() > kLineLimit) {
+    // Text with no line end, bounded as lineStep bounds it, though each
+    // read ends in what may start a header.
+    dropBytes(search.at);
   }
   return search.result;
 }
@@ -84,13 +90,14 @@ void ReceiverLink::lineStep() {
   const std::size_t lineFeed = pending.find(kLineFeed);
   if (lineFeed == std::string_view::npos) {
     // A device that never ends a line must not grow the buffer without bound.
-    if (pending.size() > kLineLimit) buffer_.clear();
+    if (pending.size() > kLineLimit) dropBytes(pending.size());
     return;
   }
   // The line ends with CR LF: drop the character before the LF as its CR.
   // An LF at the very start hands on an empty line.
   const std::string line(pending.substr(0, lineFeed == 0 ? 0 : lineFeed - 1));
   buffer_.consume(lineFeed + 1);
+  ++counts_.lines;
   if (buffer_.empty()) {
     lineJustEnded_ = true;
   } else if (buffer_.at(0) == kSyncFirstByte) {
@@ -106,21 +113,25 @@ void ReceiverLink::headerStep() {
   }
   // A header whose words do not sum to zero is none: its first byte goes.
   if (!headerChecksumHolds(buffer_.view().substr(0, kHeaderBytes))) {
+    ++counts_.damagedMessages;
     buffer_.consume(1);
     resynchronise();
     return;
   }
   header_.assign(buffer_.view().substr(0, kHeaderBytes));
   buffer_.consume(kHeaderBytes);
-  const double id = messageWord(header_, header_words::kId);
-  const double wordCount = messageWord(header_, header_words::kDataWordCount);
-  if (id > kLargestMessageId || wordCount > kLargestWordCount) return;
-  messageId_ = static_cast<int>(id);
+  const uint16_t id = messageWord(header_, header_words::kId);
+  const uint16_t wordCount = messageWord(header_, header_words::kDataWordCount);
+  if (id > kLargestMessageId || wordCount > kLargestWordCount) {
+    ++counts_.damagedMessages;  // the header goes, and nothing more
+    return;
+  }
+  messageId_ = id;
   if (wordCount == 0) {
     dataLength_ = 0;  // a header-only message: consumed and dropped
     return;
   }
-  dataLength_ = 2 * (static_cast<std::size_t>(wordCount) + 1);  // data words and checksum
+  dataLength_ = 2 * (std::size_t{wordCount} + 1);  // data words and checksum
   framePhase_ = kDataExpected;
 }
 
@@ -128,11 +139,16 @@ void ReceiverLink::resynchronise() {
   const std::string_view pending = buffer_.view();
   const std::size_t sync = findSyncPair(pending);
   if (sync != std::string_view::npos) {
-    buffer_.consume(sync);
+    dropBytes(sync);
   } else if (pending.size() > kResyncLimit) {
     // Keep a final 0xFF: it may be the first half of the pair.
-    buffer_.consume(pending.size() - (pending.back() == static_cast<char>(kSyncFirstByte) ? 1 : 0));
+    dropBytes(pending.size() - (pending.back() == static_cast<char>(kSyncFirstByte) ? 1 : 0));
   }
+}
+
+void ReceiverLink::dropBytes(std::size_t count) {
+  buffer_.consume(count);
+  counts_.droppedBytes += count;
 }
 
 void ReceiverLink::dataStep() {
@@ -143,8 +159,11 @@ void ReceiverLink::dataStep() {
   // A message not followed by a sync byte, or whose data checksum does not
   // hold, is dropped on its own; the bytes after it stay, and
   // resynchronisation finds the next header.
-  if (buffer_.at(0) != kSyncFirstByte) return;
-  if (!dataChecksumHolds(message_)) return;
+  if (buffer_.at(0) != kSyncFirstByte || !dataChecksumHolds(message_)) {
+    ++counts_.damagedMessages;
+    return;
+  }
+  ++counts_.messages;
   wakeUp_.onMessageAccepted();
   handleMessage(message_);
 }

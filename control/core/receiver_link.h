@@ -2,22 +2,24 @@
 // The receiver link: everything between the serial bytes and the sentences,
 // with no I/O of its own.
 //
-// Bytes go in through receive() (or procinput() for a single step); bytes
-// for the receiver come out through the writer; finished NMEA sentences
-// wait in the queue for the host. The clock and the writer are injected.
+// Bytes go in through receive(); bytes for the receiver come out through
+// the writer; finished NMEA sentences wait for the host, who takes them
+// with getmsg() or takeSentence(). The clock and the writer are injected.
 //
 // The line is used two ways. After power-up the receiver sends text lines
-// (text mode): one line is taken per step and handed to the wake-up. Once a
-// line is followed by the byte 0xFF the link is in binary mode: 16-bit
-// little-endian messages behind the sync bytes 0xFF 0x81, one accepted per
-// step, and only once the first byte of the next message has arrived.
-// A header or a message whose checksum does not hold is dropped, and so is
-// a message that no sync byte follows. A receiver that already talks binary
-// when the link starts (or resets) is found by its first sound header.
-// Protocol errors are never reported: they drop data.
+// (text mode), which go to the wake-up. Once a line is followed by the byte
+// 0xFF the link is in binary mode: 16-bit little-endian messages behind the
+// sync bytes 0xFF 0x81, each accepted only once the first byte of the next
+// message has arrived. A receiver that already talks binary when the link
+// starts (or resets) is found by its first sound header.
+//
+// Protocol errors are never raised: they drop data. A header or a message
+// whose checksum does not hold is dropped, and so is a message that no
+// sync byte follows; the link counts what it drops (counts()).
 #pragma once
 
 #include <cstdint>
+#include <limits>
 #include <string>
 #include <string_view>
 #include <type_traits>
@@ -32,16 +34,29 @@
 
 namespace vx {
 
-class ReceiverLink {
- public:
-  enum LinkMode : int16_t { kTextMode = 0, kBinaryMode = 1 };
-  enum FramePhase : int16_t { kDataExpected = 0, kHeaderExpected = 1 };
+// What a link has made of its input over its life; a reset keeps them.
+struct ReceiveCounts {
+  uint64_t lines = 0;     // text lines handed to the wake-up
+  uint64_t messages = 0;  // binary messages accepted
+  // Headers and messages dropped: a checksum that does not hold, an id or
+  // a length out of range, or no sync byte behind the message.
+  uint64_t damagedMessages = 0;
+  // Bytes skipped looking for the start of a message, and text dropped
+  // for want of a line end.
+  uint64_t droppedBytes = 0;
+};
 
-  static constexpr std::size_t kHeaderBytes = vx::kHeaderBytes;
-  // Without a sync pair, up to this many bytes wait for one.
-  static constexpr std::size_t kResyncLimit = 250;
-  // In text mode a buffer this long with no LF is dropped.
-  static constexpr std::size_t kLineLimit = 4096;
+class ReceiverLink {
+  // A message's id and its data length (the data words and the checksum,
+  // in bytes) are kept as signed 16-bit numbers; a header whose id or
+  // length does not fit is damaged.
+  static constexpr uint16_t kLargestMessageId = std::numeric_limits<int16_t>::max();
+  static constexpr uint16_t kLargestWordCount = std::numeric_limits<int16_t>::max() / 2 - 1;
+
+ public:
+  // The most bytes a link holds once a receive has returned: the data of
+  // the longest message it takes. Text and junk are cut off far sooner.
+  static constexpr std::size_t kLargestBuffer = 2 * (std::size_t{kLargestWordCount} + 1);
 
   // Called while sentences are waiting. Returns false when the owner went
   // away meanwhile (a host may destroy the control from its handler); the
@@ -72,14 +87,14 @@ class ReceiverLink {
   LinkSettings& settings() { return settings_; }
   const LinkSettings& settings() const { return settings_; }
 
-  // The receive event for one read of input: runs procinput with it, then
-  // with no new input for as long as the previous step consumed anything,
-  // and calls `waiting` after each step that leaves sentences queued.
+  // The receive event for one read of input: takes from it (and from what
+  // earlier reads left) every line and message it completes, one at a
+  // time, and calls `waiting` after each that leaves sentences queued.
   // Returns false if `waiting` did (the link no longer exists).
   bool receive(std::string_view input, SentencesWaiting waiting) {
     // The serial line's usual read is one byte in the middle of a message.
-    // procinput would only store it, so it is stored here, inline, without
-    // the steps that would find nothing to take.
+    // It completes nothing, so it is stored here, inline, without the
+    // steps that would find nothing to take.
     if (input.size() == 1 && nextByteOnlyWaits()) {
       lineJustEnded_ = false;
       buffer_.append(input);
@@ -88,21 +103,9 @@ class ReceiverLink {
     return receiveInSteps(input, waiting);
   }
 
-  // One step of a receive event: procinput(input); true when it took
-  // anything from the buffer, so that another step may take more.
-  bool step(std::string_view input) {
-    const uint64_t consumedBefore = buffer_.consumedTotal();
-    procinput(input);
-    return buffer_.consumedTotal() != consumedBefore;
-  }
-
-  // One step: appends `input`, then takes at most one line (text mode) or
-  // at most one message (binary mode).
-  void procinput(std::string_view input);
-
-  // Back to text mode with a header expected, not woken, an empty queue.
-  // The receive buffer, the sequence counter, the dilutions and what the
-  // receiver last reported of its satellites stay.
+  // Back to text mode, not woken, an empty queue. The received bytes not
+  // yet taken, the counts, the sequence counter, the dilutions and what
+  // the receiver last reported of its satellites stay.
   void reset();
 
   // Starts in binary mode, for a receiver that was woken earlier.
@@ -115,31 +118,47 @@ class ReceiverLink {
   std::string_view takeSentence() { return queue_.take(); }
   bool sentencesWaiting() const { return !queue_.empty(); }
 
-  LinkMode linkMode() const { return linkMode_; }
-  FramePhase framePhase() const { return framePhase_; }
+  // The initialisation message has gone out since the last reset.
+  bool initialised() const { return wakeUp_.state() == WakeUp::kInitialised; }
+  // The receiver has what it needs from the link: its initialisation went
+  // out, or it was found talking binary without having been woken.
+  bool receiverSettled() const {
+    return initialised() || (linkMode_ == kBinaryMode && wakeUp_.state() == WakeUp::kNotWoken);
+  }
+
+  const ReceiveCounts& counts() const { return counts_; }
+  // Received bytes not yet taken: at most kLargestBuffer between receives.
   std::size_t bufferedBytes() const { return buffer_.size(); }
-  const WakeUp& wakeUp() const { return wakeUp_; }
-  const SentenceQueue& queue() const { return queue_; }
-  const DilutionsOfPrecision& dilutions() const { return dilutions_; }
-  // The channels of the last message 1002 that held them all.
-  const ChannelReport& channels() const { return channels_; }
-  // The satellites in view of the last message 1003.
-  const SkyView& skyView() const { return skyView_; }
 
  private:
-  HeaderSearch::Result findRunningReceiver();
+  enum LinkMode : int16_t { kTextMode = 0, kBinaryMode = 1 };
+  enum FramePhase : int16_t { kDataExpected = 0, kHeaderExpected = 1 };
+
+  // Without a sync pair, up to this many bytes wait for one.
+  static constexpr std::size_t kResyncLimit = 250;
+  // In text mode a buffer this long with no LF is dropped.
+  static constexpr std::size_t kLineLimit = 4096;
+
   bool receiveInSteps(std::string_view input, SentencesWaiting waiting);
+  // One step: appends `input`, then takes at most one line (text mode) or
+  // at most one message (binary mode). True when it took anything, so
+  // that another step may take more.
+  bool step(std::string_view input);
+  void takeNext();
   // In binary mode one more byte that leaves the buffer no longer than the
-  // header or the message expected completes neither: procinput's steps
-  // would take nothing.
+  // header or the message expected completes neither: a step would take
+  // nothing.
   bool nextByteOnlyWaits() const {
     if (linkMode_ != kBinaryMode) return false;
     return buffer_.size() < (framePhase_ == kHeaderExpected ? kHeaderBytes : dataLength_);
   }
+  void noteBinaryAfterLine(std::string_view input);
+  HeaderSearch::Result findRunningReceiver();
   void lineStep();
   void headerStep();  // a header expected and more than its ten bytes here
   void dataStep();    // data expected and more than its bytes here
   void resynchronise();
+  void dropBytes(std::size_t count);
   void handleMessage(std::string_view message);
   void addSatelliteSentences();
 
@@ -148,6 +167,7 @@ class ReceiverLink {
   ByteWriter writer_;
 
   ReceiveBuffer buffer_;
+  ReceiveCounts counts_;
   LinkMode linkMode_ = kTextMode;
   FramePhase framePhase_ = kHeaderExpected;
   // A line was just taken and left the buffer empty: the first byte that
@@ -156,7 +176,7 @@ class ReceiverLink {
   // first 0xFF would never leave text mode.
   bool lineJustEnded_ = false;
   std::string header_;
-  int messageId_ = 0;
+  uint16_t messageId_ = 0;
   std::size_t dataLength_ = 0;
   std::string message_;
   SentenceText sentence_;  // the sentence being made

@@ -12,12 +12,12 @@ namespace vx {
 namespace {
 
 // Whole degrees of an angle in 1e-4 radian.
-int wholeDegrees(double tenThousandthsOfRadian) {
+int wholeDegrees(int tenThousandthsOfRadian) {
   return static_cast<int>(std::lround(codec::cdeg(tenThousandthsOfRadian / 10000.0)));
 }
 
-int16_t elevationDegrees(uint16_t word) {
-  const int degrees = wholeDegrees(static_cast<int16_t>(word));
+int16_t elevationDegrees(int16_t word) {
+  const int degrees = wholeDegrees(word);
   return static_cast<int16_t>(degrees >= 0 && degrees <= 90 ? degrees : -1);
 }
 
@@ -76,8 +76,9 @@ SkyView skyViewFromMessage(std::string_view message) {
   if (listed > at::kMostVisible) return view;
   while (view.count < listed && holdsDataWord(message, at::elevation(view.count))) {
     const int index = view.count++;
+    const int16_t elevation = signedMessageWord(message, at::elevation(index));
     view.satellites[static_cast<std::size_t>(index)] = {messageWord(message, at::visibleSatellite(index)),
-                                                        elevationDegrees(messageWord(message, at::elevation(index))),
+                                                        elevationDegrees(elevation),
                                                         azimuthDegrees(messageWord(message, at::azimuth(index)))};
   }
   return view;

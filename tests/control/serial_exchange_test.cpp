@@ -115,19 +115,6 @@ TEST_F(SerialExchange, WakesInitialisesAndDeliversSentencesThroughOnComm) {
   EXPECT_EQ(sentences[1], "$GPGSA,A,3,05,,,,,,,,,,,,2.10,1.20,1.70*01");
 }
 
-TEST_F(SerialExchange, ByteByByteInputGivesTheSameExchange) {
-  collectSentences();
-  open();
-  const std::string stream = kLine + kLine + kLine + position(1) + position(2) + kSync;
-  for (char byte : stream) {
-    receiver.write(std::string(1, byte));
-    test::processEventsFor(std::chrono::milliseconds(1));
-  }
-  EXPECT_EQ(receiver.read(62).size(), 62u);
-  ASSERT_TRUE(waitUntil([&] { return sentences.size() >= 2; }));
-  EXPECT_NE(sentences[1].indexOf(",000002,"), -1);
-}
-
 TEST_F(SerialExchange, PortOpenWritesRestartTheExchangeAndDropQueuedSentences) {
   open();
   receiver.write(kLine + kLine + kLine + position(1) + position(2) + kSync);

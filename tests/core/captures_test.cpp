@@ -93,12 +93,24 @@ TEST(FixRecording, SatellitesInViewCarryTheRecordedChannelsAndLeaveTheRestAsItWa
   }
   EXPECT_EQ(groups, 21);
   ASSERT_EQ(order.size(), std::size(table));
+  std::vector<int> used;
   for (std::size_t i = 0; i < std::size(table); ++i) {
     const Row& row = table[i];
     EXPECT_EQ(order[i], row.satellite) << "channel " << row.channel;
     EXPECT_EQ(signals[row.satellite], row.signal) << "satellite " << row.satellite;
-    EXPECT_EQ(recorder.link().channels()[static_cast<std::size_t>(row.channel)].usedInFix(), row.used) << row.channel;
+    if (row.used) used.push_back(row.satellite);
   }
+  // The last $GPGSA lists the satellites used, in the order of their channels.
+  const auto sentences = recorder.sentences();
+  const auto lastGsa = std::find_if(sentences.rbegin(), sentences.rend(),
+                                    [](const std::string& s) { return s.starts_with("$GPGSA"); });
+  ASSERT_NE(lastGsa, sentences.rend());
+  std::vector<int> listed;
+  static const std::regex kUsed(R"(,(\d\d)(?=,))");
+  for (std::sregex_iterator it(lastGsa->begin(), lastGsa->end(), kUsed), end; it != end; ++it) {
+    listed.push_back(std::stoi((*it)[1]));
+  }
+  EXPECT_EQ(listed, used);
   // Without them the stream is as it was; with them, the same with each group behind its $GPGSA.
   const test::Transcript off = test::transcriptOf(recording, 0, true);
   test::Transcript on = recorder.transcript();

@@ -12,10 +12,6 @@
 namespace vx {
 namespace {
 
-// The most a drained link keeps buffered: the data of the largest header it
-// accepts (16382 words and a checksum).
-constexpr std::size_t kLargestBuffer = 2 * (16382 + 1);
-
 class Feeder {
  public:
   explicit Feeder(uint32_t seed) : random_(seed) {}
@@ -28,7 +24,7 @@ class Feeder {
         if (chance(0.5)) link.getmsg();
         return true;
       });
-      EXPECT_LE(link.bufferedBytes(), kLargestBuffer);
+      EXPECT_LE(link.bufferedBytes(), ReceiverLink::kLargestBuffer);
       at += size;
     }
     return chunks;

@@ -19,7 +19,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
       link.getmsg();
       return true;
     });
-    if (link.bufferedBytes() > 2 * (16382 + 1)) std::abort();
+    if (link.bufferedBytes() > vx::ReceiverLink::kLargestBuffer) std::abort();
   }
   return 0;
 }

@@ -39,11 +39,31 @@ TEST(Vxdecode, PrintsWritesAndSentencesInTheOrderTheyHappen) {
       "1E 00 0F 00 00 00 6A 04 00 00 96 F8 00 00 00 00 00 00 00 00 00 00 00 00 C6 FA\n"
       "$GPRMC,090507,A,4222.4036,N,07112.7636,W,23.99,090.0,061226,01.5,W*46\n"
       "$GPGSA,A,3,05,17,,,,,,,,,,,2.10,1.20,1.70*07\n";
-  for (const char* chunk : {"1", "5", "64", "100000"}) {
-    const auto result = vxdecode({kSample, "--chunk", chunk, "--clock", kClock});
+  const auto result = vxdecode({kSample, "--clock", kClock});
+  EXPECT_EQ(result.exitCode, 0);
+  EXPECT_EQ(result.out, expected);
+  EXPECT_EQ(result.err, "");
+}
+
+// What the link took and what it dropped, a count a line on standard error.
+TEST(Vxdecode, StatsCountWhatWasTakenAndWhatWasDropped) {
+  std::string damaged = channelMessage({{1, 5}});
+  damaged[20] ^= 1;
+  const std::string lines = "EARTHA\r\nEARTHA\r\nEARTHA\r\n";
+  struct Case {
+    std::string input, counts;
+  };
+  const Case cases[] = {
+      {test::runProgram("/bin/cat", {kSample}).out,
+       "lines: 3\nmessages accepted: 3\nmessages damaged: 0\nbytes dropped: 0\n"},
+      // The 1003 is damaged by the junk behind it, which is dropped; the 1002 by its flipped bit.
+      {lines + precisionMessage(210, 120, 170) + "junk" + positionMessage({}) + damaged + "\xFF",
+       "lines: 3\nmessages accepted: 1\nmessages damaged: 2\nbytes dropped: 4\n"},
+  };
+  for (const Case& c : cases) {
+    const auto result = vxdecode({"-", "--clock", kClock, "--stats"}, c.input);
     EXPECT_EQ(result.exitCode, 0);
-    EXPECT_EQ(result.out, expected) << "chunk " << chunk;
-    EXPECT_EQ(result.err, "");
+    EXPECT_EQ(result.err, "bytes read: " + std::to_string(c.input.size()) + "\n" + c.counts);
   }
 }
 

@@ -7,6 +7,7 @@
 
 #include <cerrno>
 #include <csignal>
+#include <cstdint>
 #include <cstring>
 #include <iostream>
 #include <string>
@@ -37,6 +38,10 @@ const std::string kUsage = std::string() +
     "  --lon DEGREES     longitude for the initialisation (default " + vx::kDefaultLongitude + ")\n"
     "  --lon-hem E|W     its hemisphere (default " + vx::kDefaultLongHemisphere + ")\n"
     "  --satellites      print the satellites in view ($GPGSV) after each $GPGSA\n"
+    "  --stats           at the end, print to standard error how much was read, how\n"
+    "                    many lines and messages were taken, how many messages were\n"
+    "                    damaged (a checksum or length that does not hold, no sync\n"
+    "                    byte behind) and how many bytes were dropped between them\n"
     "  -h, --help        show this help and exit\n"
     "      --version     show the version and exit\n"
     "\n"
@@ -50,6 +55,7 @@ struct Options {
   std::string path = "-";
   std::size_t chunk = 64;
   bool awake = false;
+  bool stats = false;
   std::optional<vx::DateTime> clock;
   vx::LinkSettings settings;
 };
@@ -78,6 +84,8 @@ Options parse(int argc, char** argv) {
       options.settings.longHemisphere = vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem");
     } else if (arg == "--satellites") {
       options.settings.satellitesInView = true;
+    } else if (arg == "--stats") {
+      options.stats = true;
     } else if (vx::cli::isHelpOrVersion(arg)) {
       vx::cli::answerHelpOrVersion(arg, "vxdecode", kUsage);
     } else if ((arg == "-" || !arg.starts_with("-")) && !havePath) {
@@ -125,6 +133,15 @@ class Recording {
 
 void printWrite(std::string_view bytes) { vx::cli::writeLine("TX " + vx::hexBytes(bytes)); }
 
+// One "what: count" line each, for people and scripts alike.
+void printStats(uint64_t bytesRead, const vx::ReceiveCounts& counts) {
+  std::cerr << "bytes read: " << bytesRead << '\n'
+            << "lines: " << counts.lines << '\n'
+            << "messages accepted: " << counts.messages << '\n'
+            << "messages damaged: " << counts.damagedMessages << '\n'
+            << "bytes dropped: " << counts.droppedBytes << '\n';
+}
+
 // Feeds the recording in reads of at most --chunk bytes. The link's output
 // does not depend on how its input is cut, so this prints what feeding the
 // whole recording in chunks of --chunk prints, as the input arrives.
@@ -141,12 +158,15 @@ int run(const Options& options) {
     while (link.sentencesWaiting()) vx::cli::writeLine(link.takeSentence());
     return true;
   };
+  uint64_t bytesRead = 0;
   for (std::string_view block = recording.next(); !block.empty(); block = recording.next()) {
     for (std::size_t at = 0; at < block.size(); at += options.chunk) {
       link.receive(block.substr(at, options.chunk), printWaiting);
     }
+    bytesRead += block.size();
     vx::cli::flushOutput();
   }
+  if (options.stats) printStats(bytesRead, link.counts());
   return vx::cli::kExitOk;
 }
 

@@ -35,13 +35,6 @@ void reportSent(std::string_view sent) {
   }
 }
 
-// The receiver has what it needs from us: its initialisation went out, or
-// it talks binary without having been woken (found awake).
-bool receiverSettled(const ReceiverLink& link) {
-  return link.wakeUp().state() == WakeUp::kInitialised ||
-         (link.linkMode() == ReceiverLink::kBinaryMode && link.wakeUp().state() == WakeUp::kNotWoken);
-}
-
 }  // namespace
 
 LinkSettings linkSettingsFor(const SessionOptions& options, const LocalTime& now) {
@@ -154,9 +147,9 @@ std::optional<int> ReceiverSession::drive(const SessionOptions& options, LocalCl
       return lineGone(error.what());
     }
     if (ending) return ending;
-    if (!askedToHandOver && receiverSettled(link)) {
+    if (!askedToHandOver && link.receiverSettled()) {
       askedToHandOver = true;
-      if (handOver(link.wakeUp().state() == WakeUp::kInitialised)) return {};
+      if (handOver(link.initialised())) return {};
     }
     const auto got = nextBytes({}, bytes);
     if (const int* exitCode = std::get_if<int>(&got)) return *exitCode;
