@@ -2,19 +2,22 @@
 // The monitor beside a real gpsd reading the simulator's pseudo-terminal
 // (port 1): gpsd holding the device is on the status from the start and
 // stays there; borrowed through gpsd's control socket, the device goes back
-// to gpsd, its port closed first, however the program ends; without gpsd
-// the status is as ever.
+// to gpsd, its port closed first, however the program ends (the program
+// itself too, ended by a signal); without gpsd the status is as ever.
 #include <signal.h>
 
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
+#include <cstring>
 
 #include "app/location_screen.h"
 #include "app/monitor_screen.h"
 #include "control/host/late_bound.h"
 #include "gpsd/gpsd_loan.h"
 #include "tests/app/app_fixture.h"
+#include "tests/app/virtual_display.h"
 #include "tests/support/gpsd_daemon.h"
 #include "tests/support/pty_receiver.h"
 #include "tests/support/run_program.h"
@@ -84,6 +87,31 @@ TEST_F(MonitorBesideGpsd, BorrowedDeviceGoesBackToGpsdOnEveryEnding) {
     end(*monitor);
     EXPECT_TRUE(gpsd.waitUntil(device, true)) << gpsd.log();
     monitor.reset();
+  }
+}
+
+// Kestrune itself, on a display of its own, ended by each of the signals
+// it takes while it has borrowed the device: its main() gives the device
+// back to gpsd before the signal ends it.
+TEST_F(MonitorBesideGpsd, TheProgramEndedByASignalGivesTheDeviceBack) {
+  if (const std::string missing = VirtualDisplay::missing(); !missing.empty()) GTEST_SKIP() << missing << " missing";
+  GpsdDaemon gpsd(device, true);
+  writeSettings("[Settings]\nLat=52.06\nLong=5.14\nComPort=1\nAutoExit=0\n");
+  QTemporaryDir runtime;  // where the loan is recorded
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+  const auto restore = qScopeGuard([] { qunsetenv("XDG_RUNTIME_DIR"); });
+  const VirtualDisplay display;
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    ASSERT_TRUE(gpsd.waitUntilHeard(device)) << gpsd.log();
+    vx::test::RunningProgram program(KESTRUNE_PATH, {});
+    ASSERT_TRUE(display.press("Kestrune", 1, "Return")) << "no welcome screen\n" << program.errorsSoFar();
+    ASSERT_TRUE(display.press("Kestrune", 2, "Return")) << "no location screen\n" << program.errorsSoFar();
+    ASSERT_TRUE(vx::test::waitUntil([&] { return !gpsd.entry(device); }, std::chrono::seconds(10)))
+        << "the monitor did not borrow " << device << "\n" << program.errorsSoFar();
+    program.signal(signal);
+    EXPECT_EQ(program.wait(20).exitCode, -1) << strsignal(signal);  // ended by the signal itself
+    EXPECT_TRUE(gpsd.waitUntil(device, true)) << strsignal(signal) << ": gpsd has not got " << device << " back\n"
+                                              << gpsd.log();
   }
 }
 
