@@ -212,14 +212,14 @@ TEST_F(EndToEnd, SecondSimulatorLeavesARunningOnesPortAlone) {
 }
 
 // Nobody reads the line: the simulator sleeps till the line takes more or
-// its next second is due, instead of spinning; twenty looks at its state
-// find it asleep ("S") nearly always, where a spinning one is running ("R").
-// The CPU it uses then: bench/plug_in_figures.sh.
+// its next second is due, instead of spinning. Of twenty looks at its
+// state, most find it asleep ("S"), even on a loaded machine; none finds
+// a spinning one so. The CPU it uses then: bench/plug_in_figures.sh.
 TEST_F(EndToEnd, SimulatorNobodyReadsSleeps) {
   const std::string looks = std::string(SIM_PATH) + " --speed 50 --burst --duration 150 > /dev/null 2>&1 & sleep 1; " +
                             "for i in $(seq 20); do cut -d ' ' -f 3 /proc/$!/stat; sleep 0.05; done; kill $!";
   const ProgramResult states = test::runProgram("/bin/bash", {"-c", looks}, {}, 30);
-  EXPECT_GE(std::count(states.out.begin(), states.out.end(), 'S'), 15) << states.out;
+  EXPECT_GE(std::count(states.out.begin(), states.out.end(), 'S'), 10) << states.out;
 }
 
 // A receiver woken earlier talks binary from the start: it is found by its
