@@ -55,18 +55,18 @@ int runInChild(const std::function<void()>& body) {
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
 }
 
-std::vector<std::string> syncsAndRenamesOf(const std::function<void()>& body) {
+std::optional<std::vector<std::string>> syncsAndRenamesOf(const std::function<void()>& body) {
   std::fflush(stdout);
   std::fflush(stderr);
   const pid_t child = ::fork();
   if (child == 0) {
-    ::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
+    if (::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) ::_exit(kChildCannotSetUp);
     ::raise(SIGSTOP);  // till the parent traces its system calls
     body();
     ::_exit(0);
   }
   int status = 0;
-  ::waitpid(child, &status, 0);
+  if (::waitpid(child, &status, 0) != child || !WIFSTOPPED(status)) return std::nullopt;
   ::ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
   std::vector<std::string> steps;
   int signal = 0;  // one the child received, passed on

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -29,8 +30,9 @@ void mountSmallFileSystem(const std::string& folder, std::size_t bytes);
 // Runs `body` in a forked child whose system calls the kernel reports
 // (ptrace), and returns what it made durable, in order: the path of each
 // file or folder synced (fsync, fdatasync) and "rename" for each rename.
-// What a power cut leaves depends on that order.
-std::vector<std::string> syncsAndRenamesOf(const std::function<void()>& body);
+// What a power cut leaves depends on that order. Nothing where the child
+// cannot be traced here.
+std::optional<std::vector<std::string>> syncsAndRenamesOf(const std::function<void()>& body);
 
 // Ends the child with kChildCannotSetUp, saying why.
 [[noreturn]] void cannotSetUp(const std::string& why);

@@ -134,13 +134,13 @@ TEST_F(SettingsFile, WriteIsAtomicKeepsPermissionsAndRefusesWhatWouldBreakLines)
 // then its folder synced, which holds the rename. As the kernel saw it.
 TEST_F(SettingsFile, ASaveSyncsTheNewFileThenTheFolderThatHoldsTheRename) {
   writeSettings("[Settings]\nLat=1\n");
-  const std::vector<std::string> steps =
-      syncsAndRenamesOf([] { WritePrivateProfileStringA("Settings", "Lat", "2", "Kestrune.ini"); });
+  const auto steps = syncsAndRenamesOf([] { WritePrivateProfileStringA("Settings", "Lat", "2", "Kestrune.ini"); });
+  if (!steps) GTEST_SKIP() << "a child cannot be traced here";
   const std::string folder = std::filesystem::canonical(config.path().toStdString());
-  ASSERT_EQ(steps.size(), 3u) << testing::PrintToString(steps);
-  EXPECT_TRUE(steps[0].starts_with(folder + "/Kestrune.ini.")) << steps[0];
-  EXPECT_EQ(steps[1], "rename");
-  EXPECT_EQ(steps[2], folder);
+  ASSERT_EQ(steps->size(), 3u) << testing::PrintToString(*steps);
+  EXPECT_TRUE((*steps)[0].starts_with(folder + "/Kestrune.ini.")) << (*steps)[0];
+  EXPECT_EQ((*steps)[1], "rename");
+  EXPECT_EQ((*steps)[2], folder);
   EXPECT_EQ(settings(), "[Settings]\nLat=2\n");
 }
 
