@@ -10,14 +10,17 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QScopeGuard>
+#include <QStandardPaths>
 #include <cstring>
+#include <iterator>
+#include <regex>
+#include <sstream>
 
 #include "app/location_screen.h"
 #include "app/monitor_screen.h"
 #include "control/host/late_bound.h"
 #include "gpsd/gpsd_loan.h"
 #include "tests/app/app_fixture.h"
-#include "tests/app/virtual_display.h"
 #include "tests/support/gpsd_daemon.h"
 #include "tests/support/pty_receiver.h"
 #include "tests/support/run_program.h"
@@ -26,6 +29,47 @@ namespace kestrune::test {
 namespace {
 
 using vx::test::GpsdDaemon;
+using namespace std::chrono_literals;
+
+// A private X server (Xvfb) for the program itself, its keyboard pressed
+// as a user's (xdotool). Programs started while it lives open on it.
+class VirtualDisplay {
+ public:
+  static bool installed() { return !program("Xvfb").empty() && !program("xdotool").empty(); }
+
+  VirtualDisplay() : server_(program("Xvfb"), {"-displayfd", "2", "-nolisten", "tcp"}) {
+    // The server writes the number of the display it took on its standard error, once it takes clients.
+    const std::regex line(R"((^|\n)(\d+)\n)");
+    std::smatch number;
+    std::string said;
+    vx::test::waitUntil([&] { return std::regex_search(said = server_.errorsSoFar(), number, line); }, 10s);
+    qputenv("DISPLAY", QByteArray(":") + number.str(2).c_str());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+  }
+  ~VirtualDisplay() {
+    qputenv("QT_QPA_PLATFORM", platform_);
+    server_.signal(SIGTERM);
+    server_.wait(10);
+  }
+
+  // Presses `key` in the newest window titled `title` once `windows` of them show.
+  bool press(const std::string& title, std::size_t windows, const std::string& key) const {
+    std::vector<std::string> shown;
+    const auto showing = [&] {
+      const std::vector<std::string> search{"search", "--onlyvisible", "--name", "^" + title + "$"};
+      std::istringstream words(vx::test::runProgram(program("xdotool"), search).out);
+      shown.assign(std::istream_iterator<std::string>(words), {});
+      return shown.size() >= windows;
+    };
+    return vx::test::waitUntil(showing, 10s) &&
+           vx::test::runProgram(program("xdotool"), {"windowfocus", "--sync", shown.back(), "key", key}).exitCode == 0;
+  }
+
+ private:
+  static std::string program(const char* name) { return QStandardPaths::findExecutable(name).toStdString(); }
+  const QByteArray platform_ = qgetenv("QT_QPA_PLATFORM");
+  vx::test::RunningProgram server_;
+};
 
 class MonitorBesideGpsd : public AppTest {
  protected:
@@ -94,7 +138,7 @@ TEST_F(MonitorBesideGpsd, BorrowedDeviceGoesBackToGpsdOnEveryEnding) {
 // it takes while it has borrowed the device: its main() gives the device
 // back to gpsd before the signal ends it.
 TEST_F(MonitorBesideGpsd, TheProgramEndedByASignalGivesTheDeviceBack) {
-  if (const std::string missing = VirtualDisplay::missing(); !missing.empty()) GTEST_SKIP() << missing << " missing";
+  if (!VirtualDisplay::installed()) GTEST_SKIP() << "Xvfb and xdotool (xvfb, xdotool) are not installed";
   GpsdDaemon gpsd(device, true);
   writeSettings("[Settings]\nLat=52.06\nLong=5.14\nComPort=1\nAutoExit=0\n");
   QTemporaryDir runtime;  // where the loan is recorded
@@ -106,7 +150,7 @@ TEST_F(MonitorBesideGpsd, TheProgramEndedByASignalGivesTheDeviceBack) {
     vx::test::RunningProgram program(KESTRUNE_PATH, {});
     ASSERT_TRUE(display.press("Kestrune", 1, "Return")) << "no welcome screen\n" << program.errorsSoFar();
     ASSERT_TRUE(display.press("Kestrune", 2, "Return")) << "no location screen\n" << program.errorsSoFar();
-    ASSERT_TRUE(vx::test::waitUntil([&] { return !gpsd.entry(device); }, std::chrono::seconds(10)))
+    ASSERT_TRUE(vx::test::waitUntil([&] { return !gpsd.entry(device); }, 10s))
         << "the monitor did not borrow " << device << "\n" << program.errorsSoFar();
     program.signal(signal);
     EXPECT_EQ(program.wait(20).exitCode, -1) << strsignal(signal);  // ended by the signal itself
