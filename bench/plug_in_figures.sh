@@ -12,7 +12,8 @@
 #   - Etc/UTC and no state: the first plug-in left to gpsd and its fix
 #     remembered, the second initialised and accepted;
 #   - vxinit's resident memory in service mode, and the Qt libraries mapped;
-#   - the unit's exposure by `systemd-analyze security --offline=yes`.
+#   - the unit's exposure by `systemd-analyze security --offline=yes`;
+#   - the CPU the stand-in receiver uses while nobody reads its line.
 # While a client watches gpsd (here the one that sees the fixes; elsewhere
 # chrony or a map), `gpsdctl add` itself takes 2 to 4 s, with none well
 # under 0.1 s, whoever had the device before: each figure says how long.
@@ -233,3 +234,8 @@ echo "5. The unit's sandboxing"
 cp "$unit" "$work/kestrune-init@ttyUSB0.service"
 echo "  systemd-analyze security --offline=yes kestrune-init@ttyUSB0.service:" \
   "$(systemd-analyze security --offline=yes --no-pager "$work/kestrune-init@ttyUSB0.service" 2>&1 | grep -o 'Overall exposure level.*')"
+
+echo "6. The stand-in receiver with nobody reading its line: 3 s (150 s at 50 times its speed, in bursts)"
+cpu=$( (time -p "$simulator" --speed 50 --burst --duration 150 >/dev/null 2>&1) 2>&1 |
+  awk '$1 == "user" || $1 == "sys" { s += $2 } END { printf "%.2f", s }')
+echo "  CPU: $cpu s"

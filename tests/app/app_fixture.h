@@ -62,11 +62,14 @@ class ModalWatchdog : public QObject {
   QElapsedTimer shownFor_;
 };
 
+// Every case starts on UTC, a zone without a reference point, whatever
+// the machine's own: a zone with one fills in the location screen.
 class AppTest : public ::testing::Test {
  protected:
   AppTest() {
     qputenv("XDG_CONFIG_HOME", QFile::encodeName(config.path()));
     setMessageBoxes(&messages);
+    setComputerZone("UTC");
   }
   ~AppTest() override {
     setMessageBoxes(nullptr);

@@ -5,12 +5,15 @@
 #include <pwd.h>
 #include <sched.h>
 #include <sys/mount.h>
+#include <sys/ptrace.h>
+#include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <gtest/gtest.h>
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 #include <filesystem>
@@ -20,6 +23,20 @@ namespace kestrune::test {
 namespace {
 
 void writeProcFile(const std::string& path, const std::string& text) { std::ofstream(path) << text; }
+
+// What a traced child's system call at its entry makes durable; "" for anything else.
+std::string durableStep(pid_t child, const __ptrace_syscall_info& call) {
+  const auto number = static_cast<long>(call.entry.nr);
+  if (number == SYS_fsync || number == SYS_fdatasync) {
+    std::error_code error;
+    const auto descriptor = "/proc/" + std::to_string(child) + "/fd/" + std::to_string(call.entry.args[0]);
+    return std::filesystem::read_symlink(descriptor, error).string();
+  }
+#ifdef SYS_rename
+  if (number == SYS_rename) return "rename";
+#endif
+  return number == SYS_renameat || number == SYS_renameat2 ? "rename" : "";
+}
 
 }  // namespace
 
@@ -36,6 +53,35 @@ int runInChild(const std::function<void()>& body) {
   int status = 0;
   ::waitpid(child, &status, 0);
   return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
+}
+
+std::optional<std::vector<std::string>> syncsAndRenamesOf(const std::function<void()>& body) {
+  std::fflush(stdout);
+  std::fflush(stderr);
+  const pid_t child = ::fork();
+  if (child == 0) {
+    if (::ptrace(PTRACE_TRACEME, 0, nullptr, nullptr) != 0) ::_exit(kChildCannotSetUp);
+    ::raise(SIGSTOP);  // till the parent traces its system calls
+    body();
+    ::_exit(0);
+  }
+  int status = 0;
+  if (::waitpid(child, &status, 0) != child || !WIFSTOPPED(status)) return std::nullopt;
+  ::ptrace(PTRACE_SETOPTIONS, child, nullptr, PTRACE_O_TRACESYSGOOD | PTRACE_O_EXITKILL);
+  std::vector<std::string> steps;
+  int signal = 0;  // one the child received, passed on
+  while (::ptrace(PTRACE_SYSCALL, child, nullptr, signal) == 0 && ::waitpid(child, &status, 0) == child &&
+         WIFSTOPPED(status)) {
+    const bool atSystemCall = WSTOPSIG(status) == (SIGTRAP | 0x80);
+    signal = atSystemCall ? 0 : WSTOPSIG(status);
+    __ptrace_syscall_info call{};
+    if (!atSystemCall || ::ptrace(PTRACE_GET_SYSCALL_INFO, child, sizeof call, &call) <= 0 ||
+        call.op != PTRACE_SYSCALL_INFO_ENTRY) {
+      continue;
+    }
+    if (std::string step = durableStep(child, call); !step.empty()) steps.push_back(std::move(step));
+  }
+  return steps;
 }
 
 void becomeUnprivileged(const std::string& folder) {

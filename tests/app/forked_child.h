@@ -5,7 +5,9 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace kestrune::test {
 
@@ -24,6 +26,13 @@ void becomeUnprivileged(const std::string& folder);
 // In a child: mounts a tmpfs of `bytes` bytes over `folder`, in a mount
 // namespace of the child's own (a user namespace too when unprivileged).
 void mountSmallFileSystem(const std::string& folder, std::size_t bytes);
+
+// Runs `body` in a forked child whose system calls the kernel reports
+// (ptrace), and returns what it made durable, in order: the path of each
+// file or folder synced (fsync, fdatasync) and "rename" for each rename.
+// What a power cut leaves depends on that order. Nothing where the child
+// cannot be traced here.
+std::optional<std::vector<std::string>> syncsAndRenamesOf(const std::function<void()>& body);
 
 // Ends the child with kChildCannotSetUp, saying why.
 [[noreturn]] void cannotSetUp(const std::string& why);

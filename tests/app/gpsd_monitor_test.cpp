@@ -2,13 +2,19 @@
 // The monitor beside a real gpsd reading the simulator's pseudo-terminal
 // (port 1): gpsd holding the device is on the status from the start and
 // stays there; borrowed through gpsd's control socket, the device goes back
-// to gpsd, its port closed first, however the program ends; without gpsd
-// the status is as ever.
+// to gpsd, its port closed first, however the program ends (the program
+// itself too, ended by a signal); without gpsd the status is as ever.
 #include <signal.h>
 
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QScopeGuard>
+#include <QStandardPaths>
+#include <cstring>
+#include <iterator>
+#include <regex>
+#include <sstream>
 
 #include "app/location_screen.h"
 #include "app/monitor_screen.h"
@@ -23,6 +29,47 @@ namespace kestrune::test {
 namespace {
 
 using vx::test::GpsdDaemon;
+using namespace std::chrono_literals;
+
+// A private X server (Xvfb) for the program itself, its keyboard pressed
+// as a user's (xdotool). Programs started while it lives open on it.
+class VirtualDisplay {
+ public:
+  static bool installed() { return !program("Xvfb").empty() && !program("xdotool").empty(); }
+
+  VirtualDisplay() : server_(program("Xvfb"), {"-displayfd", "2", "-nolisten", "tcp"}) {
+    // The server writes the number of the display it took on its standard error, once it takes clients.
+    const std::regex line(R"((^|\n)(\d+)\n)");
+    std::smatch number;
+    std::string said;
+    vx::test::waitUntil([&] { return std::regex_search(said = server_.errorsSoFar(), number, line); }, 10s);
+    qputenv("DISPLAY", QByteArray(":") + number.str(2).c_str());
+    qputenv("QT_QPA_PLATFORM", "xcb");
+  }
+  ~VirtualDisplay() {
+    qputenv("QT_QPA_PLATFORM", platform_);
+    server_.signal(SIGTERM);
+    server_.wait(10);
+  }
+
+  // Presses `key` in the newest window titled `title` once `windows` of them show.
+  bool press(const std::string& title, std::size_t windows, const std::string& key) const {
+    std::vector<std::string> shown;
+    const auto showing = [&] {
+      const std::vector<std::string> search{"search", "--onlyvisible", "--name", "^" + title + "$"};
+      std::istringstream words(vx::test::runProgram(program("xdotool"), search).out);
+      shown.assign(std::istream_iterator<std::string>(words), {});
+      return shown.size() >= windows;
+    };
+    return vx::test::waitUntil(showing, 10s) &&
+           vx::test::runProgram(program("xdotool"), {"windowfocus", "--sync", shown.back(), "key", key}).exitCode == 0;
+  }
+
+ private:
+  static std::string program(const char* name) { return QStandardPaths::findExecutable(name).toStdString(); }
+  const QByteArray platform_ = qgetenv("QT_QPA_PLATFORM");
+  vx::test::RunningProgram server_;
+};
 
 class MonitorBesideGpsd : public AppTest {
  protected:
@@ -84,6 +131,31 @@ TEST_F(MonitorBesideGpsd, BorrowedDeviceGoesBackToGpsdOnEveryEnding) {
     end(*monitor);
     EXPECT_TRUE(gpsd.waitUntil(device, true)) << gpsd.log();
     monitor.reset();
+  }
+}
+
+// Kestrune itself, on a display of its own, ended by each of the signals
+// it takes while it has borrowed the device: its main() gives the device
+// back to gpsd before the signal ends it.
+TEST_F(MonitorBesideGpsd, TheProgramEndedByASignalGivesTheDeviceBack) {
+  if (!VirtualDisplay::installed()) GTEST_SKIP() << "Xvfb and xdotool (xvfb, xdotool) are not installed";
+  GpsdDaemon gpsd(device, true);
+  writeSettings("[Settings]\nLat=52.06\nLong=5.14\nComPort=1\nAutoExit=0\n");
+  QTemporaryDir runtime;  // where the loan is recorded
+  qputenv("XDG_RUNTIME_DIR", QFile::encodeName(runtime.path()));
+  const auto restore = qScopeGuard([] { qunsetenv("XDG_RUNTIME_DIR"); });
+  const VirtualDisplay display;
+  for (const int signal : {SIGTERM, SIGINT, SIGHUP}) {
+    ASSERT_TRUE(gpsd.waitUntilHeard(device)) << gpsd.log();
+    vx::test::RunningProgram program(KESTRUNE_PATH, {});
+    ASSERT_TRUE(display.press("Kestrune", 1, "Return")) << "no welcome screen\n" << program.errorsSoFar();
+    ASSERT_TRUE(display.press("Kestrune", 2, "Return")) << "no location screen\n" << program.errorsSoFar();
+    ASSERT_TRUE(vx::test::waitUntil([&] { return !gpsd.entry(device); }, 10s))
+        << "the monitor did not borrow " << device << "\n" << program.errorsSoFar();
+    program.signal(signal);
+    EXPECT_EQ(program.wait(20).exitCode, -1) << strsignal(signal);  // ended by the signal itself
+    EXPECT_TRUE(gpsd.waitUntil(device, true)) << strsignal(signal) << ": gpsd has not got " << device << " back\n"
+                                              << gpsd.log();
   }
 }
 

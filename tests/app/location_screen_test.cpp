@@ -106,6 +106,7 @@ TEST_F(LocationScreenTest, StartsAtTheTimeZonesPointWhenNoPositionIsStored) {
   const Case cases[] = {
       {"Europe/Amsterdam", "", "52.3667 N 4.9000 E",
        "From this computer's time zone, Europe/Amsterdam: correct it if you are far from there"},
+      {":Europe/Amsterdam", "", "52.3667 N 4.9000 E", "time zone, Europe/Amsterdam"},  // POSIX's leading ':'
       {"US/Eastern", "", "40.7142 N 74.0064 W", "From this computer's time zone, US/Eastern"},  // a link
       {"Australia/Sydney", "", "33.8667 S 151.2167 E", "Australia/Sydney"},
       {"Europe/Amsterdam", "[Settings]\nLat=51.5074\nLong=0.1276\nLongHem=W\n", "51.5074 N 0.1276 W", ""},

@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <cerrno>
 #include <chrono>
+#include <filesystem>
 #include <fstream>
 #include <functional>
 #include <iostream>
@@ -127,6 +128,20 @@ TEST_F(SettingsFile, WriteIsAtomicKeepsPermissionsAndRefusesWhatWouldBreakLines)
   EXPECT_EQ(settings(), "[Settings]\nLat=2\n");
   // A folder that cannot hold the file: the write fails and says so.
   EXPECT_EQ(writeIniString("Settings", "Lat", "3", "/proc/Kestrune.ini"), 0);
+}
+
+// A save outlives a power cut: the new file synced, renamed over the old,
+// then its folder synced, which holds the rename. As the kernel saw it.
+TEST_F(SettingsFile, ASaveSyncsTheNewFileThenTheFolderThatHoldsTheRename) {
+  writeSettings("[Settings]\nLat=1\n");
+  const auto steps = syncsAndRenamesOf([] { WritePrivateProfileStringA("Settings", "Lat", "2", "Kestrune.ini"); });
+  if (!steps) GTEST_SKIP() << "a child cannot be traced here";
+  const std::string folder = std::filesystem::canonical(config.path().toStdString());
+  ASSERT_EQ(steps->size(), 3u) << testing::PrintToString(*steps);
+  EXPECT_TRUE((*steps)[0].starts_with(folder + "/Kestrune.ini.")) << (*steps)[0];
+  EXPECT_EQ((*steps)[1], "rename");
+  EXPECT_EQ((*steps)[2], folder);
+  EXPECT_EQ(settings(), "[Settings]\nLat=2\n");
 }
 
 // Only a missing file reads as empty. A file that is there but cannot be

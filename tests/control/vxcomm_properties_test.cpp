@@ -122,38 +122,27 @@ TEST(VxcommProperties, CodecMethodsAreCallableByName) {
   EXPECT_EQ(errorNumberOf([&] { control.cvdi(QByteArray("abc")); }), kInvalidProcedureCall);
 }
 
-TEST(TypeLibrary, EveryMemberIsOnTheMetaObjectWithItsAccess) {
+// Every member of the type library is there on the control as a host
+// reaches it by name: none answers "not supported" (a call with too many
+// arguments is refused for its count or its access, and does nothing), and
+// a property takes a value where the library says it does.
+TEST(TypeLibrary, EveryMemberIsOnTheControlWithItsAccess) {
   vxcomm control;
   const QMetaObject& meta = *control.metaObject();
   for (const auto& member : typelib::members()) {
     const std::string name(member.name);
-    if (member.kind == typelib::MemberKind::kMethod) {
-      bool found = false;
-      for (int i = meta.methodOffset(); i < meta.methodCount(); ++i) found |= meta.method(i).name() == name.c_str();
-      EXPECT_TRUE(found) << name;
-    } else {
-      const QMetaProperty property = meta.property(meta.indexOfProperty(name.c_str()));
-      ASSERT_TRUE(property.isValid()) << name;
-      EXPECT_EQ(property.isWritable(), (member.access & typelib::kWrite) != 0) << name;
+    const bool method = member.kind == typelib::MemberKind::kMethod;
+    const auto tooMany = [&] {
+      invoke(control, dispatchIdOf(name), method ? DispatchKind::kMethod : DispatchKind::kPropertyPut, {1, 2});
+    };
+    EXPECT_NE(errorNumberOf(tooMany), kNotSupported) << name;
+    if (!method) {
+      EXPECT_EQ(meta.property(meta.indexOfProperty(name.c_str())).isWritable(), (member.access & typelib::kWrite) != 0)
+          << name;
     }
   }
-  EXPECT_EQ(typelib::members().size(), 23u);
-  EXPECT_EQ(typelib::members().front().name, "addmsg");
-  EXPECT_EQ(typelib::members().back().name, "SatellitesInView");
   EXPECT_STREQ(meta.classInfo(meta.indexOfClassInfo("ProgId")).value(), "vx.vxcomm");
   EXPECT_GE(meta.indexOfSignal("OnComm()"), 0);
-}
-
-TEST(TypeLibrary, StoredSettingsCarryHelpAndThePropertyPage) {
-  const auto* timeZone = typelib::findMember("TimeZone");
-  ASSERT_NE(timeZone, nullptr);
-  EXPECT_EQ(timeZone->dispatchId, 0x68030000);
-  EXPECT_EQ(timeZone->helpString, "Sets the inital TimeZone (use positive numbers for west of GMT)");
-  EXPECT_EQ(timeZone->attribute, "vxpp;Data");
-  const auto* commEvent = typelib::findMember(0x6803000B);
-  ASSERT_NE(commEvent, nullptr);
-  EXPECT_TRUE(commEvent->hidden && commEvent->bindable);
-  EXPECT_EQ(typelib::findMember(0x12345), nullptr);
 }
 
 TEST(Dispatch, PropertiesAndMethodsByDispatchIdConvertAsTheRuntimeDoes) {

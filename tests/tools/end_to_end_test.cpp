@@ -120,33 +120,6 @@ TEST_F(EndToEnd, OneWakeReplyAndOneValidInitThenAFix) {
   EXPECT_EQ(log.err.find("invalid message"), std::string::npos) << log.err;
 }
 
-// Seconds of "no fix" the host saw before its first valid fix.
-int secondsWithoutFix(const std::string& out) {
-  int seconds = 0;
-  for (const auto& line : lines(out)) {
-    if (isValidFix(line)) return seconds;
-    seconds += line.rfind("$GPRMC,", 0) == 0;
-  }
-  return -1;
-}
-
-TEST_F(EndToEnd, InitialisedReceiverFindsItsFixSoonerThanOneWhoseInitIsRejected) {
-  auto simulator = startSimulator({"--speed", "20"});
-  const ProgramResult warm = vxinit(with({"--until-fix", "--timeout", "30"}, kGoodInit));
-  const ProgramResult log = stop(simulator);
-  auto second = startSimulator({"--speed", "20"});
-  const ProgramResult cold = vxinit(  // the right position, the time twelve hours off
-      {"--until-fix", "--timeout", "30", "--lat", "52.06", "--lon", "5.14", "--lon-hem", "E", "--tz", "12"});
-  const ProgramResult coldLog = stop(second);
-  ASSERT_EQ(warm.exitCode, 0) << warm.err;
-  ASSERT_EQ(cold.exitCode, 0) << cold.err;
-  EXPECT_NE(coldLog.err.find("(rejected: "), std::string::npos) << coldLog.err;
-  const int warmWait = secondsWithoutFix(warm.out), coldWait = secondsWithoutFix(cold.out);
-  std::cout << "seconds without a fix: initialised " << warmWait << ", rejected " << coldWait << '\n';
-  EXPECT_GE(warmWait, 0);
-  EXPECT_LT(warmWait + 20, coldWait);
-}
-
 // Every second's $GPRMC and $GPGSA, in order, consecutive seconds.
 void expectEverySecondInOrder(const std::string& out, std::size_t sentences) {
   const auto got = lines(out);
@@ -238,21 +211,15 @@ TEST_F(EndToEnd, SecondSimulatorLeavesARunningOnesPortAlone) {
   stop(first);
 }
 
-// Nobody reads the line: the simulator waits for it instead of spinning.
-TEST_F(EndToEnd, SimulatorNobodyReadsUsesNoCpu) {
-  const ProgramResult result = test::runProgram(
-      "/bin/bash", {"-c", std::string(SIM_PATH) + " --speed 50 --burst --duration 150 > /dev/null 2>&1; "
-                                                  "times"},
-      {}, 30);
-  // `times` prints the children's user and system time on its second line.
-  const std::smatch cpu = [&] {
-    std::smatch match;
-    std::regex_search(result.out, match, std::regex(R"(\n(\d+)m([\d.]+)s (\d+)m([\d.]+)s)"));
-    return match;
-  }();
-  ASSERT_FALSE(cpu.empty()) << result.out;
-  const double seconds = std::stod(cpu[1]) * 60 + std::stod(cpu[2]) + std::stod(cpu[3]) * 60 + std::stod(cpu[4]);
-  EXPECT_LT(seconds, 0.5) << "CPU used while 3 s passed with nobody reading";
+// Nobody reads the line: the simulator sleeps till the line takes more or
+// its next second is due, instead of spinning. Of twenty looks at its
+// state, most find it asleep ("S"), even on a loaded machine; none finds
+// a spinning one so. The CPU it uses then: bench/plug_in_figures.sh.
+TEST_F(EndToEnd, SimulatorNobodyReadsSleeps) {
+  const std::string looks = std::string(SIM_PATH) + " --speed 50 --burst --duration 150 > /dev/null 2>&1 & sleep 1; " +
+                            "for i in $(seq 20); do cut -d ' ' -f 3 /proc/$!/stat; sleep 0.05; done; kill $!";
+  const ProgramResult states = test::runProgram("/bin/bash", {"-c", looks}, {}, 30);
+  EXPECT_GE(std::count(states.out.begin(), states.out.end(), 'S'), 10) << states.out;
 }
 
 // A receiver woken earlier talks binary from the start: it is found by its

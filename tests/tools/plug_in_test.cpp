@@ -12,7 +12,6 @@
 
 #include <QElapsedTimer>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <fstream>
 #include <map>
@@ -213,38 +212,6 @@ TEST_F(PlugIn, ReadyAtTheHandOverThenTheFixLearntFromGpsd) {
     EXPECT_NE(result.err.find("vxinit: fix 52.0626 N 5.1385 E (from gpsd) written to " + stateFile), std::string::npos)
         << c.zone << "\n" << result.err;
   }
-}
-
-// gpsd, started after the unit as gpsdctl@ would be, reports its first 3D
-// fix sooner after the plug-in than gpsd alone on a fresh receiver, which
-// answers the receiver itself without the time and position.
-TEST_F(PlugIn, GpsdReportsA3dFixSoonerAfterTheUnitThanAlone) {
-  const QString gpsd = QStandardPaths::findExecutable("gpsd", {"/usr/sbin", "/usr/local/sbin", "/usr/bin"});
-  const QString gpspipe = QStandardPaths::findExecutable("gpspipe");
-  if (gpsd.isEmpty() || gpspipe.isEmpty()) GTEST_SKIP() << "gpsd and gpspipe (Debian's gpsd, gpsd-clients) are not installed";
-  const std::string port = std::to_string(20000 + ::getpid() % 20000);
-  const std::string firstFix = "for i in $(seq 300); do timeout 120 " + gpspipe.toStdString() + " -w 127.0.0.1:" + port +
-                               " 2>/dev/null | grep -m1 -q '\"class\":\"TPV\".*\"mode\":3' && exit 0; sleep 0.1; done; exit 1";
-  const auto plugInToFix = [&](bool withUnit) {
-    QElapsedTimer sincePlugIn;
-    auto simulator = plugIn({"--speed", "5"});
-    sincePlugIn.start();
-    if (withUnit) {
-      EXPECT_EQ(runUnit(simulatorDevice()).exitCode, 0);
-    }
-    RunningProgram daemon(gpsd.toStdString(), {"-N", "-n", "-S", port, simulatorDevice()});
-    const ProgramResult fix = test::runProgram("/bin/bash", {"-c", firstFix}, {}, 150);
-    const double seconds = sincePlugIn.elapsed() / 1000.0;
-    daemon.signal(SIGTERM);
-    daemon.wait(10);
-    unplug(simulator);
-    EXPECT_EQ(fix.exitCode, 0) << (withUnit ? "with the unit" : "gpsd alone");
-    return seconds;
-  };
-  const double withUnit = plugInToFix(true), alone = plugInToFix(false);
-  std::cout << "plug-in to gpsd's first 3D fix, simulator at 5 times speed: with the unit " << withUnit
-            << " s, gpsd alone " << alone << " s\n";
-  EXPECT_LT(withUnit + 2, alone);
 }
 
 // Devices that are not this receiver: left alone, nothing written (the far

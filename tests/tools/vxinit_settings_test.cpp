@@ -84,6 +84,7 @@ TEST(VxinitTimeDifference, TakesWholeHoursAndTheComputersOwnFraction) {
   for (const char* bad : {"-5.5", "0.25", "15", "-14.5", "x", "", "5h", "nan"}) {
     EXPECT_THROW(chooseTimeDifference(bad, berlin), cli::UsageError) << bad;
   }
+  for (const char* edge : {"14", "-14"}) EXPECT_NO_THROW(chooseTimeDifference(edge, berlin)) << edge;  // as --help says
 }
 
 }  // namespace
