@@ -134,7 +134,7 @@ TEST_F(SettingsFile, WriteIsAtomicKeepsPermissionsAndRefusesWhatWouldBreakLines)
 // then its folder synced, which holds the rename. As the kernel saw it.
 TEST_F(SettingsFile, ASaveSyncsTheNewFileThenTheFolderThatHoldsTheRename) {
   writeSettings("[Settings]\nLat=1\n");
-  const auto steps = syncsAndRenamesOf([] { WritePrivateProfileStringA("Settings", "Lat", "2", "Kestrune.ini"); });
+  const auto steps = syncsAndRenamesOf([] { writeIniString("Settings", "Lat", "2", "Kestrune.ini"); });
   if (!steps) GTEST_SKIP() << "a child cannot be traced here";
   const std::string folder = std::filesystem::canonical(config.path().toStdString());
   ASSERT_EQ(steps->size(), 3u) << testing::PrintToString(*steps);
