@@ -77,7 +77,7 @@ std::string timeDifferenceHelp() {
   return "  --tz HOURS        hours to add to local time to get UTC, " + timeDifferenceRange() + ": positive\n"
          "                    west of Greenwich, 5 for New York in winter, -1 for\n"
          "                    Amsterdam in winter, 0 for London in winter (--tz=-1\n"
-         "                    works too)\n";
+         "                    works too).\n";
 }
 
 }  // namespace vx::cli
