@@ -29,8 +29,9 @@ int hexDigit(char c) {
 // The fields after the name of a sentence named `name` ("GPRMC") whose
 // checksum is right; nothing for any other text.
 std::optional<Fields> checkedFields(std::string_view sentence, std::string_view name) {
-  const std::size_t star = sentence.size() - 3;  // "*hh" ends the sentence
-  if (sentence.size() < name.size() + 5 || sentence.front() != '$' || sentence[star] != '*') return std::nullopt;
+  if (sentence.size() < name.size() + 5 || sentence.front() != '$') return std::nullopt;  // "$name,*hh"
+  const std::size_t star = sentence.size() - 3;
+  if (sentence[star] != '*') return std::nullopt;
   const std::string_view body = sentence.substr(1, star - 1);
   if (!body.starts_with(name) || body.size() == name.size() || body[name.size()] != ',') return std::nullopt;
   const int high = hexDigit(sentence[star + 1]), low = hexDigit(sentence[star + 2]);
@@ -80,9 +81,8 @@ int twoDigits(std::string_view text, std::size_t at) { return (text[at] - '0') *
 bool readTime(std::string_view field, DateTime& into) {
   const std::size_t point = field.find('.');
   const std::string_view whole = field.substr(0, point);
-  if (whole.size() != 6 || !allDigits(whole) || (point != std::string_view::npos && !allDigits(field.substr(point + 1)))) {
-    return false;
-  }
+  const std::string_view fraction = point == std::string_view::npos ? "" : field.substr(point + 1);
+  if (whole.size() != 6 || !allDigits(whole) || !allDigits(fraction)) return false;
   into.hour = twoDigits(whole, 0);
   into.minute = twoDigits(whole, 2);
   into.second = twoDigits(whole, 4);

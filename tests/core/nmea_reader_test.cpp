@@ -49,9 +49,11 @@ INSTANTIATE_TEST_SUITE_P(
                      PositionReading{{2099, 12, 25, 12, 34, 56}, false, -(33 + 48.1234 / 60), 151 + 12.3456 / 60,
                                      std::nullopt, std::nullopt}},
         PositionCase{"$GPRMC,090507,A,4222.4036,N,07112.7636,W,23.99,090.0,061226,01.5,W*46",
-                     PositionReading{{2026, 12, 6, 9, 5, 7}, true, 42 + 22.4036 / 60, -(71 + 12.7636 / 60), 23.99, 90.0}},
-        PositionCase{"$GPRMC,204219,A,5203.7576,N,00508.3123,E,00.00,000.0,130605,00.9,W*58", std::nullopt},  // checksum
-        PositionCase{"$GPRMC,204219,A,5203.7576,N,00508.3123,E,00.00,000.0,130605,00.9,W", std::nullopt},     // none
+                     PositionReading{{2026, 12, 6, 9, 5, 7}, true, 42 + 22.4036 / 60, -(71 + 12.7636 / 60), 23.99,
+                                     90.0}},
+        // The checksum wrong, then missing.
+        PositionCase{"$GPRMC,204219,A,5203.7576,N,00508.3123,E,00.00,000.0,130605,00.9,W*58", std::nullopt},
+        PositionCase{"$GPRMC,204219,A,5203.7576,N,00508.3123,E,00.00,000.0,130605,00.9,W", std::nullopt},
         PositionCase{"$GPRMC,000000,V,,,,,,,010100,,*31", std::nullopt},                     // no position
         PositionCase{"$GPRMC,123456,A,48.1234,S,15112.3456,E,,,251299,,*09", std::nullopt},  // no degrees
         PositionCase{"$GPRMC,123456,A,3360.0000,S,15112.3456,E,,,251299,,*07", std::nullopt},  // 60 minutes
@@ -95,9 +97,10 @@ TEST(PrecisionSentences, GiveTheSatellitesUsedAndTheDilutions) {
   EXPECT_EQ(worked->dilutions.position, 2.10);
   EXPECT_EQ(worked->dilutions.vertical, 1.70);
   EXPECT_TRUE(readPrecisionSentence("$GPGSA,A,3,,,,,,,,,,,,,0.00,0.00,0.00*02")->used.empty());
-  for (const char* damaged : {"$GPGSA,A,3,05,17,,,,,,,,,,,2.10,1.20,1.70*08", "$GPGSA,A,3,05,17,,,,,,,,,,,2.10,1.20*33",
-                              "$GPGSA,A,4,05,17,,,,,,,,,,,2.10,1.20,1.70*00", "$GPGSA,A,3,05,x,,,,,,,,,,,2.10,1.20,1.70*79",
-                              "$GPGSA,A,3,05,17,,,,,,,,,,,,1.20,1.70*1A"}) {
+  for (const char* damaged :
+       {"$GPGSA,A,3,05,17,,,,,,,,,,,2.10,1.20,1.70*08", "$GPGSA,A,3,05,17,,,,,,,,,,,2.10,1.20*33",
+        "$GPGSA,A,4,05,17,,,,,,,,,,,2.10,1.20,1.70*00", "$GPGSA,A,3,05,x,,,,,,,,,,,2.10,1.20,1.70*79",
+        "$GPGSA,A,3,05,17,,,,,,,,,,,,1.20,1.70*1A"}) {
     EXPECT_FALSE(readPrecisionSentence(damaged)) << damaged;
   }
 }

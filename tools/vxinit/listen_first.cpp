@@ -11,7 +11,8 @@ namespace {
 
 ListenOutcome leftAlone(SerialLine& line, const std::string& why) {
   line.restoreFoundSettings();
-  ListenOutcome outcome{cli::kExitLeftAlone, false, false, line.path() + " " + why + ": left alone, nothing written to it"};
+  ListenOutcome outcome{cli::kExitLeftAlone, false, false,
+                        line.path() + " " + why + ": left alone, nothing written to it"};
   std::fprintf(stderr, "vxinit: %s\n", outcome.said.c_str());
   return outcome;
 }
