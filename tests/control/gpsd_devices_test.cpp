@@ -38,7 +38,7 @@ INSTANTIATE_TEST_SUITE_P(
     Gpsd322, GpsdReplies,
     ::testing::Values(
         ReplyCase{"open, the receiver heard (-n, or a client watching)",
-                  R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/0","driver":"Zodiac",)"
+                  R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/0",)"
                       R"("activated":"2026-12-07T20:18:16.143Z","flags":1,"native":1,"bps":9600,"parity":"N",)"
                       R"("stopbits":1,"cycle":1.00}]})",
                   {{{"/dev/pts/0", true, true}}}},
