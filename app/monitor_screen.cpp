@@ -237,11 +237,13 @@ bool MonitorScreen::showSentence(const QString& sentence, const QPointer<Monitor
     silence_->start();
   }
   if (!lost_ && !silent_) setStatus(tr("Receiving data..."));
+  // A sentence the reader refuses (damaged, or another kind) changes nothing but the status.
+  const std::string text = sentence.toStdString();
   const QString quality = qualityValue->text();
-  if (const auto position = positionReport(sentence); position && showPosition(*position)) return false;
+  if (const auto position = vx::readPositionSentence(text); position && showPosition(*position)) return false;
   if (qualityValue->text() != quality) announceQuality();
-  if (const auto precision = precisionReport(sentence)) showPrecision(*precision);
-  if (const auto satellites = satellitesReport(sentence)) collectSatellites(*satellites);
+  if (const auto precision = vx::readPrecisionSentence(text)) showPrecision(*precision);
+  if (const auto satellites = vx::readSatellitesSentence(text)) collectSatellites(*satellites);
 
   QCoreApplication::processEvents();
   // Events that ran here may have closed the screen, or destroyed it.
@@ -253,18 +255,17 @@ bool MonitorScreen::showSentence(const QString& sentence, const QPointer<Monitor
   return true;
 }
 
-bool MonitorScreen::showPosition(const PositionReport& report) {
-  // Stored item by item: a coordinate that fails leaves what came before it stored.
-  lastStatus_ = report.status;
-  lastLat_ = decimalDegrees(report.latitude);
-  lastLatHem_ = report.latitudeHemisphere;
-  lastLong_ = decimalDegrees(report.longitude);
-  lastLongHem_ = report.longitudeHemisphere;
+bool MonitorScreen::showPosition(const vx::PositionReading& reading) {
+  lastStatus_ = reading.valid ? "A" : "V";
+  lastLat_ = coordinateText(reading.latitude);
+  lastLatHem_ = hemisphereText(reading.latitude, "N", "S");
+  lastLong_ = coordinateText(reading.longitude);
+  lastLongHem_ = hemisphereText(reading.longitude, "E", "W");
 
-  timeValue->setText(clockText(report.time));
-  dateValue->setText(dateText(report.date));
+  timeValue->setText(clockText(reading.utc));
+  dateValue->setText(dateText(reading.utc));
   positionValue->setText(lastLat_ + " " + lastLatHem_ + ", " + lastLong_ + " " + lastLongHem_);
-  if (lastStatus_ == "A") {
+  if (reading.valid) {
     qualityValue->setText(tr("Acceptable"));
     if (lost_) return false;  // no countdown: nothing will follow this fix
     if (autoExitBox->value() == 1) {
@@ -278,31 +279,34 @@ bool MonitorScreen::showPosition(const PositionReport& report) {
       autoExitCount_ = 0;
       autoExitBox->setText(tr(kAutoExitNotCounting));
     }
-  } else if (lastStatus_ == "V") {
+  } else {
     qualityValue->setText(tr("Warning, attempting to obtain a fix!"));
   }
   return false;
 }
 
-void MonitorScreen::showPrecision(const PrecisionReport& report) {
-  precisionValue->setText(report.precision);
+void MonitorScreen::showPrecision(const vx::PrecisionReading& reading) {
+  // The position dilution as the control writes it: two decimals.
+  precisionValue->setText(QString::number(reading.dilutions.position, 'f', 2));
   // "$GPGSA" lists the satellites used in the fix, not all those in view.
-  satellitesValue->setText(tr("%n used in the fix", nullptr, static_cast<int>(report.used.size())));
-  satelliteBars->setUsed(report.used);
+  satellitesValue->setText(tr("%n used in the fix", nullptr, static_cast<int>(reading.used.size())));
+  satelliteBars->setUsed(QList<int>(reading.used.begin(), reading.used.end()));
 }
 
-void MonitorScreen::collectSatellites(const SatellitesReport& report) {
-  if (report.sentence == 1) {
+void MonitorScreen::collectSatellites(const vx::SatellitesReading& reading) {
+  if (reading.sentence == 1) {
     arrivingSatellites_.clear();
     nextSatellitesSentence_ = 1;
   }
-  if (report.sentence < 1 || report.sentence != nextSatellitesSentence_) {
+  if (reading.sentence != nextSatellitesSentence_) {
     nextSatellitesSentence_ = 0;  // wait for the next group's first
     return;
   }
-  arrivingSatellites_ += report.satellites;
+  for (const vx::SatelliteInView& satellite : reading.satellites) {
+    arrivingSatellites_ << SatelliteSignal{satellite.satellite, satellite.signal};
+  }
   ++nextSatellitesSentence_;
-  if (report.sentence < report.sentences) return;
+  if (reading.sentence < reading.sentences) return;
   satelliteBars->setSatellites(arrivingSatellites_);
   nextSatellitesSentence_ = 0;
 }

@@ -33,6 +33,7 @@
 
 #include "app/screen.h"
 #include "app/sentence_items.h"
+#include "control/core/nmea_reader.h"
 
 class QLabel;
 class QTimer;
@@ -110,11 +111,11 @@ class MonitorScreen : public Screen {
   // may be touched.
   bool showSentence(const QString& sentence, const QPointer<MonitorScreen>& alive);
   // Returns true when the automatic exit ran: the handler must end at once.
-  bool showPosition(const PositionReport& report);
-  void showPrecision(const PrecisionReport& report);
+  bool showPosition(const vx::PositionReading& reading);
+  void showPrecision(const vx::PrecisionReading& reading);
   // Gathers the sentences of one "$GPGSV" group; the bars show it once it is
   // whole. A group that misses a sentence is not shown.
-  void collectSatellites(const SatellitesReport& report);
+  void collectSatellites(const vx::SatellitesReading& reading);
   // The countdown of the automatic exit stops: nothing will come to count.
   void stopCountdown();
   void writeSettings();

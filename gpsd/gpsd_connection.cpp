@@ -118,6 +118,7 @@ GpsdConnection::~GpsdConnection() {
 GpsdConnection::GpsdConnection(GpsdConnection&& other) noexcept
     : fd_(std::exchange(other.fd_, -1)),
       buffer_(std::move(other.buffer_)),
+      start_(other.start_),
       scanned_(other.scanned_),
       skipping_(other.skipping_),
       received_(other.received_) {}
@@ -141,17 +142,20 @@ GpsdConnection::Read GpsdConnection::readLine(std::string& line, GpsdClock::time
   for (;;) {
     const std::size_t end = buffer_.find('\n', scanned_);
     if (end != std::string::npos) {
-      const bool keep = !skipping_ && end <= kGpsdLineLimit;
+      const bool keep = !skipping_ && end - start_ <= kGpsdLineLimit;
       skipping_ = false;
       if (keep) {
-        line.assign(buffer_, 0, end);
+        line.assign(buffer_, start_, end - start_);
         if (!line.empty() && line.back() == '\r') line.pop_back();
       }
-      buffer_.erase(0, end + 1);
-      scanned_ = 0;
+      start_ = scanned_ = end + 1;
       if (keep) return Read::kLine;
       continue;
     }
+    // More bytes are needed: the lines handed out leave the buffer together,
+    // and the start of the next line moves to its front, once.
+    buffer_.erase(0, start_);
+    start_ = 0;
     scanned_ = buffer_.size();
     if (buffer_.size() > kGpsdLineLimit) {  // too long to be gpsd's: dropped up to its end
       skipping_ = true;

@@ -62,7 +62,8 @@ class GpsdConnection {
   // The next whole line into `line` (its CR LF removed). Lines longer than
   // kGpsdLineLimit are skipped whole; kClosed when the peer closes (a
   // partial last line is dropped), kWoken when `wakeFd` (-1: none) is
-  // readable. Each byte is looked at once however the lines arrive.
+  // readable. However the lines arrive, each byte is searched for the line
+  // end once and moved at most once.
   Read readLine(std::string& line, GpsdClock::time_point deadline, int wakeFd = -1);
 
  private:
@@ -70,8 +71,9 @@ class GpsdConnection {
   Read fill(GpsdClock::time_point deadline, int wakeFd);
 
   int fd_;
-  std::string buffer_;        // bytes received and not yet handed out as lines
-  std::size_t scanned_ = 0;   // buffer_ before this holds no line end
+  std::string buffer_;        // bytes received; those before start_ handed out as lines
+  std::size_t start_ = 0;     // where the next line begins
+  std::size_t scanned_ = 0;   // buffer_ from start_ to this holds no line end
   bool skipping_ = false;     // inside a line too long to keep
   std::size_t received_ = 0;
 };

@@ -24,10 +24,6 @@ struct GpsdDevice {
 // written to gpsd's control socket or shown as it is.
 std::optional<std::vector<GpsdDevice>> readGpsdDevicesLine(std::string_view line);
 
-// The devices of the first DEVICES line in `reply` (gpsd's CR LF lines, its
-// VERSION banner first); nullopt while no such line is complete.
-std::optional<std::vector<GpsdDevice>> parseGpsdDevices(std::string_view reply);
-
 // The entry of `devices` that is `device` once both have their links
 // resolved (gpsd's /dev/gps0 and a port's link to /dev/ttyUSB0 are one
 // device); nullopt when gpsd does not know it.

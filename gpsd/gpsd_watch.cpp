@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 #include <thread>
 
+#include "gpsd/device_activation.h"
 #include "gpsd/gpsd_connection.h"
 
 namespace vx {
@@ -37,17 +38,8 @@ GpsdWatchNews fixOf(const Json& tpv) {
   return {GpsdWatchNews::Kind::kFix, fix};
 }
 
-// gpsd writes "activated" as a time while the device is open, 0 once it has closed it.
-std::optional<bool> isActivated(const Json& device) {
-  const auto activated = device.find("activated");
-  if (activated == device.end()) return std::nullopt;
-  if (activated->is_number()) return activated->get<double>() != 0;
-  if (activated->is_string()) return !activated->get_ref<const std::string&>().empty();
-  return std::nullopt;
-}
-
 GpsdWatchNews deviceNews(const Json& device) {
-  const std::optional<bool> activated = isActivated(device);
+  const std::optional<bool> activated = deviceActivated(device);
   if (!activated) return {};
   return {*activated ? GpsdWatchNews::Kind::kAppeared : GpsdWatchNews::Kind::kGone, {}};
 }

@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <fstream>
 
+#include "common/resolved_path.h"
 #include "control/error/translatable.h"
 #include "serial/device_kind.h"
 #include "serial/port_link.h"
@@ -13,13 +14,6 @@ namespace vx {
 namespace {
 
 namespace fs = std::filesystem;
-
-// The device a path leads to through links; the path itself where nothing is there.
-std::string resolved(const std::string& path) {
-  std::error_code error;
-  const fs::path target = fs::canonical(path, error);
-  return error ? path : target.string();
-}
 
 const char* kindText(DeviceKind kind) {
   switch (kind) {
@@ -69,7 +63,7 @@ std::string describePort(int port, const SerialAdapters& adapters, const Transla
   const std::string device = portDevicePath(port);
   const char* what = kindText(deviceKind(device));
   for (const SerialAdapter& adapter : adapters) {
-    if (resolved(adapter.device) == resolved(device)) what = QT_TRANSLATE_NOOP("vx", "USB serial adapter");
+    if (resolvedPath(adapter.device) == resolvedPath(device)) what = QT_TRANSLATE_NOOP("vx", "USB serial adapter");
   }
   return std::to_string(port) + ": " + device + " (" + translatedText(what, translated) + ")";
 }
@@ -85,7 +79,7 @@ std::string adapterAdvice(int port, const std::string& deviceTried, const Serial
                           const Translator& translated) {
   std::string others, first;
   for (const SerialAdapter& adapter : adapters) {
-    if (resolved(adapter.device) == resolved(deviceTried)) continue;
+    if (resolvedPath(adapter.device) == resolvedPath(deviceTried)) continue;
     if (first.empty()) first = adapter.device;
     if (!others.empty()) others += ", ";
     others += adapter.description.empty() ? adapter.device : adapter.device + " (" + adapter.description + ")";

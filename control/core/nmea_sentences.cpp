@@ -61,6 +61,14 @@ void appendLastTwoDigits(SentenceText& body, int value) {
   body.append(digits.substr(2, 2));
 }
 
+// Three digits, for azimuths: 0 to 359.
+void appendThreeDigits(SentenceText& body, int value) {
+  body.append(static_cast<char>('0' + value / 100));
+  body.append(std::string_view(&kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2));
+}
+
+}  // namespace
+
 unsigned char sentenceChecksum(std::string_view body) {
   // Eight characters at a time: the XOR of the body does not depend on
   // where each character stands.
@@ -78,14 +86,6 @@ unsigned char sentenceChecksum(std::string_view body) {
   for (; at < body.size(); ++at) checksum ^= static_cast<unsigned char>(body[at]);
   return checksum;
 }
-
-// Three digits, for azimuths: 0 to 359.
-void appendThreeDigits(SentenceText& body, int value) {
-  body.append(static_cast<char>('0' + value / 100));
-  body.append(std::string_view(&kDigitPairs[static_cast<std::size_t>(2 * (value % 100))], 2));
-}
-
-}  // namespace
 
 bool writePositionSentence(SentenceText& sentence, std::string_view message) {
   namespace at = position_words;

@@ -54,6 +54,9 @@ bool writeSatelliteSentence(SentenceText& sentence, const ChannelSatellites& inV
 // The dilutions that message 1003 carries.
 std::optional<DilutionsOfPrecision> precisionFromMessage(std::string_view message);
 
+// The XOR of the body's characters: what the two hex digits after "*" write.
+unsigned char sentenceChecksum(std::string_view body);
+
 // "$", the body, "*" and the two capital hex digits of the XOR of the body.
 std::string finishSentence(std::string_view body);
 

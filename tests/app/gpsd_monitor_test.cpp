@@ -108,7 +108,7 @@ TEST_F(MonitorBesideGpsd, GpsdHoldingTheDeviceStaysOnTheStatus) {
   EXPECT_TRUE(notes().startsWith(notice)) << notes().toStdString();
   EXPECT_TRUE(notes().contains(QString::fromStdString("sudo gpsdctl remove " + device))) << notes().toStdString();
   // gpsd takes most of the bytes: a sentence is handed to the screen as the control would.
-  vx::LateBound(monitor->gpsControl).call("addmsg", {QString("$GPGSA,A,3,01,02,03,,,,,,,,,,1.80,1.00,1.50*00")});
+  vx::LateBound(monitor->gpsControl).call("addmsg", {QString("$GPGSA,A,3,01,02,03,,,,,,,,,,1.80,1.00,1.50*0E")});
   QMetaObject::invokeMethod(monitor->gpsControl, "OnComm");
   EXPECT_EQ(status(), "Receiving data...");
   EXPECT_TRUE(notes().startsWith(notice)) << notes().toStdString();  // it stays said

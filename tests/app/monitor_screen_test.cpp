@@ -18,6 +18,7 @@
 #include "app/satellite_bar.h"
 #include "app/satellite_bars.h"
 #include "app/tick_box.h"
+#include "control/core/nmea_sentences.h"
 #include "control/host/control_loader.h"
 #include "control/host/late_bound.h"
 #include "serial/port_link.h"
@@ -30,10 +31,12 @@
 namespace kestrune::test {
 namespace {
 
+// A whole sentence, its checksum added, from its body.
+QString nmea(const QString& body) { return QString::fromStdString(vx::finishSentence(body.toStdString())); }
 QString rmc(const char* status, const char* lat = "3348.1234") {
-  return QString("$GPRMC,123456,%1,%2,S,15112.3456,E,00.00,000.0,251299,,*00").arg(status, lat);
+  return nmea(QString("GPRMC,123456,%1,%2,S,15112.3456,E,00.00,000.0,251299,,").arg(status, lat));
 }
-const QString kGsa = "$GPGSA,A,3,01,02,03,04,05,,,,,,,,1.80,1.00,1.50*00";
+const QString kGsa = nmea("GPGSA,A,3,01,02,03,04,05,,,,,,,,1.80,1.00,1.50");
 
 class MonitorScreenTest : public AppTest {
  protected:
@@ -196,8 +199,8 @@ TEST_F(MonitorScreenTest, ASilentReceiverGetsAHintThatLeavesTheLastValuesReadabl
 // row counts what "$GPGSA" lists, the satellites used.
 TEST_F(MonitorScreenTest, BarsShowTheTrackedSatellitesAndWhichTheFixUses) {
   auto monitor = open();
-  for (const char* sentence : {"$GPGSA,A,3,14,05,,,,,,,,,,,2.10,1.50,1.47*00",
-                               "$GPGSV,2,1,05,14,,,45,05,,,50,18,,,33,02,,,*00", "$GPGSV,2,2,05,01,,,24*00"})
+  for (const QString& sentence : {nmea("GPGSA,A,3,14,05,,,,,,,,,,,2.10,1.50,1.47"),
+                               nmea("GPGSV,2,1,05,14,,,45,05,,,50,18,,,33,02,,,"), nmea("GPGSV,2,2,05,01,,,24")})
     feed(*monitor, sentence);
   EXPECT_EQ(monitor->satellitesValue->text(), "2 used in the fix");
   EXPECT_EQ(monitor->satelliteBars->summary->text(), "Tracked: 5, used in the fix: 2");
@@ -215,10 +218,10 @@ TEST_F(MonitorScreenTest, BarsShowTheTrackedSatellitesAndWhichTheFixUses) {
   EXPECT_EQ(middle(bars[0]), colour);
   EXPECT_NE(middle(bars[2]), colour);
 
-  feed(*monitor, "$GPGSV,2,2,05,09,,,50*00");  // a group without its first sentence is not shown
+  feed(*monitor, nmea("GPGSV,2,2,05,09,,,50"));  // a group without its first sentence is not shown
   EXPECT_EQ(barTexts(*monitor), texts);
-  feed(*monitor, "$GPGSA,A,3,18,,,,,,,,,,,,2.10,1.50,1.47*00");
-  feed(*monitor, "$GPGSV,1,1,02,18,,,34,14,,,46*00");
+  feed(*monitor, nmea("GPGSA,A,3,18,,,,,,,,,,,,2.10,1.50,1.47"));
+  feed(*monitor, nmea("GPGSV,1,1,02,18,,,34,14,,,46"));
   EXPECT_EQ(barTexts(*monitor), QStringList({"Satellite 18: 34 dB-Hz, used in the fix", "Satellite 14: 46 dB-Hz, tracked"}));
   EXPECT_EQ(monitor->satelliteBars->summary->text(), "Tracked: 2, used in the fix: 1");
   EXPECT_EQ(monitor->clientArea()->size(), QSize(325, 205));
@@ -335,11 +338,12 @@ TEST_F(MonitorScreenTest, SentencesFillTheLabels) {
   EXPECT_EQ(monitor->lastStatus(), "V");
   EXPECT_TRUE(messages.shown.empty());
 
-  feed(*monitor, rmc("A", "48.123"));  // a coordinate too short: the handler's failure
-  ASSERT_EQ(messages.shown.size(), 1u);
-  EXPECT_TRUE(messages.shown[0].text.startsWith("A serious internal error occurred in the \"vxcomm1_OnComm\""));
-  EXPECT_TRUE(messages.shown[0].text.contains("Err.Num: (5)"));
-  EXPECT_EQ(monitor->lastStatus(), "A");  // stored before the failure
+  // Damaged sentences (a coordinate without its degrees, a wrong checksum) are not read: nothing changes.
+  feed(*monitor, rmc("A", "48.1234"));
+  feed(*monitor, QString(rmc("A")).replace("*", "0*"));
+  EXPECT_EQ(monitor->qualityValue->text(), "Warning, attempting to obtain a fix!");
+  EXPECT_EQ(monitor->lastStatus(), "V");
+  EXPECT_TRUE(messages.shown.empty());
 }
 
 TEST_F(MonitorScreenTest, CountsThirtyValidFixesDownAndExitsAtTheThirtyFirst) {

@@ -305,7 +305,7 @@ TEST_F(SettingsFile, ExitTellsOnceThatTheSettingsCouldNotBeSavedAndWhy) {
       location.latitudeEdit->setText("37.8136");
       location.longitudeEdit->setText("144.67");
       MonitorScreen monitor(&location);
-      const QString fix = "$GPRMC,123456,A,3348.1234,S,15112.3456,E,00.00,000.0,251299,,*00";
+      const QString fix = "$GPRMC,123456,A,3348.1234,S,15112.3456,E,00.00,000.0,251299,,*09";
       vx::LateBound(monitor.gpsControl).call("addmsg", {fix});
       QMetaObject::invokeMethod(monitor.gpsControl, "OnComm");
       monitor.exitButton->click();

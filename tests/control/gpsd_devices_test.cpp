@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
-// gpsd's replies to "?DEVICES;", as gpsd 3.22 wrote them reading the
-// simulator's pseudo-terminal (gpsd -N [-n] -S PORT /dev/pts/0), and which
-// device of them is the one a port opens.
+// The lines of gpsd's reply to "?DEVICES;", as gpsd 3.22 wrote them reading
+// the simulator's pseudo-terminal (gpsd -N [-n] -S PORT /dev/pts/0), each
+// read as the program reads it, and which device of them is the one a port
+// opens.
 #include "gpsd/gpsd_devices.h"
 
 #include <gtest/gtest.h>
@@ -12,12 +13,11 @@
 namespace vx {
 namespace {
 
-constexpr const char* kBanner = R"({"class":"VERSION","release":"3.22","rev":"3.22","proto_major":3,"proto_minor":14})"
-                                "\r\n";
+constexpr const char* kBanner = R"({"class":"VERSION","release":"3.22","rev":"3.22","proto_major":3,"proto_minor":14})";
 
 struct ReplyCase {
   const char* what;
-  std::string reply;
+  std::string line;  // without its CR LF, as the connection hands it over
   std::optional<std::vector<std::tuple<std::string, bool, bool>>> devices;  // path, open, GPS seen
 };
 
@@ -26,7 +26,7 @@ void PrintTo(const ReplyCase& reply, std::ostream* out) { *out << reply.what; }
 class GpsdReplies : public ::testing::TestWithParam<ReplyCase> {};
 
 TEST_P(GpsdReplies, GiveTheDevicesAndWhetherEachIsOpen) {
-  const auto parsed = parseGpsdDevices(GetParam().reply);
+  const auto parsed = readGpsdDevicesLine(GetParam().line);
   ASSERT_EQ(parsed.has_value(), GetParam().devices.has_value());
   if (!parsed) return;
   std::vector<std::tuple<std::string, bool, bool>> got;
@@ -38,42 +38,33 @@ INSTANTIATE_TEST_SUITE_P(
     Gpsd322, GpsdReplies,
     ::testing::Values(
         ReplyCase{"open, the receiver heard (-n, or a client watching)",
-                  std::string(kBanner) +
-                      R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/0","driver":"NMEA0183",)"
+                  R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/0",)"
                       R"("activated":"2026-12-07T20:18:16.143Z","flags":1,"native":1,"bps":9600,"parity":"N",)"
-                      R"("stopbits":1,"cycle":1.00}]})"
-                      "\r\n",
+                      R"("stopbits":1,"cycle":1.00}]})",
                   {{{"/dev/pts/0", true, true}}}},
         ReplyCase{"open, nothing heard yet (a silent line)",
-                  std::string(kBanner) +
-                      R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/2",)"
+                  R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/2",)"
                       R"("activated":"2026-12-07T20:32:49.824Z","native":0,"bps":38400,"parity":"N","stopbits":1,)"
-                      R"("cycle":1.00}]})"
-                      "\r\n",
+                      R"("cycle":1.00}]})",
                   {{{"/dev/pts/2", true, false}}}},
         ReplyCase{"known, closed (no -n, nobody watching)",
-                  std::string(kBanner) + R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/0"}]})"
-                                        "\r\n",
+                  R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/0"}]})",
                   {{{"/dev/pts/0", false, false}}}},
         ReplyCase{"no device (removed through the control socket)",
-                  std::string(kBanner) + R"({"class":"DEVICES","devices":[]})"
-                                        "\r\n",
+                  R"({"class":"DEVICES","devices":[]})",
                   {{}}},
-        ReplyCase{"the banner only: the reply has not come yet", std::string(kBanner), std::nullopt},
+        ReplyCase{"the banner that comes first: not the list", kBanner, std::nullopt},
         ReplyCase{"cut short in the middle of the devices",
-                  std::string(kBanner) + R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/0","dri)",
+                  R"({"class":"DEVICES","devices":[{"class":"DEVICE","path":"/dev/pts/0","dri)",
                   std::nullopt},
         ReplyCase{"an error instead (a request without its semicolon)",
-                  std::string(kBanner) + R"({"class":"ERROR","message":"Unrecognized request '?DEVICES\n'"})"
-                                        "\r\n",
+                  R"({"class":"ERROR","message":"Unrecognized request '?DEVICES\n'"})",
                   std::nullopt},
-        ReplyCase{"not gpsd at all", "SSH-2.0-OpenSSH_9.2p1 Debian-2\r\n", std::nullopt},
+        ReplyCase{"not gpsd at all", "SSH-2.0-OpenSSH_9.2p1 Debian-2", std::nullopt},
         ReplyCase{"paths with a newline (a second control command), an escape or a quote: left out",
-                  std::string(kBanner) +
-                      R"({"class":"DEVICES","devices":[{"path":"/dev/pts/0\n+/dev/ttyS0","activated":"x"},)"
+                  R"({"class":"DEVICES","devices":[{"path":"/dev/pts/0\n+/dev/ttyS0","activated":"x"},)"
                       R"({"path":"/dev/\u001b[2Jpts/1","activated":"x"},{"path":"/dev/\"pts","activated":"x"},)"
-                      R"({"path":"/dev/pts/3","activated":"x"}]})"
-                      "\r\n",
+                      R"({"path":"/dev/pts/3","activated":"x"}]})",
                   {{{"/dev/pts/3", true, false}}}}),
     [](const auto& info) { return "Case" + std::to_string(info.index); });
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // libFuzzer entry for what gpsd (or whatever listens on its port) sends:
 // the reply to "?DEVICES;" and the watch stream, line by line as the
-// connection hands them over, and the whole reply at once.
+// connection hands them over.
 #include <cstddef>
 #include <cstdint>
 #include <cstdlib>
@@ -13,14 +13,14 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const std::string_view input(reinterpret_cast<const char*>(data), size);
-  if (const auto devices = vx::parseGpsdDevices(input)) {
-    for (const vx::GpsdDevice& device : *devices) {
-      if (!vx::isSafeDevicePath(device.path)) std::abort();  // never handed on
-    }
-  }
   for (std::string_view rest = input; !rest.empty();) {
     const std::size_t end = rest.find('\n');
     const std::string_view line = rest.substr(0, end);
+    if (const auto devices = vx::readGpsdDevicesLine(line)) {
+      for (const vx::GpsdDevice& device : *devices) {
+        if (!vx::isSafeDevicePath(device.path)) std::abort();  // never handed on
+      }
+    }
     const vx::GpsdWatchNews news = vx::readGpsdWatchLine(line, "/dev/ttyUSB0");
     if (news.kind == vx::GpsdWatchNews::Kind::kFix && !vx::isOnEarth(news.fix)) std::abort();  // never out of range
     rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);

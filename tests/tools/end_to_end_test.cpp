@@ -18,6 +18,7 @@
 #include <regex>
 #include <sstream>
 
+#include "control/core/nmea_reader.h"
 #include "tests/support/pty_receiver.h"
 #include "tests/support/run_program.h"
 
@@ -40,7 +41,10 @@ int count(const std::string& text, const std::string& what) {
   return n;
 }
 
-bool isValidFix(const std::string& sentence) { return sentence.rfind("$GPRMC,", 0) == 0 && sentence.substr(14, 2) == "A,"; }
+bool isValidFix(const std::string& sentence) {
+  const auto position = vx::readPositionSentence(sentence);
+  return position && position->valid;
+}
 
 int secondsOfDay(const std::string& rmc) {
   return std::stoi(rmc.substr(7, 2)) * 3600 + std::stoi(rmc.substr(9, 2)) * 60 + std::stoi(rmc.substr(11, 2));

@@ -99,7 +99,8 @@ TEST(Vxdecode, BadArgumentsPrintUsageAndExitTwo) {
   const std::vector<std::vector<std::string>> bad{
       {"--chunk", "0"}, {"--chunk", "x"},      {"--tz", "1.5"},
       {"--lon", "abc"}, {"--lat-hem", "X"},    {"--clock", "2026-02-30 10:00:00"},
-      {"--bogus"},      {kSample, "second"},   {"--chunk"}};
+      {"--bogus"},      {kSample, "second"},   {"--chunk"},
+      {"--tz", "15"},   {"--lat", "91"}};
   for (const auto& args : bad) {
     auto withSample = args;
     withSample.insert(withSample.begin(), kSample);

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
-// Small helpers shared by the command-line tools: argument values and the
-// exit codes the tools agree on.
+// Small helpers shared by the command-line tools: argument values, and the
+// exit statuses of all the tools, each number here once.
 #pragma once
 
 #include <iostream>
@@ -16,6 +16,10 @@ namespace vx::cli {
 inline constexpr int kExitOk = 0;
 inline constexpr int kExitFailure = 1;
 inline constexpr int kExitUsage = 2;
+// vxinit: the run's deadline (--timeout) came first: no fix, or not the count.
+inline constexpr int kExitTimeout = 3;
+// vxinit: the device was left alone: nothing to do, which a service counts as success.
+inline constexpr int kExitLeftAlone = 4;
 // After a signal, the shell's convention: 128 + its number (130 for SIGINT,
 // 143 for SIGTERM, 129 for SIGHUP, 141 for a reader that went away).
 inline constexpr int exitAfterSignal(int signal) { return 128 + signal; }

@@ -15,6 +15,7 @@
 
 #include "serial/port_link.h"
 #include "tools/cli/cli.h"
+#include "tools/cli/receiver_options.h"
 #include "tools/earthmate-sim/simulator.h"
 
 namespace {
@@ -78,7 +79,7 @@ Options parse(int argc, char** argv) {
   while (!args.done()) {
     const std::string_view arg = args.take();
     if (arg == "--link") {
-      options.link = static_cast<int>(vx::cli::integerIn(args.value(arg), 1, 32767, "--link"));
+      options.link = vx::cli::portNumber(args.value(arg), arg);
     } else if (arg == "--at") {
       const std::string_view at = args.value(arg);
       const std::size_t comma = at.find(',');

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <cerrno>
+#include <cmath>
 #include <csignal>
 #include <cstdint>
 #include <cstring>
@@ -17,6 +18,7 @@
 #include "control/core/receiver_link.h"
 #include "position/system_clock.h"
 #include "tools/cli/cli.h"
+#include "tools/cli/receiver_options.h"
 
 namespace {
 
@@ -31,19 +33,19 @@ const std::string kUsage = std::string() +
     "  --chunk N         feed the input in reads of at most N bytes (default 64)\n"
     "  --awake           start in binary mode, as for a receiver woken earlier\n"
     "  --clock TIME      the local time the wake reply reads, \"YYYY-MM-DD HH:MM:SS\"\n"
-    "                    (default: now)\n"
-    "  --tz HOURS        hours to add to local time to get UTC (default " + std::to_string(vx::kDefaultTimeZone) + ")\n"
-    "  --lat TEXT        latitude for the initialisation (default " + vx::kDefaultLatitude + ")\n"
-    "  --lat-hem N|S     its hemisphere (default " + vx::kDefaultLatHemisphere + ")\n"
-    "  --lon DEGREES     longitude for the initialisation (default " + vx::kDefaultLongitude + ")\n"
-    "  --lon-hem E|W     its hemisphere (default " + vx::kDefaultLongHemisphere + ")\n"
-    "  --satellites      print the satellites in view ($GPGSV) after each $GPGSA\n"
+    "                    (default: now)\n" +
+    vx::cli::receiverOptionsHelp() + vx::cli::timeDifferenceHelp() +
+    "                    Whole hours (default " + std::to_string(vx::kDefaultTimeZone) + ")\n"
     "  --stats           at the end, print to standard error how much was read, how\n"
     "                    many lines and messages were taken, how many messages were\n"
     "                    damaged (a checksum or length that does not hold, no sync\n"
     "                    byte behind) and how many bytes were dropped between them\n"
     "  -h, --help        show this help and exit\n"
     "      --version     show the version and exit\n"
+    "\n"
+    "The receiver is initialised with the position the control starts with,\n" +
+    vx::kDefaultLatitude + " " + vx::kDefaultLatHemisphere + " " + vx::kDefaultLongitude + " " +
+    vx::kDefaultLongHemisphere + ", where --lat or --lon does not give another.\n"
     "\n"
     "Exit status:\n"
     "  0    the input was decoded to its end\n"
@@ -57,7 +59,8 @@ struct Options {
   bool awake = false;
   bool stats = false;
   std::optional<vx::DateTime> clock;
-  vx::LinkSettings settings;
+  vx::cli::ReceiverOptions receiver;
+  int16_t timeZone = vx::kDefaultTimeZone;
 };
 
 Options parse(int argc, char** argv) {
@@ -73,17 +76,14 @@ Options parse(int argc, char** argv) {
     } else if (arg == "--clock") {
       options.clock = vx::cli::dateTime(args.value(arg));
     } else if (arg == "--tz") {
-      options.settings.timeZone = static_cast<int16_t>(vx::cli::integerIn(args.value(arg), -32768, 32767, "--tz"));
-    } else if (arg == "--lat") {
-      options.settings.latitude = std::string(args.value(arg));
-    } else if (arg == "--lat-hem") {
-      options.settings.latHemisphere = vx::cli::oneOf(args.value(arg), "N|S", "--lat-hem");
-    } else if (arg == "--lon") {
-      options.settings.longitude = vx::cli::number(args.value(arg), "--lon");
-    } else if (arg == "--lon-hem") {
-      options.settings.longHemisphere = vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem");
-    } else if (arg == "--satellites") {
-      options.settings.satellitesInView = true;
+      const std::string_view value = args.value(arg);
+      const double hours = vx::cli::timeDifferenceHours(value);
+      if (hours != std::trunc(hours)) {
+        throw vx::cli::UsageError("--tz must be whole hours, not \"" + std::string(value) + "\"");
+      }
+      options.timeZone = static_cast<int16_t>(hours);
+    } else if (options.receiver.take(arg, args)) {
+      // --lat, --lat-hem, --lon, --lon-hem, --satellites
     } else if (arg == "--stats") {
       options.stats = true;
     } else if (vx::cli::isHelpOrVersion(arg)) {
@@ -151,8 +151,8 @@ int run(const Options& options) {
   vx::LocalClock clock = options.clock ? vx::LocalClock([c = *options.clock] { return c; })
                                        : vx::LocalClock(vx::systemLocalTime);
   vx::ReceiverLink link(clock, printWrite);
-  link.settings() = options.settings;
-  vx::setTimeZone(link.settings(), options.settings.timeZone, clock());
+  options.receiver.applyTo(link.settings());
+  vx::setTimeZone(link.settings(), options.timeZone, clock());
   if (options.awake) link.assumeAwake();
   const auto printWaiting = [&link] {
     while (link.sentencesWaiting()) vx::cli::writeLine(link.takeSentence());

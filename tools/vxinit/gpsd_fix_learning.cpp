@@ -62,7 +62,7 @@ int learnFixFromGpsd(const FixLearning& learning) {
                                : "gpsd gave up " + learning.device + " before its first fix";
   std::fprintf(stderr, "vxinit: %s\n", said.c_str());
   tellStatus("No fix learnt: " + said);
-  return kExitTimeout;
+  return cli::kExitTimeout;
 }
 
 }  // namespace vx

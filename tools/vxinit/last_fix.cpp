@@ -10,11 +10,11 @@
 #include <cstring>
 #include <sstream>
 #include <stdexcept>
-#include <vector>
 
 #include "common/config_folder.h"
 #include "common/number_text.h"
 #include "common/whole_file.h"
+#include "control/core/nmea_reader.h"
 #include "settings/setting_value.h"
 #include "settings/settings_keys.h"
 
@@ -25,21 +25,6 @@ namespace {
 // to /dev/zero or to a log is not read at all: readRegularFile).
 constexpr off_t kLargestStateFile = 64 << 10;
 
-std::vector<std::string> fields(std::string_view sentence) {
-  std::vector<std::string> out;
-  std::string field;
-  for (const char c : sentence.substr(0, sentence.find('*'))) {
-    if (c == ',') {
-      out.push_back(field);
-      field.clear();
-    } else {
-      field += c;
-    }
-  }
-  out.push_back(field);
-  return out;
-}
-
 // A whole text that is a decimal number; empty otherwise.
 std::optional<double> wholeNumber(const std::string& text) {
   if (text.empty()) return {};
@@ -47,16 +32,6 @@ std::optional<double> wholeNumber(const std::string& text) {
   const double value = std::strtod(text.c_str(), &end);
   if (*end != '\0' || !std::isfinite(value)) return {};
   return value;
-}
-
-// "ddmm.mmmm" (or "dddmm.mmmm") with its hemisphere to signed degrees.
-std::optional<double> nmeaDegrees(const std::string& text, const std::string& hemisphere, const char* negative) {
-  const auto value = wholeNumber(text);
-  if (!value || *value < 0 || (hemisphere != "N" && hemisphere != "S" && hemisphere != "E" && hemisphere != "W")) {
-    return {};
-  }
-  const double degrees = std::floor(*value / 100) + std::fmod(*value, 100) / 60;
-  return hemisphere == negative ? -degrees : degrees;
 }
 
 std::string trimmed(std::string_view text) {
@@ -76,11 +51,9 @@ std::string setting(const char* key) {
 }  // namespace
 
 std::optional<GeoPoint> rmcPosition(std::string_view sentence) {
-  const std::vector<std::string> f = fields(sentence);
-  if (f.size() < 7 || f[0] != "$GPRMC" || f[2] != "A") return {};
-  const auto latitude = nmeaDegrees(f[3], f[4], "S"), longitude = nmeaDegrees(f[5], f[6], "W");
-  if (!latitude || !longitude || !isOnEarth({*latitude, *longitude})) return {};
-  return GeoPoint{*latitude, *longitude};
+  const std::optional<PositionReading> reading = readPositionSentence(sentence);
+  if (!reading || !reading->valid) return {};
+  return GeoPoint{reading->latitude, reading->longitude};
 }
 
 std::string stateFileText(const GeoPoint& point) {

@@ -10,9 +10,6 @@
 
 namespace vx {
 
-// The run's deadline (--timeout) came first: no fix, or not the count.
-inline constexpr int kExitTimeout = 3;
-
 using Moment = std::chrono::steady_clock::time_point;
 
 // Blocks SIGHUP, SIGINT and SIGTERM and returns a descriptor that becomes

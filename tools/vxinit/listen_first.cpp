@@ -4,13 +4,15 @@
 #include <cstdio>
 
 #include "common/number_text.h"
+#include "tools/cli/cli.h"
 
 namespace vx {
 namespace {
 
 ListenOutcome leftAlone(SerialLine& line, const std::string& why) {
   line.restoreFoundSettings();
-  ListenOutcome outcome{kExitLeftAlone, false, false, line.path() + " " + why + ": left alone, nothing written to it"};
+  ListenOutcome outcome{cli::kExitLeftAlone, false, false,
+                        line.path() + " " + why + ": left alone, nothing written to it"};
   std::fprintf(stderr, "vxinit: %s\n", outcome.said.c_str());
   return outcome;
 }

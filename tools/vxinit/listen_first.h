@@ -15,9 +15,6 @@
 
 namespace vx {
 
-// The device was left alone: nothing to do, which a service counts as success.
-inline constexpr int kExitLeftAlone = 4;
-
 struct ListenOutcome {
   std::optional<int> exitCode;  // end here with this status
   bool echo = false;            // print a sleeping receiver's lines, unanswered

@@ -13,13 +13,13 @@
 
 #include "common/number_text.h"
 #include "common/printable_text.h"
-#include "common/setting_limits.h"
 #include "gpsd/gpsd_connection.h"
 #include "gpsd/gpsd_loan.h"
 #include "position/system_clock.h"
 #include "serial/port_link.h"
 #include "serial/serial_devices.h"
 #include "tools/cli/cli.h"
+#include "tools/cli/receiver_options.h"
 #include "tools/vxinit/gpsd_fix_learning.h"
 #include "tools/vxinit/last_fix.h"
 #include "tools/vxinit/line_wait.h"
@@ -43,21 +43,14 @@ const std::string kUsage = std::string() +
     "\n"
     "  --port N          use serial port N: the device ~/.config/vx/comN links to,\n"
     "                    else /dev/ttyS<N-1>\n"
-    "  --device PATH     use the serial device PATH\n"
-    "  --lat DEGREES     latitude, 0 to " + vx::generalNumber(vx::kLargestLatitude) + ", given with --lon\n"
-    "  --lat-hem N|S     hemisphere of the latitude (default " + vx::kDefaultLatHemisphere + ")\n"
-    "  --lon DEGREES     longitude, 0 to " + vx::generalNumber(vx::kLargestLongitude) + ", given with --lat\n"
-    "  --lon-hem E|W     hemisphere of the longitude (default " + vx::kDefaultLongHemisphere + ")\n"
-    "  --tz HOURS        hours to add to local time to get UTC, " + vx::timeDifferenceRange() + ": positive\n"
-    "                    west of Greenwich, 5 for New York in winter, -1 for\n"
-    "                    Amsterdam in winter, 0 for London in winter, -5.5 for\n"
-    "                    India (--tz=-5.5 works too). Whole hours, or this\n"
-    "                    computer's own difference with its half or quarter\n"
-    "                    hour. Default: this computer's own difference, summer\n"
-    "                    time included, which gives the receiver the exact UTC\n"
-    "                    time in every zone, even when summer time begins or\n"
-    "                    ends before the receiver wakes\n"
-    "  --satellites      also print the satellites in view ($GPGSV) after each $GPGSA\n"
+    "  --device PATH     use the serial device PATH\n" +
+    vx::cli::receiverOptionsHelp() + vx::cli::timeDifferenceHelp() +
+    "                    Whole hours, or this computer's own difference with its\n"
+    "                    half or quarter hour (-5.5 for India). Default: this\n"
+    "                    computer's own difference, summer time included, which\n"
+    "                    gives the receiver the exact UTC time in every zone,\n"
+    "                    even when summer time begins or ends before the\n"
+    "                    receiver wakes\n"
     "  --until-fix       exit at the first valid fix\n"
     "  --count N         exit after N sentences\n"
     "  --timeout S       give up after S seconds\n"
@@ -75,9 +68,10 @@ const std::string kUsage = std::string() +
     "  -h, --help        show this help and exit\n"
     "      --version     show the version and exit\n"
     "\n"
-    "Without --lat and --lon the position is the last valid fix (in the --state\n"
-    "file, else in ~/.config/Kestrune.ini), else the reference point of this\n"
-    "computer's time zone; with none of these the receiver is not initialised.\n"
+    "Without --lat and --lon (give both, or neither) the position is the last\n"
+    "valid fix (in the --state file, else in ~/.config/Kestrune.ini), else the\n"
+    "reference point of this computer's time zone; with none of these the\n"
+    "receiver is not initialised.\n"
     "\n"
     "Exit status:\n"
     "  0    the first valid fix (--until-fix), or N sentences (--count)\n"
@@ -95,7 +89,6 @@ struct Options {
   std::string timeZoneWarning;
   std::string device;
   double timeout = 0;
-  bool latitudeGiven = false, longitudeGiven = false, hemisphereGiven = false;
   std::string stateFile;  // "" without --state
   double listen = 0;      // seconds; 0 without --listen
 };
@@ -121,41 +114,19 @@ struct Options {
 Options parse(int argc, char** argv) {
   Options options;
   vx::cli::Arguments args(argc, argv);
-  const auto text = [&](std::string_view option) { return std::string(args.value(option)); };
-  // A coordinate goes to the control as text, as the user wrote it, once checked to be degrees.
-  const auto degreesText = [&](std::string_view option, double highest) {
-    const std::string value = text(option);
-    const double degrees = vx::cli::number(value, option);
-    if (!(degrees >= 0 && degrees <= highest)) {
-      throw vx::cli::UsageError(std::string(option) + " must be degrees from 0 to " + vx::generalNumber(highest) +
-                                " (the hemisphere goes with " + std::string(option) + "-hem)");
-    }
-    return value;
-  };
+  vx::cli::ReceiverOptions& receiver = options.session.receiver;
   while (!args.done()) {
     const std::string_view arg = args.take();
     if (arg == "--port") {
-      options.port = static_cast<int>(vx::cli::integerIn(args.value(arg), 1, 32767, "--port"));
+      options.port = vx::cli::portNumber(args.value(arg), arg);
     } else if (arg == "--device") {
-      options.device = text(arg);
-    } else if (arg == "--lat") {
-      options.session.latitude = degreesText(arg, vx::kLargestLatitude);
-      options.latitudeGiven = true;
-    } else if (arg == "--lat-hem") {
-      options.session.latHemisphere = vx::cli::oneOf(args.value(arg), "N|S", "--lat-hem");
-      options.hemisphereGiven = true;
-    } else if (arg == "--lon") {
-      options.session.longitude = degreesText(arg, vx::kLargestLongitude);
-      options.longitudeGiven = true;
-    } else if (arg == "--lon-hem") {
-      options.session.longHemisphere = vx::cli::oneOf(args.value(arg), "E|W", "--lon-hem");
-      options.hemisphereGiven = true;
+      options.device = std::string(args.value(arg));
+    } else if (receiver.take(arg, args)) {
+      // --lat, --lat-hem, --lon, --lon-hem, --satellites
     } else if (arg == "--tz") {
       vx::TimeDifferenceChoice choice = vx::chooseTimeDifference(args.value(arg), vx::computerZone());
       options.session.timeZone = choice.hoursToUtc;
       options.timeZoneWarning = std::move(choice.warning);
-    } else if (arg == "--satellites") {
-      options.session.satellitesInView = true;
     } else if (arg == "--until-fix") {
       options.session.untilFix = true;
     } else if (arg == "--count") {
@@ -185,7 +156,7 @@ Options parse(int argc, char** argv) {
   if ((options.port != 0) == !options.device.empty()) {
     throw vx::cli::UsageError("give either --port N or --device PATH");
   }
-  if (options.latitudeGiven != options.longitudeGiven || (options.hemisphereGiven && !options.latitudeGiven)) {
+  if (receiver.latitudeGiven != receiver.longitudeGiven || (receiver.hemisphereGiven && !receiver.latitudeGiven)) {
     throw vx::cli::UsageError("give --lat and --lon together (with their hemispheres), or none of them");
   }
   return options;
@@ -194,7 +165,8 @@ Options parse(int argc, char** argv) {
 // Without --lat and --lon: the next source of a position, said on stderr.
 // False when there is none: nothing is to be sent to the receiver.
 bool takeKnownPosition(Options& options) {
-  if (options.latitudeGiven) return true;
+  vx::cli::ReceiverOptions& receiver = options.session.receiver;
+  if (receiver.latitudeGiven) return true;
   const auto known = vx::choosePosition(options.stateFile);
   if (!known) {
     std::fprintf(stderr, "vxinit: no position (%s): the receiver will not be initialised\n",
@@ -202,18 +174,19 @@ bool takeKnownPosition(Options& options) {
     return false;
   }
   std::fprintf(stderr, "vxinit: position from %s: %s\n", known->origin.c_str(), vx::describe(known->point).c_str());
-  options.session.latitude = vx::degreesText(known->point.latitude);
-  options.session.latHemisphere = vx::latitudeHemisphere(known->point);
-  options.session.longitude = vx::degreesText(known->point.longitude);
-  options.session.longHemisphere = vx::longitudeHemisphere(known->point);
+  receiver.latitude = vx::degreesText(known->point.latitude);
+  receiver.latHemisphere = vx::latitudeHemisphere(known->point);
+  receiver.longitude = vx::degreesText(known->point.longitude);
+  receiver.longHemisphere = vx::longitudeHemisphere(known->point);
   return true;
 }
 
 // The status systemd shows once the receiver has what it needs.
 std::string settledStatus(bool initialised, const Options& options) {
   if (!initialised) return "Receiver found awake, read without initialising it again";
-  return "Receiver initialised with " + options.session.latitude + " " + options.session.latHemisphere + " " +
-         options.session.longitude + " " + options.session.longHemisphere;
+  const vx::cli::ReceiverOptions& receiver = options.session.receiver;
+  return "Receiver initialised with " + receiver.latitude + " " + receiver.latHemisphere + " " + receiver.longitude +
+         " " + receiver.longHemisphere;
 }
 
 // Under systemd, the moment the receiver has its initialisation or is
@@ -246,7 +219,7 @@ int afterLeftAlone(const vx::ListenOutcome& listened, const vx::FixLearning& lea
   vx::tellReady("Left alone: " + listened.said);
   if (!listened.asleepWithoutPosition || learning.stateFile.empty() || !vx::startedAsNotifyService() ||
       !vx::gpsdAnswers()) {
-    return vx::kExitLeftAlone;
+    return vx::cli::kExitLeftAlone;
   }
   return vx::learnFixFromGpsd(learning);
 }
@@ -302,7 +275,7 @@ int run(int argc, char** argv) {
   vx::ListenOutcome listened;
   if (options.listen > 0 || !havePosition) {
     listened = vx::listenFirst(session, *line, options.listen, havePosition);
-    if (listened.exitCode == vx::kExitLeftAlone) {
+    if (listened.exitCode == vx::cli::kExitLeftAlone) {
       line.reset();  // its settings as found, and closed: gpsd may have it
       return afterLeftAlone(listened, learning);
     }
@@ -314,11 +287,10 @@ int run(int argc, char** argv) {
   const std::optional<int> ended = session.drive(
       options.session, vx::systemLocalTime,
       [&](bool initialised) { return handOver(*line, initialised, options); },
-      [&](const std::string& sentence) {
-        const auto fix = vx::rmcPosition(sentence);
-        if (options.stateFile.empty() || !fix || stateWritten) return true;
+      [&](const vx::GeoPoint& fix) {
+        if (options.stateFile.empty() || stateWritten) return true;
         stateWritten = true;
-        return vx::rememberFix(options.stateFile, *fix, "");
+        return vx::rememberFix(options.stateFile, fix, "");
       });
   if (ended) return *ended;
   return vx::learnFixFromGpsd(learning);

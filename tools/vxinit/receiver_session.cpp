@@ -11,6 +11,7 @@
 #include "control/core/receiver_link.h"
 #include "control/core/wake_up.h"
 #include "tools/cli/cli.h"
+#include "tools/vxinit/last_fix.h"
 
 namespace vx {
 namespace {
@@ -39,11 +40,7 @@ void reportSent(std::string_view sent) {
 
 LinkSettings linkSettingsFor(const SessionOptions& options, const LocalTime& now) {
   LinkSettings settings;
-  settings.latitude = options.latitude;
-  settings.latHemisphere = options.latHemisphere;
-  settings.longitude = leadingNumber(options.longitude);
-  settings.longHemisphere = options.longHemisphere;
-  settings.satellitesInView = options.satellitesInView;
+  options.receiver.applyTo(settings);
   // The clock's own difference as it stands now, to the second, rounded as
   // any difference: found the clock's own, it gives the exact UTC whatever
   // the clock does before the receiver wakes.
@@ -71,7 +68,7 @@ std::variant<bool, int> ReceiverSession::nextBytes(std::optional<Moment> limit, 
       case Woken::kTime:
         if (deadline_ && std::chrono::steady_clock::now() >= *deadline_) {
           std::fprintf(stderr, "vxinit: %s\n", deadlineNotice_.c_str());
-          return kExitTimeout;
+          return cli::kExitTimeout;
         }
         return false;
       case Woken::kLine:
@@ -117,7 +114,7 @@ std::optional<int> ReceiverSession::print(const std::string& line) {
 
 std::optional<int> ReceiverSession::drive(const SessionOptions& options, LocalClock clock,
                                           const std::function<bool(bool initialised)>& handOver,
-                                          const std::function<bool(const std::string&)>& validFix) {
+                                          const std::function<bool(const GeoPoint&)>& validFix) {
   ReceiverLink link(clock, [&](std::string_view bytes) {
     line_.write(bytes);  // throws: the receive path reports it below
     reportSent(bytes);
@@ -137,8 +134,8 @@ std::optional<int> ReceiverSession::drive(const SessionOptions& options, LocalCl
           ending = print(sentence);
           if (ending) break;
           ++sentences;
-          const bool fix = isValidFix(sentence);
-          if (fix && !validFix(sentence)) ending = cli::kExitFailure;
+          const std::optional<GeoPoint> fix = rmcPosition(sentence);
+          if (fix && !validFix(*fix)) ending = cli::kExitFailure;
           else if ((options.untilFix && fix) || (options.count > 0 && sentences >= options.count)) ending = 0;
         }
         return !ending;
@@ -170,12 +167,6 @@ int ReceiverSession::echoLines() {
     if (const int* exitCode = std::get_if<int>(&got)) return *exitCode;
     pending += bytes;
   }
-}
-
-bool isValidFix(std::string_view sentence) {
-  if (!sentence.starts_with("$GPRMC,")) return false;
-  const std::size_t time = sentence.find(',', 7);
-  return time != std::string_view::npos && sentence.substr(time + 1, 2) == "A,";
 }
 
 }  // namespace vx

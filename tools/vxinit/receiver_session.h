@@ -14,20 +14,18 @@
 
 #include "control/core/date_time.h"
 #include "control/core/link_settings.h"
+#include "position/geo_point.h"
 #include "serial/serial_line.h"
+#include "tools/cli/receiver_options.h"
 #include "tools/vxinit/device_speech.h"
 #include "tools/vxinit/line_wait.h"
 
 namespace vx {
 
 struct SessionOptions {
-  std::string latitude = kDefaultLatitude;
-  std::string latHemisphere = kDefaultLatHemisphere;
-  std::string longitude = kDefaultLongitude;
-  std::string longHemisphere = kDefaultLongHemisphere;
+  cli::ReceiverOptions receiver;   // the position, and $GPGSV after each $GPGSA
   std::optional<double> timeZone;  // hours to add to local time; nothing: the clock's own difference
   bool untilFix = false;
-  bool satellitesInView = kDefaultSatellitesInView;  // $GPGSV after each $GPGSA
   long count = 0;        // 0: no limit
   std::string shownAs;   // the port as the user named it: "port 2", "/dev/ttyUSB0"
 };
@@ -54,12 +52,12 @@ class ReceiverSession {
   // fix (with untilFix), the count, or an ending; returns the exit status.
   // `handOver` is asked once, as soon as the receiver has its
   // initialisation (true) or is found awake (false): it returns true when the line has been let go,
-  // which ends the drive (nothing returned). `validFix` gets each $GPRMC
-  // sentence with a valid fix, and returns false when what it must do with
+  // which ends the drive (nothing returned). `validFix` gets the position
+  // of each $GPRMC sentence with a valid fix, and returns false when what it must do with
   // it failed (the run then ends with 1).
   std::optional<int> drive(const SessionOptions& options, LocalClock clock,
                            const std::function<bool(bool initialised)>& handOver,
-                           const std::function<bool(const std::string&)>& validFix);
+                           const std::function<bool(const GeoPoint&)>& validFix);
 
   // Prints the device's lines as they come (those heard while listening
   // first), answering nothing, until an ending; returns the exit status.
@@ -79,8 +77,5 @@ class ReceiverSession {
   SpeechListener speech_;
   std::string heard_;  // every byte read while listening, handed on to the drive or the echo
 };
-
-// True for a $GPRMC sentence reporting a valid fix (status "A").
-bool isValidFix(std::string_view sentence);
 
 }  // namespace vx
