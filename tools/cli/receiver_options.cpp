@@ -64,12 +64,13 @@ void ReceiverOptions::applyTo(LinkSettings& settings) const {
   settings.satellitesInView = satellitesInView;
 }
 
-std::string receiverOptionsHelp() {
+std::string receiverOptionsHelp(std::string_view positionNote) {
   return std::string() +
          "  --lat DEGREES     latitude, 0 to " + generalNumber(kLargestLatitude) + "\n"
          "  --lat-hem N|S     hemisphere of the latitude (default " + kDefaultLatHemisphere + ")\n"
          "  --lon DEGREES     longitude, 0 to " + generalNumber(kLargestLongitude) + "\n"
-         "  --lon-hem E|W     hemisphere of the longitude (default " + kDefaultLongHemisphere + ")\n"
+         "  --lon-hem E|W     hemisphere of the longitude (default " + kDefaultLongHemisphere + ")\n" +
+         std::string(positionNote) +
          "  --satellites      also print the satellites in view ($GPGSV) after each $GPGSA\n";
 }
 

@@ -41,8 +41,10 @@ struct ReceiverOptions {
   void applyTo(LinkSettings& settings) const;
 };
 
-// The help lines of --lat, --lat-hem, --lon, --lon-hem and --satellites.
-std::string receiverOptionsHelp();
+// The help lines of --lat, --lat-hem, --lon and --lon-hem, then the tool's
+// own `positionNote` (where the position comes from without them, indented
+// as these lines), then --satellites.
+std::string receiverOptionsHelp(std::string_view positionNote);
 // The first lines of --tz's help: the hours, their range and sign, and
 // examples. The tool's own lines follow, indented as these.
 std::string timeDifferenceHelp();

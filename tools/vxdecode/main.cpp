@@ -34,7 +34,10 @@ const std::string kUsage = std::string() +
     "  --awake           start in binary mode, as for a receiver woken earlier\n"
     "  --clock TIME      the local time the wake reply reads, \"YYYY-MM-DD HH:MM:SS\"\n"
     "                    (default: now)\n" +
-    vx::cli::receiverOptionsHelp() + vx::cli::timeDifferenceHelp() +
+    vx::cli::receiverOptionsHelp("                    Default: " + std::string(vx::kDefaultLatitude) + " " +
+                                 vx::kDefaultLatHemisphere + " " + vx::kDefaultLongitude + " " +
+                                 vx::kDefaultLongHemisphere + "\n") +
+    vx::cli::timeDifferenceHelp() +
     "                    Whole hours (default " + std::to_string(vx::kDefaultTimeZone) + ")\n"
     "  --stats           at the end, print to standard error how much was read, how\n"
     "                    many lines and messages were taken, how many messages were\n"

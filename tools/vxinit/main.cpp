@@ -44,7 +44,9 @@ const std::string kUsage = std::string() +
     "  --port N          use serial port N: the device ~/.config/vx/comN links to,\n"
     "                    else /dev/ttyS<N-1>\n"
     "  --device PATH     use the serial device PATH\n" +
-    vx::cli::receiverOptionsHelp() + vx::cli::timeDifferenceHelp() +
+    vx::cli::receiverOptionsHelp("                    --lat and --lon go together; without them the position\n"
+                                 "                    is the last fix, else the time zone's place\n") +
+    vx::cli::timeDifferenceHelp() +
     "                    Whole hours, or this computer's own difference with its\n"
     "                    half or quarter hour (-5.5 for India). Default: this\n"
     "                    computer's own difference, summer time included, which\n"
