@@ -10,14 +10,15 @@
 #include <limits>
 #include <optional>
 
+#include "common/ascii_text.h"
+
 namespace vx {
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
 bool isBlank(char c) { return c == ' ' || c == '\t'; }
 
 std::size_t skipDigits(std::string_view text, std::size_t pos) {
-  while (pos < text.size() && isDigit(text[pos])) ++pos;
+  while (pos < text.size() && isAsciiDigit(text[pos])) ++pos;
   return pos;
 }
 

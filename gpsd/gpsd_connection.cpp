@@ -7,11 +7,12 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include <algorithm>
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
 #include <utility>
+
+#include "common/ascii_text.h"
 
 namespace vx {
 namespace {
@@ -70,7 +71,7 @@ std::optional<HostAndPort> splitGpsdAddress(std::string_view address) {
   std::string_view host = address.substr(0, colon);
   if (host.size() > 2 && host.front() == '[' && host.back() == ']') host = host.substr(1, host.size() - 2);
   const std::string_view port = address.substr(colon + 1);
-  if (!std::all_of(port.begin(), port.end(), [](char c) { return c >= '0' && c <= '9'; })) return std::nullopt;
+  if (!allAsciiDigits(port)) return std::nullopt;
   return HostAndPort{std::string(host), std::string(port)};
 }
 

@@ -1,9 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "control/core/nmea_reader.h"
 
-#include <algorithm>
 #include <chrono>
 
+#include "common/ascii_text.h"
 #include "common/number_text.h"
 
 namespace vx {
@@ -15,12 +15,8 @@ constexpr int kUsedSatelliteFields = 12;
 constexpr std::size_t kFieldsPerSatellite = 4;
 constexpr std::size_t kMostSatellitesPerSentence = 4;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
-
-bool allDigits(std::string_view text) { return std::all_of(text.begin(), text.end(), isDigit); }
-
 int hexDigit(char c) {
-  if (isDigit(c)) return c - '0';
+  if (isAsciiDigit(c)) return c - '0';
   if (c >= 'A' && c <= 'F') return c - 'A' + 10;
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
   return -1;
@@ -47,7 +43,7 @@ std::optional<Fields> checkedFields(std::string_view sentence, std::string_view 
 
 // A field of one to three digits whose value lies in [lowest, highest].
 std::optional<int> wholeField(std::string_view field, int lowest, int highest) {
-  if (field.empty() || field.size() > 3 || !allDigits(field)) return std::nullopt;
+  if (field.empty() || field.size() > 3 || !allAsciiDigits(field)) return std::nullopt;
   int value = 0;
   for (const char digit : field) value = value * 10 + (digit - '0');
   if (value < lowest || value > highest) return std::nullopt;
@@ -64,7 +60,7 @@ std::optional<double> decimalField(std::string_view field) {
   const std::size_t point = field.find('.');
   const std::string_view whole = field.substr(0, point);
   const std::string_view fraction = point == std::string_view::npos ? "" : field.substr(point + 1);
-  if (whole.size() + fraction.size() == 0 || !allDigits(whole) || !allDigits(fraction)) return std::nullopt;
+  if (whole.size() + fraction.size() == 0 || !allAsciiDigits(whole) || !allAsciiDigits(fraction)) return std::nullopt;
   return parseNumber(field);
 }
 
@@ -82,7 +78,7 @@ bool readTime(std::string_view field, DateTime& into) {
   const std::size_t point = field.find('.');
   const std::string_view whole = field.substr(0, point);
   const std::string_view fraction = point == std::string_view::npos ? "" : field.substr(point + 1);
-  if (whole.size() != 6 || !allDigits(whole) || !allDigits(fraction)) return false;
+  if (whole.size() != 6 || !allAsciiDigits(whole) || !allAsciiDigits(fraction)) return false;
   into.hour = twoDigits(whole, 0);
   into.minute = twoDigits(whole, 2);
   into.second = twoDigits(whole, 4);
@@ -91,7 +87,7 @@ bool readTime(std::string_view field, DateTime& into) {
 
 // "ddmmyy", a day of the calendar in 2000 to 2099.
 bool readDate(std::string_view field, DateTime& into) {
-  if (field.size() != 6 || !allDigits(field)) return false;
+  if (field.size() != 6 || !allAsciiDigits(field)) return false;
   into.day = twoDigits(field, 0);
   into.month = twoDigits(field, 2);
   into.year = 2000 + twoDigits(field, 4);
@@ -105,7 +101,7 @@ std::optional<double> readAngle(std::string_view field, std::string_view hemisph
                                 double largest) {
   const std::size_t point = field.find('.');
   if (point == std::string_view::npos || point < 3 || point > 5 || point + 1 == field.size() ||
-      !allDigits(field.substr(0, point)) || !allDigits(field.substr(point + 1))) {
+      !allAsciiDigits(field.substr(0, point)) || !allAsciiDigits(field.substr(point + 1))) {
     return std::nullopt;
   }
   if (hemisphere.size() != 1 || (hemisphere[0] != positive && hemisphere[0] != negative)) return std::nullopt;
